@@ -1,0 +1,8 @@
+#include "orvexoptwidget.h"
+
+OrvexOptWidget::OrvexOptWidget(QWidget* parent)
+    : PamOptionsWidget(parent)
+{
+}
+
+OrvexOptWidget::~OrvexOptWidget() = default;

@@ -1,0 +1,182 @@
+// makeExport: the fixed sequence of one export. No step is skipped because an
+// earlier one failed; failures are logged and later steps work with whatever
+// the earlier ones left.
+
+#include "orvexuniversal.h"
+
+#include "tenradbsettings.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QSqlError>
+
+namespace {
+
+const char* const stagingConnectionName = "SQLiteConnectionDravo";
+const char* const testOutConnectionName = "SQLiteConnectionDravo_out";
+
+// Working directory of TEST mode, always ending in "/".
+QString normalisedWorkPath(const QString& given)
+{
+    QString path = given.isEmpty() ? QCoreApplication::applicationDirPath() : given;
+    if (!path.endsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('"')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+bool sqliteAvailable()
+{
+    return QSqlDatabase::drivers().contains(QStringLiteral("QSQLITE"));
+}
+
+// Registers a fresh SQLite connection under `name`, replacing the connection
+// of an earlier export. `handle` is the member that held the earlier one: it
+// lets go first, so the old connection is removed quietly.
+QSqlDatabase registerSqlite(QSqlDatabase& handle, const char* name)
+{
+    handle = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QLatin1String(name));
+    return QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(name));
+}
+
+} // namespace
+
+int Orvexuniversal::makeExport(const QHash<QString, QVariant>& parameters,
+                               QHash<QString, QVariant>* result)
+{
+    qDebug() << "*** Orvexuniversal::makeExport() ***";
+
+    testMode = parameters.value(QStringLiteral("mode")).toString() == QLatin1String("test");
+    testWorkPath = normalisedWorkPath(parameters.value(QStringLiteral("testWorkPath")).toString());
+    exportWarnings.clear();
+
+    initExportVariables(parameters);
+    if (!testMode)
+        readAdvancedOvertimeFromHost();
+
+    monthText = periodDate.toString(QStringLiteral("MM"));
+    exportFileName = QStringLiteral("ds%1%2_ID-%3.txt")
+                         .arg(monthText, yearText,
+                              QString::number(parameters.value(QStringLiteral("pamSettingsId")).toUInt()));
+
+    int returnValue = 0;
+    if (testMode)
+        runTestMode(parameters);
+    else
+        runNormalMode(parameters, result, returnValue);
+    return returnValue;
+}
+
+void Orvexuniversal::readAdvancedOvertimeFromHost()
+{
+    const QStringList names = {
+        QStringLiteral("advancedOvertime"), QStringLiteral("groupsPlanEnabled"), QStringLiteral("iidPN"),
+        QStringLiteral("iidOCR"), QStringLiteral("iidMD"), QStringLiteral("iidUr"), QStringLiteral("iidKar")};
+    const QMap<QString, QVariant> vars = TenraDbSettings::variableGetMultiple(hostDb, names);
+    advancedOvertime = vars.value(QStringLiteral("advancedOvertime"), false).toBool();
+}
+
+void Orvexuniversal::runNormalMode(const QHash<QString, QVariant>& parameters,
+                                   QHash<QString, QVariant>* result, int& returnValue)
+{
+    // The host always passes a result hash; one of our own keeps a careless
+    // caller from crashing the export.
+    QHash<QString, QVariant> ownResult;
+    QHash<QString, QVariant>& hostResult = result ? *result : ownResult;
+
+    QSqlQuery hostQuery(hostDb);
+    getAllPeopleSelected();
+    checkPeople(selectedUids, parameters, hostQuery, hostResult);
+
+    if (sqliteAvailable()) {
+        stagingQuery = QSqlQuery();
+        stagingDb = registerSqlite(stagingDb, stagingConnectionName);
+        stagingDb.setDatabaseName(QStringLiteral(":memory:"));
+        if (!stagingDb.open())
+            qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << stagingDb.lastError().text();
+    } else {
+        qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << "driver QSQLITE not available";
+    }
+    stagingQuery = QSqlQuery(stagingDb);
+
+    qDebug() << "createSQLiteTables ~START";
+    createSQLiteTables(stagingQuery, false);
+    qDebug() << "createSQLiteTables ~DONE";
+
+    qDebug() << "loadDataToSQLiteTables ~START";
+    loadDataToSQLiteTables(parameters);
+    qDebug() << "loadDataToSQLiteTables ~DONE";
+
+    qDebug() << "spansCalc ~START";
+    spansCalc(stagingQuery, true);
+    spansCalcWork(stagingQuery, parameters);
+    qDebug() << "spansCalc ~DONE";
+
+    getHolidaysMap();
+    resolveSpecialInterruptions();
+
+    QHash<QString, QVariant> runResult;
+    qDebug() << "runExport ~START";
+    returnValue = runExport(parameters, runResult);
+    qDebug() << "runExport ~DONE";
+
+    const QString errorKey = QStringLiteral("errorString");
+    if (!runResult.contains(errorKey) && hostResult.contains(errorKey))
+        runResult.insert(errorKey, hostResult.value(errorKey));
+    hostResult = runResult;
+}
+
+void Orvexuniversal::resolveSpecialInterruptions()
+{
+    iidPN = name2iidMap.value(exportOptions.value(QStringLiteral("comboIntPN")).toString(), 0);
+    iidOCR = name2iidMap.value(exportOptions.value(QStringLiteral("comboIntOCR")).toString(), 0);
+    iidKarPN = name2iidMap.value(exportOptions.value(QStringLiteral("comboIntKarPN")).toString(), 0);
+    iidKarOCR = name2iidMap.value(exportOptions.value(QStringLiteral("comboIntKarOCR")).toString(), 0);
+}
+
+void Orvexuniversal::runTestMode(const QHash<QString, QVariant>& parameters)
+{
+    testInputDbPath = testWorkPath + QStringLiteral("DB_test_paterns/")
+                      + parameters.value(QStringLiteral("dbName")).toString();
+    testOutputDbPath = testWorkPath + QStringLiteral("TMP/") + QStringLiteral("tmp_outDatabase.db");
+
+    if (sqliteAvailable()) {
+        testOutDb = registerSqlite(testOutDb, testOutConnectionName);
+        testOutDb.setDatabaseName(testOutputDbPath);
+        if (!testOutDb.open())
+            qWarning() << "Orvexuniversal::makeExport() ::: SQLite ldbOut.open() ERROR: "
+                       << testOutDb.lastError().text();
+    }
+    createSQLiteTables(QSqlQuery(testOutDb), true);
+
+    if (sqliteAvailable()) {
+        stagingQuery = QSqlQuery();
+        stagingDb = registerSqlite(stagingDb, stagingConnectionName);
+        stagingDb.setDatabaseName(testInputDbPath);
+        if (!stagingDb.open())
+            qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << stagingDb.lastError().text();
+    }
+    stagingQuery = QSqlQuery(stagingDb);
+
+    readAdvancedOvertimeFromStaging();
+    getAllPeopleSelected();
+
+    QHash<QString, QVariant> runResult;
+    runExport(parameters, runResult);
+    qDebug() << "Orvexuniversal::makeExport() - Plugin mode: TEST ";
+}
+
+void Orvexuniversal::readAdvancedOvertimeFromStaging()
+{
+    if (!stagingQuery.exec(QStringLiteral(
+            "SELECT name, value FROM lvars WHERE name='advancedOvertime' OR name= 'groupsPlanEnabled' "
+            "OR name= 'exportUseXLSX'"))) {
+        qWarning() << "Orvexuniversal::initExportVariables() ::: SQLite ERROR: (SELECT name, value FROM lvars ) :: "
+                   << stagingQuery.lastError().text();
+        return;
+    }
+    while (stagingQuery.next()) {
+        if (stagingQuery.value(QStringLiteral("name")).toString() == QLatin1String("advancedOvertime"))
+            advancedOvertime = stagingQuery.value(QStringLiteral("value")).toInt() == 1;
+    }
+}

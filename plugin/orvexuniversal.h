@@ -1,0 +1,151 @@
+#ifndef ORVEXUNIVERSAL_H
+#define ORVEXUNIVERSAL_H
+
+// The Orvexuniversal export plug-in: turns one closed month of attendance into
+// the payroll import file. One object carries the whole export; its member
+// functions are the steps, grouped by room:
+//   plugin/     identity, driver, parameters, closure check, run, output file
+//   staging/    staging schema and lookups, loading, span calculation
+//   records/    export rows and the record generators
+//   options/    defaults and stored settings
+// Pure rules live in free functions next to the steps that use them.
+
+#include <QDate>
+#include <QHash>
+#include <QMap>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+#include "pamexportinterface.h"
+#include "verinfointerface.h"
+
+class Orvexuniversal : public QObject, public PamExportInterface, public VerInfoInterface
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID "com.halvik.tenra.PamExportInterface.Orvexuniversal")
+    Q_INTERFACES(PamExportInterface VerInfoInterface)
+
+public:
+    Orvexuniversal();
+    ~Orvexuniversal() override;
+
+    int makeExport(const QHash<QString, QVariant>& parameters,
+                   QHash<QString, QVariant>* result) override;
+    QHash<QString, QVariant> getOptionsData() const override;
+    PamOptionsWidget* getOptionsWidget() const override;
+    QString getType() const override;
+    QString getVersion() const override;
+    void setDatabase(const QSqlDatabase& db) override;
+    QMap<QString, QString> getVerInfo() const override;
+
+    // Stored export settings of the host with "intersNames" added (options/).
+    QHash<QString, QVariant> getOptionsForWidget();
+
+    // --- plugin/exportparameters.cpp
+    void initExportVariables(const QHash<QString, QVariant>& parameters);
+    void getAllPeopleSelected();
+    QStringList getSelectedIIDlist(const QHash<QString, QVariant>& parameters);
+    QList<int> getSelectedItemsList(const QHash<QString, QVariant>& parameters);
+
+    // --- plugin/closurecheck.cpp
+    bool checkPeople(QString& selectedUids, QHash<QString, QVariant> parameters,
+                     QSqlQuery query, QHash<QString, QVariant>& result);
+
+    // --- plugin/exportrun.cpp
+    int runExport(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>& result);
+
+    // --- plugin/outputfile.cpp
+    int createCSVfile(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>& result);
+
+    // --- staging/stagingschema.cpp
+    void createSQLiteTables(QSqlQuery query, bool exportOnly);
+    int getPidByUid(int uid);
+    double getRefFundForUid(unsigned uid);
+    void getHolidaysMap();
+
+    // --- staging/hostloader.cpp
+    void loadDataToSQLiteTables(const QHash<QString, QVariant>& parameters);
+
+    // --- staging/interruptionspans.cpp, staging/workspans.cpp
+    void spansCalc(QSqlQuery query, bool around);
+    void spansCalcWork(QSqlQuery query, QHash<QString, QVariant> parameters);
+
+    // --- records/exportrow.cpp
+    void insertToExport(QSqlQuery query, QString data, QString separator, int pid);
+    QString getValidDateByComboIndex(unsigned begin, unsigned end, int comboIndex, bool isEnd);
+    int getNumOfWorkDaysForInterval(int fromDay, int toDay);
+    void getListDaysOfPN(unsigned uid);
+    bool isPNcontFromPrevMonth(unsigned iid, unsigned uid);
+    bool isPNcontToNextMonth(unsigned iid, unsigned uid);
+
+    // --- records/interruptionrecords.cpp
+    void exportIntersDaily(const QHash<QString, QVariant>& parameters, unsigned uid, unsigned iid,
+                           QHash<QString, QVariant> settings);
+    void exportIntersBySpans(const QHash<QString, QVariant>& parameters, unsigned uid, unsigned iid,
+                             QHash<QString, QVariant> settings);
+    void exportIntersSummary(const QHash<QString, QVariant>& parameters, unsigned uid, unsigned iid,
+                             QHash<QString, QVariant> settings);
+
+    // --- records/workrecords.cpp
+    void exportWorkDaily(const QHash<QString, QVariant>& parameters, unsigned uid);
+    void exportWorkSpans(const QHash<QString, QVariant>& parameters, unsigned uid);
+    void exportWorkSummary(const QHash<QString, QVariant>& parameters, unsigned uid);
+
+    // --- records/bonusitems.cpp
+    void exportBonusItems(const QHash<QString, QVariant>& parameters, unsigned uid,
+                          QHash<QString, QVariant> settings, int itemIndex);
+    double getItemSummary(QSqlQuery query, int itemIndex, int uid, int valueKind);
+    QMap<int, double> getItemDaily(QSqlQuery query, int itemIndex, int uid, int valueKind);
+
+    // Per-export state shared by the steps. Public so that the steps can be
+    // exercised one by one on staging data set up for a case.
+    QDate periodDate;
+    int periodMonth;
+    unsigned iidPN, iidOCR, iidKarPN, iidKarOCR;
+    QString yearText;
+    QString exportFileName;
+    QString selectedUids;
+    QString sqlText;
+    QString monthText;
+    QVector<unsigned> peopleUids;
+    QStringList excludedPeople;
+    QHash<unsigned, QString> pamPidByUid;
+    bool advancedOvertime;
+    unsigned beginDay, endDay;
+    QHash<QString, QVariant> intersCodes;
+    QHash<QString, QVariant> exportOptions;
+    QHash<QDate, bool> holidaysMap;
+    QHash<unsigned, QString> iid2NameMap;
+    QHash<QString, unsigned> name2iidMap;
+    QSqlDatabase stagingDb;
+    QSqlDatabase hostDb;
+    QSqlDatabase testOutDb;
+    QSqlQuery stagingQuery;
+    QString rowText;
+    int currentPid;
+    QString currentPamPid;
+    bool testMode;
+    QString testInputDbPath, testOutputDbPath;
+    QString testWorkPath;
+    QVector<int> listDaysOfPN;
+
+    // Warnings about values that could not be exported as they are (a person
+    // or a day skipped, a value holding a separator). Emptied at the start of
+    // every export; the file writer appends them to "doneString".
+    QStringList exportWarnings;
+
+private:
+    void runNormalMode(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>* result,
+                       int& returnValue);
+    void runTestMode(const QHash<QString, QVariant>& parameters);
+    void resolveSpecialInterruptions();
+    void readAdvancedOvertimeFromHost();
+    void readAdvancedOvertimeFromStaging();
+};
+
+#endif // ORVEXUNIVERSAL_H

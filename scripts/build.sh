@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds into BUILD_DIR (default: build/ in the checkout).
+#   scripts/build.sh [extra cmake arguments]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" "$@" >/dev/null
+cmake --build "$build" -- -j"$(nproc)"

@@ -1,0 +1,4 @@
+// Spans of consecutive interruption days.
+#include "orvexuniversal.h"
+
+void Orvexuniversal::spansCalc(QSqlQuery, bool) {}
