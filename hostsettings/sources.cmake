@@ -1,0 +1,3 @@
+set(ORVEX_HOSTSETTINGS_SOURCES
+    hostsettings/tenradbsettings.h
+    hostsettings/tenradbsettings.cpp)

@@ -1,0 +1,4 @@
+set(ORVEX_INTERFACES_SOURCES
+    interfaces/pamexportinterface.h
+    interfaces/verinfointerface.h
+    interfaces/pamoptionswidget.h)

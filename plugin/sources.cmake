@@ -1,0 +1,10 @@
+set(ORVEX_PLUGIN_SOURCES
+    plugin/orvexuniversal.h
+    plugin/orvexuniversal.cpp
+    plugin/buildstamp.h
+    plugin/buildstamp.cpp
+    plugin/exportdriver.cpp
+    plugin/exportparameters.cpp
+    plugin/closurecheck.cpp
+    plugin/exportrun.cpp
+    plugin/outputfile.cpp)

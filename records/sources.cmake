@@ -1,0 +1,5 @@
+set(ORVEX_RECORDS_SOURCES
+    records/exportrow.cpp
+    records/interruptionrecords.cpp
+    records/workrecords.cpp
+    records/bonusitems.cpp)
