@@ -2,5 +2,9 @@ set(ORVEX_OPTIONS_SOURCES
     options/bonusitemlist.h
     options/bonusitemlist.cpp
     options/optionsrecord.cpp
+    options/customcombobox.h
+    options/customcombobox.cpp
     options/orvexoptwidget.h
-    options/orvexoptwidget.cpp)
+    options/orvexoptwidget.cpp
+    options/orvexoptwidget.ui
+    options/optionsimages.qrc)
