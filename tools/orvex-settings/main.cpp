@@ -1,0 +1,156 @@
+// orvex-settings: the export's settings page, shown the way the attendance
+// host shows it.
+//
+//   ORVEX_DB_PASSWORD=... orvex-settings --database NAME [--socket PATH | --host H --port P] [--user U]
+//                  [--settings-id ID] [--plugin FILE] [--language en]
+//                  [--screenshot DIR] [--auto-close MS]
+//
+// The host's steps, in its order: the database becomes the application's
+// default connection, the plug-in file is loaded through QPluginLoader, the
+// page comes from getOptionsWidget(), is loaded with the stored options
+// record ("optWidget") through setOptionsData() and shown. When it is closed
+// the record as the page left it (optionsData()) is printed as JSON.
+
+#include "pamexportinterface.h"
+#include "pamoptionswidget.h"
+#include "settingssession.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPluginLoader>
+#include <QPixmap>
+#include <QScopedPointer>
+#include <QTabWidget>
+#include <QTextStream>
+#include <QTimer>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+
+const char* const pluginType = "Orvexuniversal";
+
+enum ExitCode { Done = 0, UsageError = 1, HostError = 2, ScreenshotError = 3 };
+
+int fail(ExitCode code, const QString& text)
+{
+    QTextStream(stderr) << "orvex-settings: " << text << '\n';
+    return code;
+}
+
+// With --screenshot and no display at all, render offscreen instead of failing.
+void chooseOffscreenWhenHeadless(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        return;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--screenshot") == 0 || qstrncmp(argv[i], "--screenshot=", 13) == 0) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return;
+        }
+    }
+}
+
+// Every tab as its own PNG: settings-tab1.png, settings-tab2.png, ...
+bool saveTabScreenshots(QWidget* page, const QString& dirPath, QString& errorText)
+{
+    QTabWidget* tabs = page->findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+    if (!tabs) {
+        errorText = QStringLiteral("the settings page has no tabs");
+        return false;
+    }
+    if (!QDir().mkpath(dirPath)) {
+        errorText = QStringLiteral("cannot create the folder %1").arg(dirPath);
+        return false;
+    }
+    const int shown = tabs->currentIndex();
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        // Item views lay out their cell widgets on a zero timer.
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
+        const QString path = QDir(dirPath).filePath(QStringLiteral("settings-tab%1.png").arg(i + 1));
+        if (!page->grab().save(path, "PNG")) {
+            errorText = QStringLiteral("cannot write %1").arg(path);
+            return false;
+        }
+        QTextStream(stderr) << "orvex-settings: saved " << path << '\n';
+    }
+    tabs->setCurrentIndex(shown);
+    return true;
+}
+
+void printRecord(const QHash<QString, QVariant>& record)
+{
+    const QByteArray json = QJsonDocument(QJsonObject::fromVariantHash(record)).toJson(QJsonDocument::Indented);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    chooseOffscreenWhenHeadless(argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvex-settings"));
+
+    SettingsRequest request;
+    QString helpText, errorText;
+    if (!parseSettingsArguments(QApplication::arguments(), request, helpText, errorText))
+        return fail(UsageError, errorText + QStringLiteral(" (see --help)"));
+    if (!helpText.isEmpty()) {
+        QTextStream(stdout) << helpText;
+        return Done;
+    }
+
+    if (!openDefaultHostDatabase(request, QString::fromLocal8Bit(qgetenv("ORVEX_DB_PASSWORD")), errorText))
+        return fail(HostError, errorText);
+
+    QPluginLoader loader(request.pluginPath);
+    PamExportInterface* exporter = qobject_cast<PamExportInterface*>(loader.instance());
+    if (!exporter)
+        return fail(HostError, QStringLiteral("cannot load the plug-in %1: %2")
+                                   .arg(request.pluginPath, loader.errorString()));
+    exporter->setDatabase(QSqlDatabase::database());
+
+    // The translations are compiled into the module; they are reachable once it is loaded.
+    QTranslator translator;
+    if (!request.language.isEmpty()) {
+        const QString qm = QStringLiteral(":/translations/orvexuniversal_%1.qm").arg(request.language);
+        if (!translator.load(qm))
+            return fail(UsageError, QStringLiteral("the plug-in has no translation \"%1\" (%2)")
+                                        .arg(request.language, qm));
+        QApplication::installTranslator(&translator);
+    }
+
+    QHash<QString, QVariant> record;
+    bool found = false;
+    if (!readOptionsRecord(QLatin1String(pluginType), request.settingsId, record, found, errorText))
+        return fail(HostError, errorText);
+    if (!found)
+        QTextStream(stderr) << "orvex-settings: no stored settings of type " << pluginType
+                            << "; the page starts from an empty record\n";
+
+    QScopedPointer<PamOptionsWidget> page(exporter->getOptionsWidget());
+    if (!page)
+        return fail(HostError, QStringLiteral("the plug-in gave no settings page"));
+    page->setOptionsData(record);
+    page->setWindowTitle(QStringLiteral("%1 - nastavenia exportu").arg(exporter->getType()));
+    page->show();
+
+    if (!request.screenshotDir.isEmpty()) {
+        const bool saved = saveTabScreenshots(page.data(), request.screenshotDir, errorText);
+        printRecord(page->optionsData());
+        return saved ? Done : fail(ScreenshotError, errorText);
+    }
+    if (request.autoCloseMs >= 0)
+        QTimer::singleShot(request.autoCloseMs, page.data(), &QWidget::close);
+    app.exec();
+    printRecord(page->optionsData());
+    return Done;
+}
