@@ -1,0 +1,85 @@
+#ifndef COMPANYGENERATOR_H
+#define COMPANYGENERATOR_H
+
+// A generated company in the host database: `people` employees with one day
+// record per calendar day of the export month and of the months before and
+// after it, interruption records (sick leave and family care that run across
+// the month boundaries, quarantine, vacation, doctor, business trips, parental
+// leave and more), partial days, overtime, night, weekend and holiday work,
+// on-call duty, meal vouchers of both kinds, the monthly closure (a few people
+// left open), groups with reference funds, public holidays, host settings and
+// the stored export settings of the plug-in.
+//
+// The same spec always yields the same rows: every person draws from a
+// generator of its own, seeded from the spec's seed and the person's id, so
+// the first people of a large company are those of a small one.
+
+#include <QByteArray>
+#include <QDate>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+struct CompanySpec
+{
+    int people = 1000;
+    int year = 2024;
+    int month = 3;
+    quint64 seed = 20240301;
+};
+
+struct CompanyFigures
+{
+    int employees = 0;       // people rows with status 1 (the anonymous one included)
+    int unclosed = 0;        // employees whose export month is not closed
+    qint64 dayRecords = 0;   // rows of atten
+    qint64 interruptionRecords = 0;  // rows of atten_data
+};
+
+class CompanyGenerator
+{
+public:
+    CompanyGenerator(const QSqlDatabase& db, const CompanySpec& spec);
+
+    // Fills the host tables of an empty host database. False on the first
+    // failed statement (errorText() tells which).
+    bool generate();
+    QString errorText() const { return error; }
+    CompanyFigures figures() const { return counts; }
+
+    // The stored export settings: payroll codes of every interruption type
+    // and of all 13 bonus items, and an options record with a mix of export
+    // types, value kinds, date choices and the four special interruptions.
+    static QByteArray storedSettingsJson();
+
+private:
+    struct Inserter;
+    bool writeCatalogue();
+    bool writePeople();
+    bool beginChunk();
+    bool endChunk();
+
+    QSqlDatabase db;
+    CompanySpec spec;
+    QString error;
+    CompanyFigures counts;
+};
+
+// Export parameters as the host builds them for "all people" of the spec's
+// month: period and month key, and "inters", "items" and "optWidget" from the
+// stored settings row of the plug-in (empty hash and `error` set on failure).
+QHash<QString, QVariant> companyExportParameters(const QSqlDatabase& db, const CompanySpec& spec,
+                                                 const QString& exportPath, QString* error);
+
+// The statements of the host schema file, in file order.
+QStringList hostSchemaStatements(const QString& schemaPath);
+
+// Drops and creates database `name` on the server of `server` (a connection
+// without database) and runs the host schema in it through `target`, a
+// connection whose database name is `name` (opened here).
+bool createHostDatabase(const QSqlDatabase& server, QSqlDatabase& target, const QString& name,
+                        const QString& schemaPath, QString* error);
+
+#endif // COMPANYGENERATOR_H
