@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
 # The whole test suite on a fresh Debian 12 machine: installs what is missing,
 # builds, starts the private MariaDB (through CTest) and runs every test in the
-# host's time zone under a Slovak locale (decimal comma).
+# host's time zone under a Slovak locale (decimal comma). Then the same suite
+# once more, built with AddressSanitizer and UndefinedBehaviorSanitizer; any
+# sanitizer report fails it. ORVEX_SKIP_SANITIZE=1 skips that second pass.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 bash "$root/scripts/setup-debian.sh"
-export BUILD_DIR="${BUILD_DIR:-$root/build}"
-bash "$root/scripts/build.sh"
-cd "$BUILD_DIR"
-TZ=Europe/Bratislava LC_ALL=sk_SK.UTF-8 LANG=sk_SK.UTF-8 ctest --output-on-failure -j2
+
+run_suite() {
+    local build="$1"; shift
+    BUILD_DIR="$build" bash "$root/scripts/build.sh" "$@"
+    (cd "$build" && TZ=Europe/Bratislava LC_ALL=sk_SK.UTF-8 LANG=sk_SK.UTF-8 ctest --output-on-failure -j2)
+}
+
+echo "== test suite"
+run_suite "${BUILD_DIR:-$root/build}"
+
+if [ "${ORVEX_SKIP_SANITIZE:-0}" != 1 ]; then
+    echo "== test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    BUILD_TYPE=RelWithDebInfo run_suite "${SANITIZE_BUILD_DIR:-$root/build-sanitize}" -DORVEX_SANITIZE=ON
+fi
