@@ -1,4 +1,205 @@
-// The payroll import file.
+// The payroll import file: one line per row of the staging table `export`,
+// sorted by person and date-from, fields joined by the chosen separator.
+//
+// The file is written through QSaveFile: payroll finds either the complete new
+// file or the file of an earlier export, never a half-written one. A write
+// that fails on the way is reported to the clerk like a file that cannot be
+// opened.
+
 #include "orvexuniversal.h"
 
-int Orvexuniversal::createCSVfile(const QHash<QString, QVariant>&, QHash<QString, QVariant>&) { return 0; }
+#include <QDebug>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QTextStream>
+
+namespace {
+
+const int firstItemColumn = 1; // column 0 is `id`
+const int itemCount = 8;       // item0 .. item7
+const int personalNumberColumn = firstItemColumn + 2; // item2
+const int pidColumn = firstItemColumn + itemCount;    // after item7
+
+// The separator option as one character. The payroll import knows single
+// characters only: a longer value contributes its first character, an empty
+// one falls back to "|"; both are logged.
+QChar separatorFromOptions(const QHash<QString, QVariant>& options)
+{
+    const QString key = QStringLiteral("separator");
+    if (!options.contains(key))
+        return QLatin1Char('|');
+    const QString given = options.value(key).toString();
+    if (given.isEmpty()) {
+        qWarning() << "Orvexuniversal::createCSVfile() ::: separator is empty, using \"|\"";
+        return QLatin1Char('|');
+    }
+    if (given.size() > 1)
+        qWarning() << "Orvexuniversal::createCSVfile() ::: separator" << given << "is longer than one character, using"
+                   << QString(given.at(0));
+    return given.at(0);
+}
+
+bool breaksLine(QChar c, QChar separator)
+{
+    return c == separator || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+// A field that holds the separator or a line break would shift the columns
+// of its line, or split the line, in the payroll import. Such characters are
+// replaced by a blank and the line is written all the same: the amount, the
+// code and the dates reach payroll in their columns, and the clerk is told
+// which value to check. Leaving the line out would lose the whole value.
+bool cleanField(QString& field, QChar separator)
+{
+    bool changed = false;
+    for (QChar& c : field) {
+        if (breaksLine(c, separator)) {
+            c = QLatin1Char(' ');
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+// The value as the clerk's message shows it: on one line, breaks written as \r and \n.
+QString visibleLineBreaks(QString value)
+{
+    return value.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+}
+
+// item0 .. item7 of the row the query stands on, each made safe to write.
+QStringList rowFields(const QSqlQuery& query, QChar separator, QStringList& warnings)
+{
+    QStringList fields;
+    for (int column = firstItemColumn; column < firstItemColumn + itemCount; ++column) {
+        const QString value = query.value(column).toString();
+        QString field = value;
+        if (cleanField(field, separator)) {
+            const QString personalNumber = query.value(personalNumberColumn).toString();
+            qWarning() << "Orvexuniversal::createCSVfile() ::: a value of person" << personalNumber << "(pid"
+                       << query.value(pidColumn).toInt() << ") holds the separator" << QString(separator)
+                       << "or a line break, written with blanks instead:" << value;
+            warnings << Orvexuniversal::tr("Osobné číslo %1: hodnota \"%2\" obsahuje oddeľovač položiek alebo "
+                                           "koniec riadku; tieto znaky sú v súbore nahradené medzerou.")
+                            .arg(visibleLineBreaks(personalNumber), visibleLineBreaks(value));
+        }
+        fields << field;
+    }
+    return fields;
+}
+
+QString joinedLine(const QStringList& fields, QChar separator, bool separatorOnEnd)
+{
+    QString line;
+    for (const QString& field : fields)
+        line += field + separator;
+    line.chop(1); // the separator after item7
+    if (separatorOnEnd) {
+        if (!line.endsWith(separator))
+            line += separator;
+    } else if (line.endsWith(separator)) {
+        line.chop(1);
+    }
+    return line;
+}
+
+QString excludedPeopleMessage(const QStringList& excluded)
+{
+    if (excluded.isEmpty())
+        return QString();
+    const bool one = excluded.size() == 1;
+    return QStringLiteral("\n")
+           + Orvexuniversal::tr("%1 s ID: %2 %3 z dôvodu neuzavretých dní.")
+                 .arg(one ? QStringLiteral("Zamestnanec") : QStringLiteral("Zamestnanci"),
+                      excluded.join(QLatin1Char(',')),
+                      one ? QStringLiteral("bol vyradený") : QStringLiteral("boli vyradení"));
+}
+
+QString withWarnings(const QString& message, const QStringList& warnings)
+{
+    if (warnings.isEmpty())
+        return message;
+    return message + QLatin1Char('\n') + warnings.join(QLatin1Char('\n'));
+}
+
+void reportFileFailure(QHash<QString, QVariant>& result)
+{
+    result.insert(QStringLiteral("errorString"),
+                  Orvexuniversal::tr("Výstupný súbor sa nepodarilo otvoriť pre zápis! \nUistite sa, či nie je "
+                                     "otvorený v inom programe."));
+    qCritical() << "Vystupny subor sa nepodarilo otvorit!";
+}
+
+// Puts the written file in place of the earlier one.
+bool commitFile(QSaveFile& file, QTextStream& out)
+{
+    out.flush();
+    return out.status() == QTextStream::Ok && file.commit();
+}
+
+// Writes the rows of `export`, sorted by person and date-from, one line each.
+// Returns the number of lines, or -1 when the rows cannot be read.
+int writeExportRows(QSqlQuery& query, QTextStream& out, const QHash<QString, QVariant>& options,
+                    QStringList& warnings)
+{
+    const QChar separator = separatorFromOptions(options);
+    const bool separatorOnEnd = options.value(QStringLiteral("isSeparatorOnEnd"), false).toBool();
+
+    // Forward only: the rows are read once and need not all be held in memory.
+    query.setForwardOnly(true);
+    int lines = -1;
+    if (query.exec(QStringLiteral("SELECT * FROM export ORDER BY pid, item5"))) {
+        lines = 0;
+        while (query.next()) {
+            out << joinedLine(rowFields(query, separator, warnings), separator, separatorOnEnd) << '\n';
+            ++lines;
+        }
+    } else {
+        qWarning() << "Orvexuniversal::createCSVfile() ::: SQLite ERROR: (SELECT * FROM export ) :: "
+                   << query.lastError().text();
+    }
+    query.finish();
+    query.setForwardOnly(false);
+    return lines;
+}
+
+} // namespace
+
+int Orvexuniversal::createCSVfile(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>& result)
+{
+    QSaveFile file(parameters.value(QStringLiteral("exportPath")).toString() + QLatin1Char('/') + exportFileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        reportFileFailure(result);
+        return -1;
+    }
+    QTextStream out(&file);
+
+    if (peopleUids.isEmpty()) {
+        if (!commitFile(file, out)) {
+            reportFileFailure(result);
+            return -1;
+        }
+        result.insert(QStringLiteral("doneString"),
+                      withWarnings(tr("Export neprebehol, pretože zoznam ľudí je prázdny!  \nVšetci požadovaní ľudia "
+                                      "boli možno vyradení z dôvodu neuzavretých dní.   \nPrekontrolujte prosím "
+                                      "nastavenia a spustite export znovu."),
+                                   exportWarnings));
+        return 0;
+    }
+
+    const int lines = writeExportRows(stagingQuery, out, exportOptions, exportWarnings);
+    if (!commitFile(file, out)) {
+        reportFileFailure(result);
+        return -1;
+    }
+    if (lines < 0)
+        return 0; // the file is left empty and `result` untouched
+
+    const QString message = lines == 0 ? tr("Export neprebehol, pretože neexistujú žiadne data pre export! \n"
+                                            "Prekontrolujte prosím nastavenia a spustite export znovu.")
+                                       : excludedPeopleMessage(excludedPeople);
+    result.insert(QStringLiteral("doneString"), withWarnings(message, exportWarnings));
+    result.insert(QStringLiteral("peopleCount"), peopleUids.size());
+    result.insert(QStringLiteral("fileName"), exportFileName);
+    return lines;
+}
