@@ -39,6 +39,33 @@ QSqlDatabase registerSqlite(QSqlDatabase& handle, const char* name)
     return QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(name));
 }
 
+// A prepared staging file may carry the host's interruption names in the
+// table `linters` (written by the tool that prepares such files). With them a
+// TEST run finds the row settings and the special interruptions by itself
+// instead of depending on what an earlier export left in the maps.
+bool readInterruptionNamesFromStaging(Orvexuniversal& plugin)
+{
+    if (!plugin.stagingDb.tables().contains(QStringLiteral("linters"))) {
+        qDebug() << "Orvexuniversal::makeExport() ::: no table [linters] in the test database, "
+                    "interruption names are those of an earlier export";
+        return false;
+    }
+    QSqlQuery query(plugin.stagingDb);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT iid, name FROM linters ORDER BY rowid"))) {
+        qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: (SELECT iid, name FROM linters ) :: "
+                   << query.lastError().text();
+        return false;
+    }
+    while (query.next()) {
+        const unsigned iid = query.value(0).toUInt();
+        const QString name = query.value(1).toString();
+        plugin.iid2NameMap.insert(iid, name);
+        plugin.name2iidMap.insert(name, iid);
+    }
+    return true;
+}
+
 } // namespace
 
 int Orvexuniversal::makeExport(const QHash<QString, QVariant>& parameters,
@@ -159,6 +186,11 @@ void Orvexuniversal::runTestMode(const QHash<QString, QVariant>& parameters)
     stagingQuery = QSqlQuery(stagingDb);
 
     readAdvancedOvertimeFromStaging();
+    // The prepared file holds the period's holidays; the special
+    // interruptions are resolved when it also holds the interruption names.
+    getHolidaysMap();
+    if (readInterruptionNamesFromStaging(*this))
+        resolveSpecialInterruptions();
     getAllPeopleSelected();
 
     QHash<QString, QVariant> runResult;
