@@ -1,0 +1,104 @@
+// orvex-prepare-test: one month of a host database as a prepared staging file
+// for the plug-in's TEST mode.
+//
+//   orvex-prepare-test --database tenra --socket /run/mysqld/mysqld.sock --user export
+//       --month 2024-03 --out DB_test_paterns/customer-2024-03.db [--people all|12,15]
+//       [--settings-id 7] [--params params.json]
+//
+// Exit status: 0 written, 1 the data could not be read or written, 2 usage.
+
+#include "orvexuniversal.h"
+#include "preparerequest.h"
+#include "stagingfile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace {
+
+enum ExitStatus { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
+
+// The loading step shows a progress dialog; without a display it is drawn
+// off screen.
+void chooseOffscreenWithoutDisplay()
+{
+#ifndef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+}
+
+bool writeParameters(const QString& path, const QHash<QString, QVariant>& parameters, QString& errorText)
+{
+    QHash<QString, QVariant> testParameters = parameters;
+    testParameters.insert(QStringLiteral("mode"), QStringLiteral("test"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(QJsonDocument(QJsonObject::fromVariantHash(testParameters)).toJson()) < 0) {
+        errorText = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+void printSummary(QTextStream& out, const PrepareRequest& request, const PreparedStaging& prepared)
+{
+    out << "month " << QStringLiteral("%1-%2").arg(request.year).arg(request.month, 2, 10, QLatin1Char('0'))
+        << ": " << prepared.peopleCount << " people in the run\n";
+    if (!prepared.excludedPeople.isEmpty())
+        out << "left out for unclosed days: " << prepared.excludedPeople.join(QLatin1Char(',')) << "\n";
+    for (const auto& table : prepared.tableRows)
+        out << "  " << table.first << ": "
+            << (table.second < 0 ? QStringLiteral("not created") : QStringLiteral("%1 rows").arg(table.second)) << "\n";
+    out << "written " << request.outFile << "\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    chooseOffscreenWithoutDisplay();
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    PrepareRequest request;
+    QString errorText;
+    bool helpShown = false;
+    if (!parsePrepareArguments(app.arguments(), request, errorText, helpShown)) {
+        err << "orvex-prepare-test: " << errorText << "\n(see --help)\n";
+        return ExitUsage;
+    }
+    if (helpShown)
+        return ExitOk;
+
+    QSqlDatabase hostDb;
+    StoredSettings settings;
+    if (!openHostDatabase(request, hostDb, errorText) || !readStoredSettings(hostDb, request.settingsId, settings, errorText)) {
+        err << "orvex-prepare-test: " << errorText << "\n";
+        return ExitFailed;
+    }
+    const QHash<QString, QVariant> parameters = exportParameters(request, settings);
+
+    Orvexuniversal plugin;
+    plugin.setDatabase(hostDb);
+    PreparedStaging prepared;
+    if (!writeStagingFile(plugin, parameters, request.outFile, prepared, errorText)) {
+        err << "orvex-prepare-test: " << errorText << "\n";
+        return ExitFailed;
+    }
+    if (!prepared.hostError.isEmpty()) {
+        err << "orvex-prepare-test: the people could not be read: " << prepared.hostError << "\n";
+        return ExitFailed;
+    }
+    if (!request.parametersFile.isEmpty() && !writeParameters(request.parametersFile, parameters, errorText)) {
+        err << "orvex-prepare-test: " << errorText << "\n";
+        return ExitFailed;
+    }
+    printSummary(out, request, prepared);
+    return ExitOk;
+}
