@@ -52,9 +52,13 @@ void benchMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
         }
         return;
     }
-    // The fixed text ends at ":: "; the driver's error text after it varies.
-    const int cut = message.indexOf(QLatin1String(":: "), 20);
-    ++warningCounts[(cut < 0 ? message : message.left(cut + 2)).left(160)];
+    // One entry per kind of warning: the text before the driver's error text
+    // (" :: ") or before the details of the person or day ("(").
+    int cut = message.indexOf(QLatin1String(" :: "));
+    const int details = message.indexOf(QLatin1Char('('), 30);
+    if (cut < 0 || (details >= 0 && details < cut))
+        cut = details;
+    ++warningCounts[(cut < 0 ? message : message.left(cut)).left(120)];
 }
 
 qint64 peakResidentKb()
@@ -215,7 +219,7 @@ int childExport(const QString& socket, const CompanySpec& spec, const QString& w
     int warnings = 0;
     for (auto it = warningCounts.constBegin(); it != warningCounts.constEnd(); ++it) {
         warnings += it.value();
-        std::fprintf(stderr, "  %6d x %s\n", it.value(), qPrintable(it.key()));
+        std::fprintf(stderr, "  N=%d: %6d x %s\n", spec.people, it.value(), qPrintable(it.key()));
     }
     result(QStringLiteral("warnings"), warnings);
     return 0;
