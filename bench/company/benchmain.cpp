@@ -101,12 +101,13 @@ int fail(const QString& text)
 
 QString metaText(const CompanySpec& spec)
 {
-    return QStringLiteral("people=%1 seed=%2 month=%3-%4 settings=%5")
+    return QStringLiteral("people=%1 seed=%2 month=%3-%4 settings=%5 scale=%6")
         .arg(spec.people)
         .arg(spec.seed)
         .arg(spec.year)
         .arg(spec.month)
-        .arg(qHash(CompanyGenerator::storedSettingsJson()));
+        .arg(qHash(CompanyGenerator::storedSettingsJson()))
+        .arg(spec.eventScale);
 }
 
 int childGenerate(const QString& socket, const CompanySpec& spec, bool reuse)
@@ -275,7 +276,8 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
         << "month: " << base.year << "-" << base.month << ", seed " << base.seed << "\n\n";
     out.flush();
     const QStringList common = {QStringLiteral("--socket"), socket, QStringLiteral("--work"), workDir,
-                                QStringLiteral("--seed"), QString::number(base.seed)};
+                                QStringLiteral("--seed"), QString::number(base.seed),
+                                QStringLiteral("--event-scale"), QString::number(base.eventScale)};
     QHash<int, QHash<QString, QString>> rows;
     for (int people : sizes) {
         const QStringList size = {QStringLiteral("--people"), QString::number(people)};
@@ -373,6 +375,8 @@ int main(int argc, char* argv[])
          QStringLiteral(ORVEX_PLUGIN_PATH)},
         {QStringLiteral("seed"), QStringLiteral("Seed of the company."), QStringLiteral("n"), QStringLiteral("20240301")},
         {QStringLiteral("reuse"), QStringLiteral("Keep a company database generated with the same spec.")},
+        {QStringLiteral("event-scale"), QStringLiteral("Chance multiplier of the rarer events."), QStringLiteral("x"),
+         QStringLiteral("1")},
         {QStringLiteral("child"), QStringLiteral("Internal: generate, floor or export."), QStringLiteral("step")},
         {QStringLiteral("people"), QStringLiteral("Internal: company size of a child."), QStringLiteral("n")},
     });
@@ -382,6 +386,7 @@ int main(int argc, char* argv[])
         return fail(QStringLiteral("--socket is required"));
     CompanySpec spec;
     spec.seed = parser.value(QStringLiteral("seed")).toULongLong();
+    spec.eventScale = parser.value(QStringLiteral("event-scale")).toDouble();
     const QString workDir = parser.value(QStringLiteral("work"));
 
     const QString child = parser.value(QStringLiteral("child"));

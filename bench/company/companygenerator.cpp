@@ -17,7 +17,7 @@ namespace {
 class Rng
 {
 public:
-    explicit Rng(quint64 seed) : state(seed) {}
+    Rng(quint64 seed, double eventScale) : state(seed), scale(eventScale) {}
     quint64 next()
     {
         quint64 z = (state += 0x9E3779B97F4A7C15ull);
@@ -29,9 +29,12 @@ public:
     int range(int lo, int hi) { return lo + int(next() % quint64(hi - lo + 1)); }
     // True with probability p.
     bool chance(double p) { return double(next() >> 11) * (1.0 / 9007199254740992.0) < p; }
+    // A rare event: its chance is scaled by the spec's event scale.
+    bool rare(double p) { return chance(qMin(0.5, p * scale)); }
 
 private:
     quint64 state;
+    double scale;
 };
 
 const int rowsPerStatement = 1000;
@@ -344,22 +347,22 @@ private:
             calendarEpisode(Parental, 0, days.size());
             return;
         }
-        if (rng.chance(0.003))
+        if (rng.rare(0.003))
             calendarEpisode(Maternity, 0, days.size());
-        if (rng.chance(0.003))
+        if (rng.rare(0.003))
             calendarEpisode(SickLeave, 0, days.size());
         for (int offset = -1; offset <= 1; ++offset) {
             int from, to;
             monthRange(offset, from, to);
-            if (rng.chance(0.045)) {
+            if (rng.rare(0.045)) {
                 const int length = rng.chance(0.7) ? rng.range(3, 10) : rng.range(11, 35);
                 calendarEpisode(SickLeave, rng.range(from, to), length);
             }
-            if (rng.chance(0.02))
+            if (rng.rare(0.02))
                 calendarEpisode(FamilyCare, rng.range(from, to), rng.range(2, 10));
-            if (rng.chance(0.003))
+            if (rng.rare(0.003))
                 calendarEpisode(QuarantineSick, rng.range(from, to), rng.range(7, 14));
-            if (rng.chance(0.002))
+            if (rng.rare(0.002))
                 calendarEpisode(QuarantineCare, rng.range(from, to), rng.range(5, 10));
         }
     }
@@ -390,7 +393,7 @@ private:
                                              {Training, 0.02, 2}, {Study, 0.005, 2},
                                              {EmployerObstacle, 0.01, 1}};
             for (const Single& single : singles) {
-                if (!rng.chance(single.p))
+                if (!rng.rare(single.p))
                     continue;
                 int index = freeWorkingDay(from, to);
                 for (int k = rng.range(1, single.maxDays); k > 0 && index >= 0 && index <= to; --k, ++index)
@@ -528,12 +531,12 @@ private:
         for (int offset = -1; offset <= 1; ++offset) {
             int from, to;
             monthRange(offset, from, to);
-            if (rng.chance(0.05)) {
+            if (rng.rare(0.05)) {
                 const int index = freeWorkingDay(from, to);
                 if (index >= 0)
                     records.append({Break, localTimeOf(days[index].date, 11 * 3600 + 1800), 1800, 0});
             }
-            if (rng.chance(0.01)) {
+            if (rng.rare(0.01)) {
                 const int index = freeWorkingDay(from, to);
                 if (index >= 0)
                     records.append({Vacation, localTimeOf(days[index].date, 7 * 3600), person.fund, 1});
@@ -547,12 +550,12 @@ QString pick(Rng& rng, const char* const* list, int size)
     return utf8(list[rng.range(0, size - 1)]);
 }
 
-Person makePerson(unsigned uid, const QDate& first, Rng& rng)
+Person makePerson(unsigned uid, const QDate& first, double scale, Rng& rng)
 {
     Person p;
     p.uid = uid;
     p.pid = 1000 + int(uid);
-    const double pamDraw = double(rng.range(0, 999)) / 1000.0;
+    const double pamDraw = qMin(1.0, double(rng.range(0, 999)) / 1000.0 / qBound(1.0, scale, 2.0));
     if (pamDraw < 0.04)
         p.pamId = QString();
     else if (pamDraw < 0.07)
@@ -561,7 +564,7 @@ Person makePerson(unsigned uid, const QDate& first, Rng& rng)
         p.pamId = QStringLiteral("0");
     else
         p.pamId = QString::number(500000 + uid);
-    p.surname = rng.chance(0.002) ? QStringLiteral("O'Brien") : pick(rng, surnames, count(surnames));
+    p.surname = rng.rare(0.002) ? QStringLiteral("O'Brien") : pick(rng, surnames, count(surnames));
     p.name = pick(rng, givenNames, count(givenNames));
     if (rng.chance(0.15))
         p.title = QStringLiteral("Ing.");
@@ -588,26 +591,26 @@ Person makePerson(unsigned uid, const QDate& first, Rng& rng)
         p.fund = rng.chance(0.6) ? 14400 : 21600;
         p.gid = 5;
     }
-    const double fundDraw = double(rng.range(0, 999)) / 1000.0;
+    const double fundDraw = qMin(1.0, double(rng.range(0, 999)) / 1000.0 / qBound(1.0, scale, 2.0));
     if (fundDraw < 0.02)
         p.fundMode = FundMode::ExpectedOnly;
     else if (fundDraw < 0.03 && p.gid != 1 && p.gid != 6)
         p.fundMode = FundMode::None;  // measured against the group's reference fund
-    if (rng.chance(0.01))
+    if (rng.rare(0.01))
         p.gid = 0;  // no group
-    else if (rng.chance(0.005))
+    else if (rng.rare(0.005))
         p.gid = 99;  // a group that no longer exists
     p.overtimer = rng.chance(0.3);
     p.onCall = rng.chance(0.06);
 
     p.begin = first.addYears(-1).addDays(rng.range(-2000, 0));
-    if (rng.chance(0.005))
+    if (rng.rare(0.005))
         p.begin = first.addDays(rng.range(4, 20));  // hired during the month
-    if (rng.chance(0.005))
+    if (rng.rare(0.005))
         p.end = first.addDays(rng.range(5, 25));  // leaves during the month
-    if (rng.chance(0.002))
+    if (rng.rare(0.002))
         p.rsBegin = first.addYears(-1);  // on parental leave
-    const int closure = rng.range(0, 999);
+    const double closure = double(rng.range(0, 999)) / qMax(1.0, scale);
     if (closure < 4)
         p.closure = Person::Unclosed;
     else if (closure < 5 || (p.rsBegin.isValid() && rng.chance(0.5)))
@@ -738,8 +741,8 @@ bool CompanyGenerator::writePeople()
     const int formerEmployees = qMax(1, spec.people / 250);
     const unsigned lastUid = unsigned(spec.people + 1 + formerEmployees);
     for (unsigned uid = 1; uid <= lastUid; ++uid) {
-        Rng rng(spec.seed * 0x100000001B3ull + uid);
-        Person person = makePerson(uid, first, rng);
+        Rng rng(spec.seed * 0x100000001B3ull + uid, spec.eventScale);
+        Person person = makePerson(uid, first, spec.eventScale, rng);
         const bool employee = uid <= unsigned(spec.people);
         if (uid == unsigned(spec.people) + 1) {  // an anonymised former employee
             person.name = QStringLiteral("<anonym>");

@@ -28,6 +28,11 @@ struct CompanySpec
     int year = 2024;
     int month = 3;
     quint64 seed = 20240301;
+    // Multiplies the chances of the rarer events (sick leave, family care,
+    // quarantine, long leaves, hires and leavers, unclosed months, missing
+    // payroll numbers, funds missing from the plan): a small company for a
+    // test then still meets every kind of case.
+    double eventScale = 1.0;
 };
 
 struct CompanyFigures
