@@ -2,8 +2,8 @@
 // host shows it.
 //
 //   ORVEX_DB_PASSWORD=... orvex-settings --database NAME [--socket PATH | --host H --port P] [--user U]
-//                  [--settings-id ID] [--plugin FILE] [--language en]
-//                  [--screenshot DIR] [--auto-close MS]
+//                  [--settings-id ID] [--plugin-file FILE] [--language en]
+//                  [--screenshot DIR] [--auto-close MS] [--size WxH]
 //
 // The host's steps, in its order: the database becomes the application's
 // default connection, the plug-in file is loaded through QPluginLoader, the
@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFont>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPluginLoader>
@@ -41,18 +42,15 @@ int fail(ExitCode code, const QString& text)
     return code;
 }
 
-// With --screenshot and no display at all, render offscreen instead of failing.
-void chooseOffscreenWhenHeadless(int argc, char** argv)
+// Without any display the page is rendered offscreen: enough for
+// --screenshot and --auto-close, and for the usage messages.
+bool renderOffscreenWhenHeadless()
 {
     if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
         || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        return;
-    for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "--screenshot") == 0 || qstrncmp(argv[i], "--screenshot=", 13) == 0) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            return;
-        }
-    }
+        return false;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
 }
 
 // Every tab as its own PNG: settings-tab1.png, settings-tab2.png, ...
@@ -95,9 +93,14 @@ void printRecord(const QHash<QString, QVariant>& record)
 
 int main(int argc, char** argv)
 {
-    chooseOffscreenWhenHeadless(argc, argv);
+    const bool headless = renderOffscreenWhenHeadless();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvex-settings"));
+    // The host's dialogs use the 9-point Windows dialog font; the page's rows
+    // (24 pixels) are laid out for it.
+    QFont font = QApplication::font();
+    font.setPointSize(9);
+    QApplication::setFont(font);
 
     SettingsRequest request;
     QString helpText, errorText;
@@ -107,6 +110,9 @@ int main(int argc, char** argv)
         QTextStream(stdout) << helpText;
         return Done;
     }
+    if (headless && request.screenshotDir.isEmpty() && request.autoCloseMs < 0)
+        return fail(UsageError, QStringLiteral("there is no display to show the page on: give --screenshot or "
+                                               "--auto-close, or run under a display (e.g. xvfb-run)"));
 
     if (!openDefaultHostDatabase(request, QString::fromLocal8Bit(qgetenv("ORVEX_DB_PASSWORD")), errorText))
         return fail(HostError, errorText);
@@ -141,6 +147,8 @@ int main(int argc, char** argv)
         return fail(HostError, QStringLiteral("the plug-in gave no settings page"));
     page->setOptionsData(record);
     page->setWindowTitle(QStringLiteral("%1 - nastavenia exportu").arg(exporter->getType()));
+    if (request.size.isValid())
+        page->resize(request.size);
     page->show();
 
     if (!request.screenshotDir.isEmpty()) {

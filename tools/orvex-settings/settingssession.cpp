@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlError>
@@ -32,7 +33,9 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
                        "stored settings of the host database. On closing, the edited options record is printed "
                        "as JSON on stdout. The database password is taken from ORVEX_DB_PASSWORD."));
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption plugin(QStringLiteral("plugin"), QStringLiteral("Plug-in file (default: the built one)."),
+    // Not "--plugin": QApplication takes that one for its own plug-ins.
+    const QCommandLineOption plugin(QStringLiteral("plugin-file"),
+                                    QStringLiteral("Plug-in file (default: the built one)."),
                                     QStringLiteral("file"), QStringLiteral(ORVEX_SETTINGS_DEFAULT_PLUGIN));
     const QCommandLineOption socket(QStringLiteral("socket"), QStringLiteral("Database server unix socket."),
                                     QStringLiteral("path"));
@@ -55,7 +58,9 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
     const QCommandLineOption language(QStringLiteral("language"),
                                       QStringLiteral("Show the page translated (en) with the plug-in's translation."),
                                       QStringLiteral("code"));
-    parser.addOptions({plugin, socket, host, port, user, database, settingsId, screenshot, autoClose, language});
+    const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Window size, e.g. 1000x560."),
+                                  QStringLiteral("WxH"));
+    parser.addOptions({plugin, socket, host, port, user, database, settingsId, screenshot, autoClose, language, size});
 
     if (!parser.parse(arguments)) {
         errorText = parser.errorText();
@@ -69,7 +74,8 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
         errorText = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
         return false;
     }
-    request.pluginPath = parser.value(plugin);
+    // QPluginLoader looks up relative names in the library paths, not here.
+    request.pluginPath = QFileInfo(parser.value(plugin)).absoluteFilePath();
     request.socket = parser.value(socket);
     request.host = parser.value(host);
     request.user = parser.value(user);
@@ -91,6 +97,15 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
     if (parser.isSet(autoClose) && !parseNumber(parser.value(autoClose), 0, request.autoCloseMs)) {
         errorText = QStringLiteral("--auto-close \"%1\" is not a number of milliseconds").arg(parser.value(autoClose));
         return false;
+    }
+    if (parser.isSet(size)) {
+        const QStringList parts = parser.value(size).split(QLatin1Char('x'));
+        int width = 0, height = 0;
+        if (parts.size() != 2 || !parseNumber(parts.at(0), 1, width) || !parseNumber(parts.at(1), 1, height)) {
+            errorText = QStringLiteral("--size \"%1\" is not WIDTHxHEIGHT").arg(parser.value(size));
+            return false;
+        }
+        request.size = QSize(width, height);
     }
     return true;
 }

@@ -2,6 +2,7 @@
 #define ORVEX_SETTINGS_SETTINGSSESSION_H
 
 #include <QHash>
+#include <QSize>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,7 @@ struct SettingsRequest
     QString screenshotDir;    // set: save one PNG per tab and quit
     int autoCloseMs = -1;     // >= 0: close the page after this many milliseconds
     QString language;         // empty: the Slovak source texts
+    QSize size;               // invalid: the page's own size
 };
 
 // Parses the arguments (the program name first). False with errorText on a
