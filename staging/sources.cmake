@@ -2,4 +2,10 @@ set(ORVEX_STAGING_SOURCES
     staging/stagingschema.cpp
     staging/hostloader.cpp
     staging/interruptionspans.cpp
-    staging/workspans.cpp)
+    staging/workspans.cpp
+    staging/daygrid.h
+    staging/daygrid.cpp
+    staging/personids.h
+    staging/personids.cpp
+    staging/stagingsql.h
+    staging/stagingsql.cpp)

@@ -1,0 +1,89 @@
+#include "stagingsql.h"
+
+#include "numbertext.h"
+
+#include <QDebug>
+#include <QSqlError>
+
+void logSqlFailure(const QString& fixedText, const QString& errorText)
+{
+    qWarning() << fixedText.toUtf8().constData() << errorText;
+}
+
+QString nonNullText(const QVariant& value)
+{
+    const QString text = value.toString();
+    return text.isNull() ? QString(QLatin1String("")) : text;
+}
+
+StagingTransaction::StagingTransaction(const QSqlDatabase& db, const char* where)
+    : db(db), where(where), open(false)
+{
+    open = this->db.transaction();
+    if (!open)
+        logSqlFailure(QLatin1String(where) + QLatin1String(" ::: SQLite ERROR: (BEGIN TRANSACTION) :: "),
+                      this->db.lastError().text());
+}
+
+StagingTransaction::~StagingTransaction()
+{
+    commit();
+}
+
+void StagingTransaction::commit()
+{
+    if (!open)
+        return;
+    open = false;
+    if (!db.commit())
+        logSqlFailure(QLatin1String(where) + QLatin1String(" ::: SQLite ERROR: (COMMIT) :: "), db.lastError().text());
+}
+
+void createStagingIndex(QSqlQuery& query, const char* where, const char* indexName, const char* table,
+                        const char* columns)
+{
+    const QString sql = QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                            .arg(QLatin1String(indexName), QLatin1String(table), QLatin1String(columns));
+    if (!query.exec(sql))
+        logSqlFailure(QStringLiteral("%1 ::: SQLite ERROR: (CREATE INDEX [%2]) :: ")
+                          .arg(QLatin1String(where), QLatin1String(table)),
+                      query.lastError().text());
+}
+
+SpanWriter::SpanWriter(const QSqlDatabase& db, const QString& table) : query(db)
+{
+    query.prepare(QStringLiteral("INSERT INTO %1 (uid, iid, kod, sum, sumDays, begDay, endDay, month) "
+                                 "VALUES(?, ?, ?, ?, ?, ?, ?, ?)")
+                      .arg(table));
+}
+
+bool SpanWriter::insert(unsigned uid, unsigned iid, const QString& kod, double sum, double sumDays, int begDay,
+                        int endDay, int month)
+{
+    return run(uid, iid, kod, sum, roundedToSixDigits(sumDays), begDay, endDay, month);
+}
+
+bool SpanWriter::insertDays(unsigned uid, unsigned iid, const QString& kod, double sum, int begDay, int endDay,
+                            int month)
+{
+    return run(uid, iid, kod, sum, endDay - begDay + 1, begDay, endDay, month);
+}
+
+bool SpanWriter::run(unsigned uid, unsigned iid, const QString& kod, double sum, const QVariant& sumDays,
+                     int begDay, int endDay, int month)
+{
+    query.addBindValue(uid);
+    query.addBindValue(iid);
+    query.addBindValue(nonNullText(kod));
+    query.addBindValue(roundedToSixDigits(sum));
+    query.addBindValue(sumDays);
+    query.addBindValue(begDay);
+    query.addBindValue(endDay);
+    query.addBindValue(month);
+    return query.exec();
+}
+
+QString SpanWriter::errorText() const
+{
+    return query.lastError().text();
+}

@@ -1,0 +1,60 @@
+#ifndef STAGINGSQL_H
+#define STAGINGSQL_H
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+// Small pieces shared by the loading step and the span calculation.
+
+// Logs a failed statement the way every step does: the fixed text, then the
+// driver's error text.
+void logSqlFailure(const QString& fixedText, const QString& errorText);
+
+// A value as text for a TEXT column, never a null string: a NULL host value is
+// stored as empty text (binding a null QString would store NULL instead).
+QString nonNullText(const QVariant& value);
+
+// Runs the bulk writes of one step in one transaction of the staging
+// connection. Commits when it goes out of scope (or at commit()); a failed
+// begin or commit is logged with `where` ("Orvexuniversal::spansCalc()") and
+// the writes are kept all the same.
+class StagingTransaction
+{
+public:
+    StagingTransaction(const QSqlDatabase& db, const char* where);
+    ~StagingTransaction();
+    void commit();
+
+private:
+    QSqlDatabase db;
+    const char* where;
+    bool open;
+};
+
+// Creates the index `indexName` on `table(columns)` unless it exists; a
+// failure is logged as "<where> ::: SQLite ERROR: (CREATE INDEX [table]) :: ".
+void createStagingIndex(QSqlQuery& query, const char* where, const char* indexName, const char* table,
+                        const char* columns);
+
+// The span insert "INSERT INTO <table> (uid, iid, kod, sum, sumDays, begDay,
+// endDay, month) ...", prepared once on its own query and bound per row.
+// Real numbers are stored as their 6-significant-digit number text reads.
+class SpanWriter
+{
+public:
+    SpanWriter(const QSqlDatabase& db, const QString& table);
+    bool insert(unsigned uid, unsigned iid, const QString& kod, double sum, double sumDays, int begDay,
+                int endDay, int month);
+    // A whole-day span: its day count is an integer.
+    bool insertDays(unsigned uid, unsigned iid, const QString& kod, double sum, int begDay, int endDay, int month);
+    QString errorText() const;
+
+private:
+    bool run(unsigned uid, unsigned iid, const QString& kod, double sum, const QVariant& sumDays, int begDay,
+             int endDay, int month);
+    QSqlQuery query;
+};
+
+#endif // STAGINGSQL_H
