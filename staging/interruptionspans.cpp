@@ -1,4 +1,236 @@
-// Spans of consecutive interruption days.
+// Spans of consecutive interruption days: for the export period from
+// latten_data into lintersSpans (with the partial days), for the neighbouring
+// months from latten_data_around into lintersSpansAround (only spans that touch
+// the month's first or last day, which is all the continuation checks ask).
+
 #include "orvexuniversal.h"
 
-void Orvexuniversal::spansCalc(QSqlQuery, bool) {}
+#include "daygrid.h"
+#include "stagingsql.h"
+
+#include <QDebug>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace {
+
+const char* const where = "Orvexuniversal::spansCalc()";
+
+QString failureText(const char* what, const QString& table)
+{
+    return QStringLiteral("Orvexuniversal::spansCalc() ::: SQLite ERROR: (%1 [%2]").arg(QLatin1String(what), table);
+}
+
+// One scan of a month for one person and type. `month` 0 means no month
+// condition (the export period: every record of the source counts).
+struct SpanPass {
+    int month;
+    int length;
+    bool boundaryOnly;
+};
+
+QVector<SpanPass> passesFor(bool around, const QDate& periodDate)
+{
+    if (!around)
+        return {{0, periodDate.daysInMonth(), false}};
+    const QDate previous = periodDate.addMonths(-1);
+    const QDate next = periodDate.addMonths(1);
+    return {{previous.month(), previous.daysInMonth(), true}, {next.month(), next.daysInMonth(), true}};
+}
+
+struct SummedRun {
+    DayRun run;
+    double sum;
+    QString kod;
+};
+
+// The per-person work of one spansCalc call; every statement is prepared once.
+class InterruptionSpanCalculator
+{
+public:
+    InterruptionSpanCalculator(const QSqlDatabase& db, const QString& source, const QString& target, bool around)
+        : source(source), target(target), around(around), dayQuery(db), sumQuery(db), writer(db, target)
+    {
+        const QString monthCondition = around ? QStringLiteral("AND month=?") : QString();
+        dayQuery.setForwardOnly(true);
+        dayQuery.prepare(QStringLiteral("SELECT * FROM %1  WHERE uid=? AND iid=? %2").arg(source, monthCondition));
+        sumQuery.setForwardOnly(true);
+        sumQuery.prepare(QStringLiteral("SELECT SUM(duration), kod FROM %1  WHERE uid = ? AND iid = ? "
+                                        "AND (dom >= ? AND dom <= ?) %2")
+                             .arg(source, monthCondition));
+    }
+
+    void run(unsigned uid, unsigned iid, const SpanPass& pass)
+    {
+        int month = 0;
+        DayGrid grid;
+        if (!readGrid(uid, iid, pass, &grid, &month))
+            return;
+        QVector<SummedRun> summed;
+        for (const DayRun& run : findRuns(grid)) {
+            SummedRun span{run, 0.0, QString()};
+            if (sumRun(uid, iid, pass, &span))
+                summed.append(span);
+        }
+        for (const SummedRun& span : summed) {
+            if (pass.boundaryOnly && span.run.second != pass.length && span.run.first != 1)
+                continue;
+            if (!writer.insertDays(uid, iid, span.kod, span.sum, span.run.first, span.run.second, month))
+                logSqlFailure(failureText("INSERT INTO", target) + QStringLiteral(") :: "), writer.errorText());
+        }
+    }
+
+private:
+    bool readGrid(unsigned uid, unsigned iid, const SpanPass& pass, DayGrid* grid, int* month)
+    {
+        dayQuery.addBindValue(uid);
+        dayQuery.addBindValue(iid);
+        if (pass.month != 0)
+            dayQuery.addBindValue(pass.month);
+        if (!dayQuery.exec()) {
+            logSqlFailure(failureText("SELECT FROM", source) + QStringLiteral(") :: "), dayQuery.lastError().text());
+            return false;
+        }
+        const QSqlRecord columns = dayQuery.record();
+        const int durationColumn = columns.indexOf(QStringLiteral("duration"));
+        const int fundColumn = columns.indexOf(QStringLiteral("fund"));
+        const int domColumn = columns.indexOf(QStringLiteral("dom"));
+        const int monthColumn = columns.indexOf(QStringLiteral("month"));
+        *grid = emptyDayGrid(pass.length);
+        while (dayQuery.next()) {
+            const int duration = dayQuery.value(durationColumn).toInt();
+            const int fund = dayQuery.value(fundColumn).toInt();
+            const unsigned dom = dayQuery.value(domColumn).toUInt();
+            *month = int(dayQuery.value(monthColumn).toUInt());
+            // A record as long as its day's fund (or without a day record)
+            // makes a full day; shorter records are partial days.
+            if (fund <= duration && !markDay(*grid, int(dom)))
+                qWarning() << "Orvexuniversal::spansCalc() ::: day outside the month, not counted in spans: uid"
+                           << uid << "iid" << iid << "dom" << dom << "month" << *month << "days in month"
+                           << pass.length;
+        }
+        dayQuery.finish();
+        return true;
+    }
+
+    bool sumRun(unsigned uid, unsigned iid, const SpanPass& pass, SummedRun* span)
+    {
+        sumQuery.addBindValue(uid);
+        sumQuery.addBindValue(iid);
+        sumQuery.addBindValue(span->run.first);
+        sumQuery.addBindValue(span->run.second);
+        if (pass.month != 0)
+            sumQuery.addBindValue(pass.month);
+        if (!sumQuery.exec() || !sumQuery.next()) {
+            logSqlFailure(failureText("SELECT FROM", source) + QStringLiteral(" - sum) :: "),
+                          sumQuery.lastError().text());
+            return false;
+        }
+        span->sum = sumQuery.value(0).toDouble() / 3600.0;
+        span->kod = nonNullText(sumQuery.value(1));
+        sumQuery.finish();
+        return true;
+    }
+
+    QString source, target;
+    bool around;
+    QSqlQuery dayQuery, sumQuery;
+    SpanWriter writer;
+};
+
+// The distinct interruption types of `source`, in the order of their first
+// record. The table scan is forced: through an index the types would come in
+// another order, and so would the span rows.
+QVector<unsigned> typeList(QSqlQuery& query, const QString& source, bool* ok)
+{
+    QVector<unsigned> types;
+    *ok = query.exec(
+        QStringLiteral("SELECT DISTINCT(iid) FROM %1 NOT INDEXED WHERE iid < 1000 AND iid > 0").arg(source));
+    if (!*ok) {
+        logSqlFailure(failureText("SELECT FROM", source) + QStringLiteral(") :: "), query.lastError().text());
+        return types;
+    }
+    while (query.next())
+        types.append(query.value(0).toUInt());
+    query.finish();
+    return types;
+}
+
+// Every interruption record of the period shorter than its day's fund, as a
+// span of one day with the fraction of the day it covers.
+void insertPartialDays(const QSqlDatabase& db)
+{
+    QSqlQuery records(db);
+    records.setForwardOnly(true);
+    if (!records.exec(QStringLiteral("SELECT * FROM latten_data  WHERE duration < fund AND iid >= 1"))) {
+        logSqlFailure(QStringLiteral("Orvexuniversal::spansCalc() ::: SQLite ERROR: (SELECT FROM [latten_data] ) :: "),
+                      records.lastError().text());
+        return;
+    }
+    const QSqlRecord columns = records.record();
+    const int uidColumn = columns.indexOf(QStringLiteral("uid"));
+    const int iidColumn = columns.indexOf(QStringLiteral("iid"));
+    const int domColumn = columns.indexOf(QStringLiteral("dom"));
+    const int monthColumn = columns.indexOf(QStringLiteral("month"));
+    const int durationColumn = columns.indexOf(QStringLiteral("duration"));
+    const int fundColumn = columns.indexOf(QStringLiteral("fund"));
+    const int kodColumn = columns.indexOf(QStringLiteral("kod"));
+    SpanWriter writer(db, QStringLiteral("lintersSpans"));
+    while (records.next()) {
+        const double hours = records.value(durationColumn).toDouble() / 3600.0;
+        const double fundHours = records.value(fundColumn).toDouble() / 3600.0;
+        const int dom = records.value(domColumn).toInt();
+        if (!writer.insert(records.value(uidColumn).toUInt(), records.value(iidColumn).toUInt(),
+                           nonNullText(records.value(kodColumn)), hours, hours / fundHours, dom, dom,
+                           records.value(monthColumn).toInt()))
+            logSqlFailure(failureText("INSERT INTO", QStringLiteral("lintersSpans")) + QStringLiteral(") :: "),
+                          writer.errorText());
+    }
+}
+
+void recreateSpanTable(QSqlQuery& query, const QString& target)
+{
+    if (!query.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(target)))
+        logSqlFailure(failureText("DROP TABLE", target) + QStringLiteral(") :: "), query.lastError().text());
+    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (id INTEGER PRIMARY KEY, uid INT, iid INT, "
+                                   "kod TEXT, sum REAL, sumDays REAL, begDay INT, endDay INT, month INT)")
+                        .arg(target)))
+        logSqlFailure(failureText("CREATE TABLE", target) + QStringLiteral(") :: "), query.lastError().text());
+}
+
+} // namespace
+
+void Orvexuniversal::spansCalc(QSqlQuery query, bool around)
+{
+    const QString source = around ? QStringLiteral("latten_data_around") : QStringLiteral("latten_data");
+    const QString target = around ? QStringLiteral("lintersSpansAround") : QStringLiteral("lintersSpans");
+
+    // A half-walked result on this connection would lock the table drop.
+    query.finish();
+    recreateSpanTable(query, target);
+    if (around) {
+        createStagingIndex(query, where, "idx_lintersSpansAround_uid_iid_month", "lintersSpansAround",
+                           "uid, iid, month");
+        createStagingIndex(query, where, "idx_latten_data_around_uid_iid_month", "latten_data_around",
+                           "uid, iid, month");
+    } else {
+        createStagingIndex(query, where, "idx_lintersSpans_uid_iid", "lintersSpans", "uid, iid");
+        createStagingIndex(query, where, "idx_latten_data_uid_iid", "latten_data", "uid, iid");
+    }
+
+    bool typesRead = false;
+    const QVector<unsigned> types = typeList(query, source, &typesRead);
+    const QVector<SpanPass> passes = passesFor(around, periodDate);
+
+    StagingTransaction transaction(stagingDb, where);
+    if (typesRead) {
+        InterruptionSpanCalculator calculator(stagingDb, source, target, around);
+        for (const unsigned uid : peopleUids)
+            for (const unsigned iid : types)
+                for (const SpanPass& pass : passes)
+                    calculator.run(uid, iid, pass);
+    }
+    if (!around)
+        insertPartialDays(stagingDb);
+    transaction.commit();
+}

@@ -1,4 +1,156 @@
-// Spans of consecutive days worked to the fund.
+// Work spans: stretches of consecutive days worked at least to the day's fund,
+// and the days worked below the planned fund, appended to lintersSpans as
+// rows of type 1 after the interruption spans of the period.
+
 #include "orvexuniversal.h"
 
-void Orvexuniversal::spansCalcWork(QSqlQuery, QHash<QString, QVariant>) {}
+#include "daygrid.h"
+#include "stagingsql.h"
+
+#include <QDebug>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace {
+
+const char* const where = "Orvexuniversal::spansCalcWork()";
+const unsigned workIid = 1;
+
+QString insertFailure()
+{
+    return QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (INSERT INTO [lintersSpans]) :: ");
+}
+
+// The fund a day is measured against: its planned fund, else its expected
+// fund, else the person's reference fund.
+double dayFund(double fond, double expFund, double refFund)
+{
+    if (fond != 0.0)
+        return fond;
+    return expFund != 0.0 ? expFund : refFund;
+}
+
+class WorkSpanCalculator
+{
+public:
+    WorkSpanCalculator(const QSqlDatabase& db, const QString& kod, int month, int length)
+        : kod(kod), month(month), length(length), dayQuery(db), sumQuery(db), writer(db, QStringLiteral("lintersSpans"))
+    {
+        dayQuery.setForwardOnly(true);
+        dayQuery.prepare(QStringLiteral("SELECT work, dom, fond, expFund FROM latten WHERE uid=?"));
+        sumQuery.setForwardOnly(true);
+        sumQuery.prepare(QStringLiteral("SELECT SUM(work) FROM latten  WHERE uid = ? AND (dom >= ? AND dom <= ?) "));
+    }
+
+    void run(unsigned uid, double refFund)
+    {
+        DayGrid grid;
+        if (!readGrid(uid, refFund, &grid))
+            return;
+        QVector<QPair<DayRun, double>> summed;
+        for (const DayRun& run : findRuns(grid)) {
+            double sum = 0.0;
+            if (sumRun(uid, run, &sum))
+                summed.append(qMakePair(run, sum));
+        }
+        for (const auto& span : summed)
+            if (!writer.insertDays(uid, workIid, kod, span.second, span.first.first, span.first.second, month))
+                logSqlFailure(insertFailure(), writer.errorText());
+    }
+
+private:
+    bool readGrid(unsigned uid, double refFund, DayGrid* grid)
+    {
+        dayQuery.addBindValue(uid);
+        if (!dayQuery.exec()) {
+            logSqlFailure(QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (SELECT work,dom FROM latten ) :: "),
+                          dayQuery.lastError().text());
+            return false;
+        }
+        *grid = emptyDayGrid(length);
+        while (dayQuery.next()) {
+            const double work = dayQuery.value(0).toDouble();
+            const unsigned dom = dayQuery.value(1).toUInt();
+            const double fund = dayFund(dayQuery.value(2).toDouble(), dayQuery.value(3).toDouble(), refFund);
+            if (work >= fund && !markDay(*grid, int(dom)))
+                qWarning() << "Orvexuniversal::spansCalcWork() ::: day outside the month, not counted in spans: uid"
+                           << uid << "dom" << dom << "days in month" << length;
+        }
+        dayQuery.finish();
+        return true;
+    }
+
+    bool sumRun(unsigned uid, const DayRun& run, double* sum)
+    {
+        sumQuery.addBindValue(uid);
+        sumQuery.addBindValue(run.first);
+        sumQuery.addBindValue(run.second);
+        if (!sumQuery.exec() || !sumQuery.next()) {
+            logSqlFailure(QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (SELECT SUM(work) FROM latten) :: "),
+                          sumQuery.lastError().text());
+            return false;
+        }
+        *sum = sumQuery.value(0).toDouble() / 3600.0;
+        sumQuery.finish();
+        return true;
+    }
+
+    QString kod;
+    int month;
+    int length;
+    QSqlQuery dayQuery, sumQuery;
+    SpanWriter writer;
+};
+
+// Every day record worked below its planned fund, as a one-day row with the
+// fraction of the fund worked.
+void insertPartialWorkDays(const QSqlDatabase& db, const QString& kod, int month)
+{
+    QSqlQuery days(db);
+    days.setForwardOnly(true);
+    if (!days.exec(QStringLiteral("SELECT * FROM latten  WHERE work < fond "))) {
+        logSqlFailure(QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (SELECT FROM [latten] ) :: "),
+                      days.lastError().text());
+        return;
+    }
+    const QSqlRecord columns = days.record();
+    const int uidColumn = columns.indexOf(QStringLiteral("uid"));
+    const int domColumn = columns.indexOf(QStringLiteral("dom"));
+    const int workColumn = columns.indexOf(QStringLiteral("work"));
+    const int fondColumn = columns.indexOf(QStringLiteral("fond"));
+    SpanWriter writer(db, QStringLiteral("lintersSpans"));
+    while (days.next()) {
+        const double hours = days.value(workColumn).toDouble() / 3600.0;
+        const double fundHours = days.value(fondColumn).toDouble() / 3600.0;
+        const int dom = days.value(domColumn).toInt();
+        if (!writer.insert(days.value(uidColumn).toUInt(), workIid, kod, hours, hours / fundHours, dom, dom, month))
+            logSqlFailure(insertFailure(), writer.errorText());
+    }
+}
+
+// The payroll code of work: the entry "1" of the interruption settings, empty
+// when it is missing.
+QString workCode(const QVariant& inters)
+{
+    const QString key = QStringLiteral("1");
+    if (inters.type() == QVariant::Map)
+        return inters.toMap().value(key).toString();
+    return inters.toHash().value(key).toString();
+}
+
+} // namespace
+
+void Orvexuniversal::spansCalcWork(QSqlQuery query, QHash<QString, QVariant> parameters)
+{
+    const QString kod = workCode(parameters.value(QStringLiteral("inters")));
+    // The day query runs once per person: it must find the person's days
+    // through an index, not by scanning latten.
+    createStagingIndex(query, where, "idx_latten_uid_dom", "latten", "uid, dom");
+
+    StagingTransaction transaction(stagingDb, where);
+    WorkSpanCalculator calculator(stagingDb, kod, periodDate.month(), periodDate.daysInMonth());
+    for (const unsigned uid : peopleUids)
+        calculator.run(uid, getRefFundForUid(uid));
+    insertPartialWorkDays(stagingDb, kod, periodMonth);
+    transaction.commit();
+}
