@@ -1,4 +1,474 @@
-// Copies the export's host data into the staging tables.
+// Copies the export's host data into the staging tables: people, holidays,
+// settings and option sets, the period's interruption and day records (with
+// the day's fund written onto the interruption records), the spans of the
+// period, the interruption records of the neighbouring windows with their
+// funds, and the interruption names.
+//
+// Host values are bound, never spliced; only the person ids, read into
+// numbers first, are written into the IN lists. Every bulk step writes inside
+// one staging transaction, and every per-row statement is prepared once.
+
 #include "orvexuniversal.h"
 
-void Orvexuniversal::loadDataToSQLiteTables(const QHash<QString, QVariant>&) {}
+#include "numbertext.h"
+#include "personids.h"
+#include "stagingsql.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProgressDialog>
+#include <QSqlError>
+
+#include <memory>
+
+namespace {
+
+const char* const where = "Orvexuniversal::loadDataToSQLiteTables()";
+const char* const attenReadFailure = "Orvexuniversal::loadDataToSQLiteTables() ERROR (SELECT ... FROM atten_data ...)";
+
+QString stagingFailure(const char* what)
+{
+    return QStringLiteral("Orvexuniversal::loadDataToSQLiteTables() ::: SQLite ERROR: (%1) :: ").arg(QLatin1String(what));
+}
+
+// Day of month, month and day of week of the local calendar date of a host
+// time stamp (the host's zone, daylight saving included).
+struct LocalDay {
+    QDate date;
+    int dom;
+    int month;
+    int dow;
+};
+
+LocalDay localDay(qint64 secondsSinceEpoch)
+{
+    const QDate date = QDateTime::fromSecsSinceEpoch(secondsSinceEpoch).date();
+    return {date, date.day(), date.month(), date.dayOfWeek()};
+}
+
+qint64 localMidnight(const QDate& date)
+{
+    return QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
+}
+
+// The window-modal progress dialog of the loading step; none in TEST mode
+// (nor without a widget application to show it in).
+class LoadProgress
+{
+public:
+    LoadProgress(bool visible, const QString& type)
+    {
+        if (!visible || !qobject_cast<QApplication*>(QCoreApplication::instance()))
+            return;
+        dialog.reset(new QProgressDialog(Orvexuniversal::tr("Príprava dát pre export do %1 ...").arg(type),
+                                         Orvexuniversal::tr("Prerušiť"), 0, 100));
+        dialog->setWindowModality(Qt::WindowModal);
+        dialog->show();
+        QCoreApplication::processEvents();
+    }
+
+    void setValue(int value)
+    {
+        if (!dialog)
+            return;
+        dialog->setValue(value);
+        QCoreApplication::processEvents();
+    }
+
+    void close()
+    {
+        if (dialog)
+            dialog->close();
+    }
+
+private:
+    std::unique_ptr<QProgressDialog> dialog;
+};
+
+class HostLoader
+{
+public:
+    HostLoader(Orvexuniversal& plugin, const QString& personIds) : plugin(plugin), personIds(personIds)
+    {
+        previousBound = localMidnight(plugin.periodDate.addMonths(-1));
+        nextBound = localMidnight(plugin.periodDate.addMonths(2));
+    }
+
+    void createIndexes();
+    void loadPeople();
+    void loadHolidays();
+    void loadSettings(const QHash<QString, QVariant>& parameters);
+    void loadPeriodInterruptions();
+    void loadPeriodDays();
+    void loadAroundInterruptions();
+    void loadAroundFunds();
+    void loadInterruptionNames();
+
+private:
+    bool runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure);
+    QSqlQuery stagingStatement(const char* sql);
+    void debugTable(const char* text) const;
+    void insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure);
+    int referenceFund(QSqlQuery& lookup, unsigned uid);
+    QString interruptionCode(unsigned iid) const;
+
+    Orvexuniversal& plugin;
+    QString personIds;
+    QHash<QDate, bool> holidayDates;
+    QHash<unsigned, int> referenceFunds;
+    qint64 previousBound = 0;
+    qint64 nextBound = 0;
+};
+
+bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure)
+{
+    plugin.sqlText = sql;
+    query.prepare(sql);
+    query.setForwardOnly(true);
+    for (const QVariant& value : values)
+        query.addBindValue(value);
+    if (query.exec())
+        return true;
+    logSqlFailure(QString::fromUtf8(failure), query.lastError().text());
+    return false;
+}
+
+QSqlQuery HostLoader::stagingStatement(const char* sql)
+{
+    QSqlQuery statement(plugin.stagingDb);
+    statement.prepare(QLatin1String(sql));
+    return statement;
+}
+
+void HostLoader::debugTable(const char* text) const
+{
+    if (plugin.debugLevel > 2)
+        qDebug() << text;
+}
+
+QString HostLoader::interruptionCode(unsigned iid) const
+{
+    return nonNullText(plugin.intersCodes.value(QString::number(iid)));
+}
+
+// Indexes for the per-person statements of loading, span calculation and the
+// record generators, so that none of them scans a whole table.
+void HostLoader::createIndexes()
+{
+    QSqlQuery& query = plugin.stagingQuery;
+    createStagingIndex(query, where, "idx_lpeople_uid", "lpeople", "uid");
+    createStagingIndex(query, where, "idx_latten_data_uid_iid", "latten_data", "uid, iid");
+    createStagingIndex(query, where, "idx_latten_data_uid_dom_month", "latten_data", "uid, dom, month");
+    createStagingIndex(query, where, "idx_latten_uid_dom", "latten", "uid, dom");
+    createStagingIndex(query, where, "idx_latten_data_around_uid_iid_month", "latten_data_around", "uid, iid, month");
+    createStagingIndex(query, where, "idx_latten_data_around_uid_dom_month", "latten_data_around", "uid, dom, month");
+}
+
+void HostLoader::loadPeople()
+{
+    debugTable("table [lpeople]");
+    QSqlQuery host(plugin.hostDb);
+    const QString sql = QStringLiteral(
+        "SELECT p.uid, p.pid, p.pamId, CONCAT_WS(' ', p.surname, p.name, p.title,  p.title2) person, p.gid, p.bid, "
+        "p.did, g.name, b.name, d.name, g.refFund, g.refFundValue, g.refFundAllDay FROM people p LEFT JOIN groups g "
+        "ON p.gid=g.gid LEFT JOIN branches b ON p.bid=b.bid LEFT JOIN departs d ON p.did=d.did WHERE p.uid IN (%1) ");
+    if (!runHost(host, sql.arg(personIds), {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)"))
+        return;
+    QSqlQuery insert = stagingStatement(
+        "INSERT INTO lpeople (uid, pid, pamId, gid, bid, did, refFund, fullName, grpName, branchName, depName) "
+        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    StagingTransaction transaction(plugin.stagingDb, where);
+    while (host.next()) {
+        // The group's reference fund counts only when it is on and covers all days.
+        const bool groupFund = host.value(10).toInt() >= 1 && host.value(12).toInt() >= 1;
+        insert.addBindValue(host.value(0).toUInt());
+        insert.addBindValue(host.value(1).toInt());
+        insert.addBindValue(nonNullText(host.value(2)));
+        insert.addBindValue(host.value(4).toInt());
+        insert.addBindValue(host.value(5).toInt());
+        insert.addBindValue(host.value(6).toInt());
+        insert.addBindValue(groupFund ? host.value(11).toInt() : 0);
+        insert.addBindValue(nonNullText(host.value(3)));
+        insert.addBindValue(nonNullText(host.value(7)));
+        insert.addBindValue(nonNullText(host.value(8)));
+        insert.addBindValue(nonNullText(host.value(9)));
+        if (!insert.exec())
+            logSqlFailure(stagingFailure("INSERT INTO [lpeople]"), insert.lastError().text());
+    }
+}
+
+void HostLoader::loadHolidays()
+{
+    debugTable("table [lholidays]");
+    QSqlQuery host(plugin.hostDb);
+    if (!runHost(host, QStringLiteral("SELECT h.date, hid FROM holidays h WHERE (h.date >= ? AND h.date < ?) "),
+                 {plugin.beginDay, plugin.endDay},
+                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT h.date, hid FROM [holidays] ...)"))
+        return;
+    QSqlQuery insert = stagingStatement("INSERT INTO lholidays (date, hid) VALUES(?, ?)");
+    StagingTransaction transaction(plugin.stagingDb, where);
+    while (host.next()) {
+        const qint64 date = host.value(0).toLongLong();
+        const int hid = host.value(1).toInt();
+        insert.addBindValue(date);
+        insert.addBindValue(hid);
+        if (!insert.exec()) {
+            logSqlFailure(stagingFailure("INSERT INTO [lholidays]"), insert.lastError().text());
+            continue;
+        }
+        if (hid > 0)
+            holidayDates.insert(localDay(date).date, true);
+    }
+}
+
+void HostLoader::insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure)
+{
+    insert.addBindValue(QString::fromLatin1(name));
+    insert.addBindValue(document);
+    if (!insert.exec())
+        logSqlFailure(stagingFailure(failure), insert.lastError().text());
+}
+
+void HostLoader::loadSettings(const QHash<QString, QVariant>& parameters)
+{
+    debugTable("table [lvars]");
+    QSqlQuery host(plugin.hostDb);
+    if (!runHost(host,
+                 QStringLiteral("SELECT name, value FROM vars WHERE name='advancedOvertime' OR name= "
+                                "'groupsPlanEnabled' OR name= 'exportUseXLSX'"),
+                 {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT name, value FROM [lvars] ...)"))
+        return;
+    StagingTransaction transaction(plugin.stagingDb, where);
+    QSqlQuery setting = stagingStatement("INSERT INTO lvars (name, value) VALUES(?, ?)");
+    while (host.next()) {
+        setting.addBindValue(nonNullText(host.value(0)));
+        setting.addBindValue(host.value(1).toInt());
+        if (!setting.exec())
+            logSqlFailure(stagingFailure("INSERT INTO [lvars]"), setting.lastError().text());
+    }
+    QSqlQuery optionSet = stagingStatement("INSERT INTO lvars (name, value) VALUES (?,?)");
+    const auto compact = [](const QJsonDocument& document) { return document.toJson(QJsonDocument::Compact); };
+    insertOptionSet(optionSet, "inters",
+                    compact(QJsonDocument(QJsonObject::fromVariantHash(parameters.value(QStringLiteral("inters")).toHash()))),
+                    "INSERT INTO [lvars] - inters");
+    insertOptionSet(optionSet, "items",
+                    compact(QJsonDocument(QJsonArray::fromVariantList(parameters.value(QStringLiteral("items")).toList()))),
+                    "INSERT INTO [lvars] - items");
+    insertOptionSet(optionSet, "optWidget",
+                    compact(QJsonDocument(QJsonObject::fromVariantHash(parameters.value(QStringLiteral("optWidget")).toHash()))),
+                    "INSERT INTO [lvars] - optWidget");
+}
+
+void HostLoader::loadPeriodInterruptions()
+{
+    debugTable("table [latten_data]");
+    QSqlQuery host(plugin.hostDb);
+    const QString sql = QStringLiteral(
+        "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE (ad.from > ? AND ad.from <= ?) AND (del=0) "
+        "AND ad.uid IN (%1) AND (iid < 1000 AND iid > 1) ORDER BY ad.from");
+    if (!runHost(host, sql.arg(personIds), {plugin.beginDay, plugin.endDay}, attenReadFailure))
+        return;
+    QSqlQuery insert = stagingStatement(
+        "INSERT INTO latten_data (dom, month, duration, kod, uid, iid, timestamp, dow, hol) "
+        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    StagingTransaction transaction(plugin.stagingDb, where);
+    while (host.next()) {
+        const unsigned iid = host.value(1).toUInt();
+        const QString kod = interruptionCode(iid);
+        if (kod.isEmpty())
+            continue; // a type without a payroll code is not exported
+        const qint64 from = host.value(2).toLongLong();
+        const LocalDay day = localDay(from);
+        insert.addBindValue(day.dom);
+        insert.addBindValue(day.month);
+        insert.addBindValue(host.value(3).toInt());
+        insert.addBindValue(kod);
+        insert.addBindValue(host.value(0).toUInt());
+        insert.addBindValue(iid);
+        insert.addBindValue(from);
+        insert.addBindValue(day.dow);
+        insert.addBindValue(holidayDates.value(day.date, false) ? 1 : 0);
+        if (!insert.exec())
+            logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
+    }
+}
+
+void HostLoader::loadPeriodDays()
+{
+    debugTable("table [latten]");
+    QSqlQuery host(plugin.hostDb);
+    const QString sql = QStringLiteral(
+        "SELECT a.uid, a.date, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, a.saldo, saldo_p, saldo_c, "
+        "freeDay, night, readBegin, readEnd, wore, expFund, bonus, a.wta, a.ok, overtimeNote, p.tom  FROM atten a "
+        "LEFT JOIN people p ON p.uid = a.uid WHERE (a.date >= ? AND a.date < ?) AND a.uid IN (%1) ORDER BY a.dom");
+    if (!runHost(host, sql.arg(personIds), {plugin.beginDay, plugin.endDay}, attenReadFailure))
+        return;
+    // The columns of the host query, in the order the insert takes them.
+    QSqlQuery insert = stagingStatement(
+        "INSERT INTO latten (uid, datum, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, saldo, saldo_p, "
+        "saldo_c, freeDay, night, readBegin, readEnd, wore, expFund, bonus, wta, ok,  overtimeNote, tom) "
+        "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    QSqlQuery fundUpdate = stagingStatement("UPDATE OR IGNORE latten_data SET fund=? WHERE uid=? AND dom=? AND month=?");
+    const int vouchersColumn = 8;
+    const int noteColumn = 23;
+    const int columnCount = 25;
+    StagingTransaction transaction(plugin.stagingDb, where);
+    while (host.next()) {
+        for (int column = 0; column < columnCount; ++column) {
+            if (column == vouchersColumn)
+                insert.addBindValue(roundedToSixDigits(host.value(column).toDouble()));
+            else if (column == noteColumn)
+                insert.addBindValue(nonNullText(host.value(column)));
+            else
+                insert.addBindValue(host.value(column).toLongLong());
+        }
+        if (!insert.exec())
+            logSqlFailure(stagingFailure("INSERT INTO [latten]"), insert.lastError().text());
+
+        const int fond = host.value(5).toInt();
+        fundUpdate.addBindValue(fond >= 1 ? fond : host.value(19).toInt());
+        fundUpdate.addBindValue(host.value(0).toUInt());
+        fundUpdate.addBindValue(host.value(2).toInt());
+        fundUpdate.addBindValue(localDay(host.value(1).toLongLong()).month);
+        if (!fundUpdate.exec())
+            logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond"),
+                          fundUpdate.lastError().text());
+    }
+}
+
+void HostLoader::loadAroundInterruptions()
+{
+    debugTable("table [latten_data_around]");
+    QSqlQuery host(plugin.hostDb);
+    const QString sql = QStringLiteral(
+        "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE ((ad.from > ? AND ad.from <= ?) OR "
+        "(ad.from > ? AND ad.from <= ?)) AND (del=0) AND (iid<1000 AND iid>1) AND ad.uid IN (%1) ORDER BY ad.from");
+    if (!runHost(host, sql.arg(personIds), {previousBound, plugin.beginDay, plugin.endDay, nextBound},
+                 attenReadFailure))
+        return;
+    QSqlQuery insert = stagingStatement(
+        "INSERT INTO latten_data_around (dom, month, duration, kod, uid, iid, timestamp, dow) "
+        "VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
+    StagingTransaction transaction(plugin.stagingDb, where);
+    while (host.next()) {
+        const unsigned iid = host.value(1).toUInt();
+        const qint64 from = host.value(2).toLongLong();
+        const LocalDay day = localDay(from);
+        insert.addBindValue(day.dom);
+        insert.addBindValue(day.month);
+        insert.addBindValue(host.value(3).toInt());
+        insert.addBindValue(interruptionCode(iid));
+        insert.addBindValue(host.value(0).toUInt());
+        insert.addBindValue(iid);
+        insert.addBindValue(from);
+        insert.addBindValue(day.dow);
+        if (!insert.exec())
+            logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
+    }
+}
+
+// The person's reference fund from lpeople, looked up once per person. A
+// failed lookup is not remembered and reads as 0 (the day's own fund is used).
+int HostLoader::referenceFund(QSqlQuery& lookup, unsigned uid)
+{
+    const auto known = referenceFunds.constFind(uid);
+    if (known != referenceFunds.constEnd())
+        return known.value();
+    lookup.addBindValue(uid);
+    if (!lookup.exec()) {
+        logSqlFailure(stagingFailure("SELECT refFund FROM [lpeople]"), lookup.lastError().text());
+        return 0;
+    }
+    const int fund = lookup.next() ? lookup.value(0).toInt() : 0;
+    lookup.finish();
+    referenceFunds.insert(uid, fund);
+    return fund;
+}
+
+void HostLoader::loadAroundFunds()
+{
+    QSqlQuery host(plugin.hostDb);
+    const QString sql = QStringLiteral(
+        "SELECT uid, a.date, dom, fond, expFund FROM atten a WHERE ((a.date > ? AND a.date <= ?) OR "
+        "(a.date > ? AND a.date <= ?)) AND a.uid IN (%1) ORDER BY a.date");
+    if (!runHost(host, sql.arg(personIds), {previousBound, plugin.beginDay, plugin.endDay, nextBound},
+                 attenReadFailure))
+        return;
+    QSqlQuery lookup = stagingStatement("SELECT refFund FROM lpeople WHERE uid=?");
+    lookup.setForwardOnly(true);
+    QSqlQuery fundUpdate =
+        stagingStatement("UPDATE OR IGNORE latten_data_around SET fund=? WHERE uid=? AND dom=? AND month=?");
+    StagingTransaction transaction(plugin.stagingDb, where);
+    while (host.next()) {
+        const unsigned uid = host.value(0).toUInt();
+        const int refFund = referenceFund(lookup, uid);
+        const int fond = host.value(3).toInt();
+        // In the neighbouring windows the person's reference fund comes first.
+        const int fund = refFund > 0 ? refFund : (fond > 0 ? fond : host.value(4).toInt());
+        fundUpdate.addBindValue(fund);
+        fundUpdate.addBindValue(uid);
+        fundUpdate.addBindValue(host.value(2).toInt());
+        fundUpdate.addBindValue(localDay(host.value(1).toLongLong()).month);
+        if (!fundUpdate.exec())
+            logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond"),
+                          fundUpdate.lastError().text());
+    }
+}
+
+void HostLoader::loadInterruptionNames()
+{
+    debugTable("Naplnenie QHash iid2NameMap a name2iidMap");
+    QSqlQuery host(plugin.hostDb);
+    if (!runHost(host, QStringLiteral("SELECT iid, name FROM inters"), {},
+                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT iid, name FROM inters ...)"))
+        return;
+    while (host.next()) {
+        const unsigned iid = host.value(0).toUInt();
+        const QString name = host.value(1).toString();
+        plugin.iid2NameMap.insert(iid, name);
+        plugin.name2iidMap.insert(name, iid);
+    }
+}
+
+} // namespace
+
+void Orvexuniversal::loadDataToSQLiteTables(const QHash<QString, QVariant>& parameters)
+{
+    LoadProgress progress(!testMode, getType());
+
+    if (selectedUids.isEmpty()) {
+        qWarning() << "Orvexuniversal::loadDataToSQLiteTables()::: ERROR: selectedUids is empty! Export cannot continue.";
+        progress.close();
+        return;
+    }
+    QVector<unsigned> ids;
+    QString badPart;
+    if (!parsePersonIds(selectedUids, &ids, &badPart)) {
+        qWarning() << "Orvexuniversal::loadDataToSQLiteTables()::: ERROR: selectedUids is not a list of person ids,"
+                   << "wrong part:" << badPart << "- Export cannot continue.";
+        progress.close();
+        return;
+    }
+
+    HostLoader loader(*this, personIdsText(ids));
+    loader.createIndexes();
+    loader.loadPeople();
+    loader.loadHolidays();
+    loader.loadSettings(parameters);
+    progress.setValue(2);
+    loader.loadPeriodInterruptions();
+    progress.setValue(8);
+    loader.loadPeriodDays();
+    spansCalc(stagingQuery, false);
+    progress.setValue(62);
+    loader.loadAroundInterruptions();
+    progress.setValue(97);
+    loader.loadAroundFunds();
+    loader.loadInterruptionNames();
+    progress.setValue(100);
+    progress.close();
+}
