@@ -323,10 +323,6 @@ Prekontrolujte prosím nastavenia a spustite export znovu.</source>
 Please check the settings and run the export again.</translation>
     </message>
     <message>
-        <source>Osobné číslo %1: hodnota v dňoch s kódom %2 za %3 nebola exportovaná, deň nemá fond pracovného času.</source>
-        <translation>Personal number %1: the value in days with the code %2 for %3 was not exported, the day has no working-time fund.</translation>
-    </message>
-    <message>
         <source>Záporné saldo (Absencia)</source>
         <translation>Negative balance (Absence)</translation>
     </message>
@@ -377,6 +373,18 @@ Please check the settings and run the export again.</translation>
     <message>
         <source>Plný fond</source>
         <translation>Full fund</translation>
+    </message>
+    <message>
+        <source>Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: %1)!</source>
+        <translation>The list of employees for the export could not be read from the database (internal SQL error: %1)!</translation>
+    </message>
+    <message>
+        <source>Príprava dát pre export do %1 ...</source>
+        <translation>Preparing data for the export to %1 ...</translation>
+    </message>
+    <message>
+        <source>Osobné číslo %1: hodnota v dňoch (%2) za %3 nebola exportovaná, deň nemá fond pracovného času.</source>
+        <translation>Personal number %1: the value in days (%2) for %3 was not exported, the day has no working-time fund.</translation>
     </message>
 </context>
 </TS>

@@ -323,10 +323,6 @@ Prekontrolujte prosím nastavenia a spustite export znovu.</source>
 Prekontrolujte prosím nastavenia a spustite export znovu.</translation>
     </message>
     <message>
-        <source>Osobné číslo %1: hodnota v dňoch s kódom %2 za %3 nebola exportovaná, deň nemá fond pracovného času.</source>
-        <translation>Osobné číslo %1: hodnota v dňoch s kódom %2 za %3 nebola exportovaná, deň nemá fond pracovného času.</translation>
-    </message>
-    <message>
         <source>Záporné saldo (Absencia)</source>
         <translation>Záporné saldo (Absencia)</translation>
     </message>
@@ -377,6 +373,18 @@ Prekontrolujte prosím nastavenia a spustite export znovu.</translation>
     <message>
         <source>Plný fond</source>
         <translation>Plný fond</translation>
+    </message>
+    <message>
+        <source>Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: %1)!</source>
+        <translation>Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: %1)!</translation>
+    </message>
+    <message>
+        <source>Príprava dát pre export do %1 ...</source>
+        <translation>Príprava dát pre export do %1 ...</translation>
+    </message>
+    <message>
+        <source>Osobné číslo %1: hodnota v dňoch (%2) za %3 nebola exportovaná, deň nemá fond pracovného času.</source>
+        <translation>Osobné číslo %1: hodnota v dňoch (%2) za %3 nebola exportovaná, deň nemá fond pracovného času.</translation>
     </message>
 </context>
 </TS>
