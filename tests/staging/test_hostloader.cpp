@@ -1,6 +1,6 @@
 // Loading host data into staging, against a private host database per case:
-// window bounds, funds and their fallbacks, people and their names, codes,
-// apostrophes, daylight saving changes, invalid selections.
+// window bounds and local dates (daylight saving changes included), funds and
+// their fallbacks, people and their names, codes, apostrophes, selections.
 
 #include "hostdatabase.h"
 #include "logcapture.h"
@@ -13,11 +13,9 @@ class TestHostLoader : public QObject
     Q_OBJECT
 
 private slots:
-    void windows_data();
-    void windows();
+    void windowsAndLocalDates_data();
+    void windowsAndLocalDates();
     void tablesAndFunds();
-    void daylightSaving_data();
-    void daylightSaving();
     void selectionNotLoaded_data();
     void selectionNotLoaded();
 };
@@ -55,47 +53,72 @@ QVariantHash codes(int fromIid, int toIid)
 
 } // namespace
 
-void TestHostLoader::windows_data()
+namespace {
+// Records at each bound of both windows and one minute after it: the previous
+// bound, beginDay, endDay and the next bound.
+QList<QDateTime> boundStarts(int year, int month)
+{
+    QList<QDateTime> starts;
+    for (int offset = -1; offset <= 2; ++offset) {
+        const QDateTime bound(QDate(year, month, 1).addMonths(offset), QTime(0, 0));
+        starts << bound << bound.addSecs(60);
+    }
+    return starts;
+}
+} // namespace
+
+void TestHostLoader::windowsAndLocalDates_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
-    QTest::addColumn<QStringList>("period");
+    QTest::addColumn<QList<QDateTime>>("starts"); // interruption types 2, 3, ... in this order
+    QTest::addColumn<QStringList>("period");      // iid|dom|month|dow|fund
     QTest::addColumn<QStringList>("around");
-    // iid 2 at the previous bound, 3 just after; 4 at beginDay, 5 just after;
-    // 6 at endDay, 7 just after; 8 at the next bound, 9 just after. The day
-    // record at beginDay funds both windows; the one at endDay neither.
-    QTest::newRow("March") << 2024 << 3 << QStringList{"5|1|3|28800", "6|1|4|NULL"}
-                           << QStringList{"3|1|2|NULL", "4|1|3|28800", "7|1|4|NULL", "8|1|5|NULL"};
-    QTest::newRow("January asks December") << 2024 << 1 << QStringList{"5|1|1|28800", "6|1|2|NULL"}
-                                           << QStringList{"3|1|12|NULL", "4|1|1|28800", "7|1|2|NULL", "8|1|3|NULL"};
-    QTest::newRow("December asks January") << 2024 << 12 << QStringList{"5|1|12|28800", "6|1|1|NULL"}
-                                           << QStringList{"3|1|11|NULL", "4|1|12|28800", "7|1|1|NULL", "8|1|2|NULL"};
+    // Day records (fond 28800) on every date of a record: the one at beginDay
+    // funds both windows, the one at endDay neither.
+    QTest::newRow("March") << 2024 << 3 << boundStarts(2024, 3) << QStringList{"5|1|3|5|28800", "6|1|4|1|NULL"}
+                           << QStringList{"3|1|2|4|NULL", "4|1|3|5|28800", "7|1|4|1|NULL", "8|1|5|3|28800"};
+    QTest::newRow("January asks December")
+        << 2024 << 1 << boundStarts(2024, 1) << QStringList{"5|1|1|1|28800", "6|1|2|4|NULL"}
+        << QStringList{"3|1|12|5|NULL", "4|1|1|1|28800", "7|1|2|4|NULL", "8|1|3|5|28800"};
+    QTest::newRow("December asks January")
+        << 2024 << 12 << boundStarts(2024, 12) << QStringList{"5|1|12|7|28800", "6|1|1|3|NULL"}
+        << QStringList{"3|1|11|5|NULL", "4|1|12|7|28800", "7|1|1|3|NULL", "8|1|2|6|28800"};
+    const QDate march31(2024, 3, 31), october27(2024, 10, 27);
+    QTest::newRow("summer time begins")
+        << 2024 << 3
+        << QList<QDateTime>{{march31, QTime(0, 30)}, {march31, QTime(23, 30)}, {QDate(2024, 4, 1), QTime(0, 30)}}
+        << QStringList{"2|31|3|7|28800", "3|31|3|7|28800"} << QStringList{"4|1|4|1|NULL"};
+    QTest::newRow("summer time ends")
+        << 2024 << 10
+        << QList<QDateTime>{{QDate(2024, 9, 30), QTime(23, 30)}, {QDate(2024, 10, 1), QTime(0, 30)},
+                            {october27, QTime(0, 30)}, {october27, QTime(23, 30)}}
+        << QStringList{"3|1|10|2|28800", "4|27|10|7|28800", "5|27|10|7|28800"} << QStringList{"2|30|9|1|28800"};
 }
 
-void TestHostLoader::windows()
+void TestHostLoader::windowsAndLocalDates()
 {
     QFETCH(int, year);
     QFETCH(int, month);
+    QFETCH(QList<QDateTime>, starts);
     QFETCH(QStringList, period);
     QFETCH(QStringList, around);
-    TestHostDb host(QStringLiteral("t_staging_windows_%1").arg(month));
+    TestHostDb host(QStringLiteral("t_staging_windows"));
     QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
-    const QDate first(year, month, 1);
     host.addPerson(1, 101);
-    const QDateTime bounds[] = {QDateTime(first.addMonths(-1), QTime(0, 0)), QDateTime(first, QTime(0, 0)),
-                                QDateTime(first.addMonths(1), QTime(0, 0)), QDateTime(first.addMonths(2), QTime(0, 0))};
-    for (int i = 0; i < 4; ++i) {
-        host.addInterruption(1, 2 + 2 * i, bounds[i], 28800);
-        host.addInterruption(1, 3 + 2 * i, bounds[i].addSecs(60), 28800);
+    QSet<QDate> days;
+    for (int i = 0; i < starts.size(); ++i) {
+        host.addInterruption(1, unsigned(2 + i), starts.at(i), 1800);
+        days.insert(starts.at(i).date());
     }
-    host.addDay(1, first, {{"fond", 28800}});
-    host.addDay(1, first.addMonths(1), {{"fond", 27000}});
+    for (const QDate& day : days)
+        host.addDay(1, day, {{"fond", 28800}});
 
     Orvexuniversal plugin;
     load(plugin, host, parametersFor(year, month, codes(2, 9)), QStringLiteral("1"));
-    QCOMPARE(stagingRows(plugin.stagingDb, "SELECT iid, dom, month, fund FROM latten_data ORDER BY id"), period);
-    QCOMPARE(stagingRows(plugin.stagingDb, "SELECT iid, dom, month, fund FROM latten_data_around ORDER BY id"), around);
-    QCOMPARE(stagingRows(plugin.stagingDb, "SELECT dom, fond FROM latten"), QStringList{"1|28800"});
+    const QString columns = QStringLiteral("SELECT iid, dom, month, dow, fund FROM %1 ORDER BY id");
+    QCOMPARE(stagingRows(plugin.stagingDb, columns.arg("latten_data")), period);
+    QCOMPARE(stagingRows(plugin.stagingDb, columns.arg("latten_data_around")), around);
 }
 
 void TestHostLoader::tablesAndFunds()
@@ -171,46 +194,6 @@ void TestHostLoader::tablesAndFunds()
                                   "table [latten]", "table [latten_data_around]",
                                   "Naplnenie QHash iid2NameMap a name2iidMap"}));
     QCOMPARE(log.matching(QStringLiteral("warning"), QStringLiteral("Orvexuniversal")), QStringList());
-}
-
-void TestHostLoader::daylightSaving_data()
-{
-    QTest::addColumn<int>("month");
-    QTest::addColumn<QList<QDateTime>>("starts");
-    QTest::addColumn<QStringList>("period");
-    QTest::addColumn<QStringList>("around");
-    const QDate lastSunday(2024, 3, 31);
-    QTest::newRow("March, summer time begins")
-        << 3 << QList<QDateTime>{{lastSunday, QTime(0, 30)}, {lastSunday, QTime(23, 30)}, {QDate(2024, 4, 1), QTime(0, 30)}}
-        << QStringList{"31|3|7|28800", "31|3|7|28800"} << QStringList{"1|4|1"};
-    const QDate octoberSunday(2024, 10, 27);
-    QTest::newRow("October, summer time ends")
-        << 10
-        << QList<QDateTime>{{QDate(2024, 10, 1), QTime(0, 30)}, {octoberSunday, QTime(0, 30)}, {octoberSunday, QTime(23, 30)},
-                            {QDate(2024, 9, 30), QTime(23, 30)}}
-        << QStringList{"1|10|2|28800", "27|10|7|28800", "27|10|7|28800"} << QStringList{"30|9|1"};
-}
-
-void TestHostLoader::daylightSaving()
-{
-    QFETCH(int, month);
-    QFETCH(QList<QDateTime>, starts);
-    QFETCH(QStringList, period);
-    QFETCH(QStringList, around);
-    TestHostDb host(QStringLiteral("t_staging_dst_%1").arg(month));
-    QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
-    host.addPerson(1, 101);
-    QSet<QDate> days;
-    for (const QDateTime& start : starts) {
-        host.addInterruption(1, 5, start, 1800);
-        days.insert(start.date());
-    }
-    for (const QDate& day : days)
-        host.addDay(1, day, {{"fond", 28800}});
-    Orvexuniversal plugin;
-    load(plugin, host, parametersFor(2024, month, {{"5", "S"}}), QStringLiteral("1"));
-    QCOMPARE(stagingRows(plugin.stagingDb, "SELECT dom, month, dow, fund FROM latten_data ORDER BY id"), period);
-    QCOMPARE(stagingRows(plugin.stagingDb, "SELECT dom, month, dow FROM latten_data_around ORDER BY id"), around);
 }
 
 void TestHostLoader::selectionNotLoaded_data()

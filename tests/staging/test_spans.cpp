@@ -1,8 +1,6 @@
-// Span calculation on staging rows: the day grid and its runs, interruption
-// spans of the period and of the neighbouring months, partial days, work spans.
+// Span calculation on staging rows: interruption spans of the period and of
+// the neighbouring months, partial days, work spans.
 
-#include "daygrid.h"
-#include "personids.h"
 #include "stagingtestkit.h"
 
 #include <QtTest>
@@ -12,66 +10,11 @@ class TestSpans : public QObject
     Q_OBJECT
 
 private slots:
-    void runsOfGrid_data();
-    void runsOfGrid();
-    void personIds_data();
-    void personIds();
     void interruptionSpans_data();
     void interruptionSpans();
     void workSpans_data();
     void workSpans();
 };
-
-void TestSpans::runsOfGrid_data()
-{
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QVector<int>>("marked");
-    QTest::addColumn<QString>("runs");
-    QTest::newRow("empty") << 30 << QVector<int>{} << "";
-    QTest::newRow("whole month") << 3 << QVector<int>{1, 2, 3} << "1-3";
-    QTest::newRow("ends and edges") << 10 << QVector<int>{1, 3, 4, 10} << "1-1 3-4 10-10";
-    QTest::newRow("outside the grid ignored") << 5 << QVector<int>{0, 5, 6, 31} << "5-5";
-}
-
-void TestSpans::runsOfGrid()
-{
-    QFETCH(int, length);
-    QFETCH(QVector<int>, marked);
-    QFETCH(QString, runs);
-    DayGrid grid = emptyDayGrid(length);
-    for (int day : marked)
-        QCOMPARE(markDay(grid, day), day >= 1 && day <= length);
-    QStringList found;
-    for (const DayRun& run : findRuns(grid))
-        found << QStringLiteral("%1-%2").arg(run.first).arg(run.second);
-    QCOMPARE(found.join(QLatin1Char(' ')), runs);
-}
-
-void TestSpans::personIds_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<QString>("normalised");
-    QTest::newRow("plain, duplicates kept") << "12,7,12" << true << "12,7,12";
-    QTest::newRow("blanks trimmed") << " 3 , 4" << true << "3,4";
-    QTest::newRow("empty") << "" << false << "";
-    QTest::newRow("empty part") << "3,,4" << false << "";
-    QTest::newRow("sql") << "1) OR (1=1" << false << "";
-    QTest::newRow("negative") << "-1" << false << "";
-    QTest::newRow("too big") << "4294967296" << false << "";
-}
-
-void TestSpans::personIds()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(QString, normalised);
-    QVector<unsigned> ids;
-    QString bad;
-    QCOMPARE(parsePersonIds(text, &ids, &bad), valid);
-    if (valid)
-        QCOMPARE(personIdsText(ids), normalised);
-}
 
 namespace {
 const int F = 28800;
@@ -124,6 +67,8 @@ void TestSpans::interruptionSpans_data()
     QTest::newRow("partial record on a full day, apostrophe in the code")
         << march << false << QStringList{"1,5,3,3,28800,28800,O'K", "1,5,3,3,3600,28800,O'K"}
         << QStringList{"1|5|O'K|9|1|3|3|3", "1|5|O'K|1|0.125|3|3|3"};
+    QTest::newRow("day outside the month not counted")
+        << QDate(2024, 4, 1) << false << fullDays(5, {30, 31}, 4) << QStringList{"1|5|K|8|1|30|30|4"};
     QTest::newRow("around: leap February ends on 29, 10-20 dropped, April from day 1")
         << march << true
         << fullDays(5, {10, 11, 20, 27, 28, 29}, 2) + fullDays(5, {1, 2, 5}, 4) + fullDays(5, {4}, 3)
