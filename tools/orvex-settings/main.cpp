@@ -2,7 +2,7 @@
 // host shows it.
 //
 //   ORVEX_DB_PASSWORD=... orvex-settings --database NAME [--socket PATH | --host H --port P] [--user U]
-//                  [--settings-id ID] [--plugin-file FILE] [--language en]
+//                  [--settings-id ID] [--plugin FILE] [--language en]
 //                  [--screenshot DIR] [--auto-close MS] [--size WxH]
 //
 // The host's steps, in its order: the database becomes the application's
@@ -94,7 +94,14 @@ void printRecord(const QHash<QString, QVariant>& record)
 int main(int argc, char** argv)
 {
     const bool headless = renderOffscreenWhenHeadless();
-    QApplication app(argc, argv);
+    // Qt's own command line would take --plugin for itself (generic input
+    // plug-ins), so the arguments are read here and QApplication sees the
+    // program name only, as in orvex-export.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("orvex-settings"));
     // The host's dialogs use the 9-point Windows dialog font; the page's rows
     // (24 pixels) are laid out for it.
@@ -104,7 +111,7 @@ int main(int argc, char** argv)
 
     SettingsRequest request;
     QString helpText, errorText;
-    if (!parseSettingsArguments(QApplication::arguments(), request, helpText, errorText))
+    if (!parseSettingsArguments(arguments, request, helpText, errorText))
         return fail(UsageError, errorText + QStringLiteral(" (see --help)"));
     if (!helpText.isEmpty()) {
         QTextStream(stdout) << helpText;

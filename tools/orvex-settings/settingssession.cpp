@@ -33,8 +33,7 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
                        "stored settings of the host database. On closing, the edited options record is printed "
                        "as JSON on stdout. The database password is taken from ORVEX_DB_PASSWORD."));
     const QCommandLineOption help = parser.addHelpOption();
-    // Not "--plugin": QApplication takes that one for its own plug-ins.
-    const QCommandLineOption plugin(QStringLiteral("plugin-file"),
+    const QCommandLineOption plugin(QStringLiteral("plugin"),
                                     QStringLiteral("Plug-in file (default: the built one)."),
                                     QStringLiteral("file"), QStringLiteral(ORVEX_SETTINGS_DEFAULT_PLUGIN));
     const QCommandLineOption socket(QStringLiteral("socket"), QStringLiteral("Database server unix socket."),
