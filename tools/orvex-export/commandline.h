@@ -1,0 +1,49 @@
+#ifndef ORVEX_EXPORT_COMMANDLINE_H
+#define ORVEX_EXPORT_COMMANDLINE_H
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// Exit statuses of orvex-export.
+enum ExitStatus {
+    ExitOk = 0,           // the file was written and passed the control check
+    ExitExportFailed = 1, // the export reported an error, or its file failed the control check
+    ExitUsage = 2         // bad usage or an unusable environment; nothing was exported
+};
+
+// What one run was asked to do.
+struct ExportRequest
+{
+    int year = 0;
+    int month = 0;
+    QString outDir;           // absolute, cleaned
+    bool allPeople = true;
+    QStringList peopleIds;    // host person ids when not all people
+    int settingsId = 0;       // 0: the first stored settings record of the plug-in's type
+    QString host;
+    int port = 0;             // 0: the driver's default
+    QString socket;
+    QString user;
+    QString database;
+    bool askPassword = false;
+    QString pluginFile;
+    QString logFile;
+    bool quiet = false;
+    bool json = false;
+
+    QString monthText() const;  // "YYYY-MM"
+};
+
+// Reads the arguments (the program name first). --help and --version print
+// and end the process with status 0. On a usage error returns false with a
+// one-line explanation in `errorText`.
+bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QString& errorText);
+
+// "YYYY-MM", or "previous" / "current" relative to `today`.
+bool parseMonth(const QString& text, const QDate& today, int& year, int& month, QString& errorText);
+
+// "all", or a comma list of host person ids (positive integers).
+bool parsePeople(const QString& text, bool& all, QStringList& ids, QString& errorText);
+
+#endif // ORVEX_EXPORT_COMMANDLINE_H

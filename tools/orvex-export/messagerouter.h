@@ -1,0 +1,45 @@
+#ifndef ORVEX_EXPORT_MESSAGEROUTER_H
+#define ORVEX_EXPORT_MESSAGEROUTER_H
+
+#include <QString>
+#include <QVector>
+
+// How long one export step took, from its "~START" to its "~DONE" marker.
+struct StageTiming
+{
+    QString name;
+    double seconds = 0;
+};
+
+// Routes Qt's messages while orvex-export runs:
+// - the plug-in's step markers ("loadDataToSQLiteTables ~START" ...) become
+//   progress lines on stderr; its other debug output is swallowed;
+// - the plug-in's warnings and critical messages go to stderr, or to the
+//   log file when one is open;
+// - Qt's own messages outside the export (platform, driver and loader
+//   chatter) and messages of Qt's categories go to the log file only.
+// Everything reaches the log file, when there is one.
+namespace MessageRouter {
+
+enum class Phase { Setup, Export, Finished };
+
+void install();
+void setQuiet(bool quiet);
+bool openLog(const QString& path, QString& errorText);
+void setPhase(Phase phase);
+
+// Shows, on a terminal, the progress of the plug-in's progress dialogs.
+void startLiveProgress();
+
+// The tool's own lines: errors always reach stderr; notes unless quiet.
+void error(const QString& text);
+void note(const QString& text);
+
+QVector<StageTiming> stages();
+int warningCount();
+bool logOpen();
+QString logPath();
+
+} // namespace MessageRouter
+
+#endif // ORVEX_EXPORT_MESSAGEROUTER_H

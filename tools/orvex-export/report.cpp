@@ -1,0 +1,136 @@
+#include "report.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The plug-in's messages start with a line break and may hold several lines.
+QString indentedMessage(const QString& message, int indent)
+{
+    QStringList lines = message.trimmed().split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = line.trimmed();
+    return lines.join(QLatin1Char('\n') + QString(indent, QLatin1Char(' ')));
+}
+
+// A table with a left-aligned first column and right-aligned others.
+void printTable(QTextStream& out, const QStringList& header, const QVector<QStringList>& rows)
+{
+    QVector<int> widths(header.size());
+    for (int column = 0; column < header.size(); ++column) {
+        widths[column] = header[column].size();
+        for (const QStringList& row : rows)
+            widths[column] = std::max(widths[column], row[column].size());
+    }
+    auto printRow = [&](const QStringList& row) {
+        QString line = QStringLiteral("  ") + row[0].leftJustified(widths[0]);
+        for (int column = 1; column < row.size(); ++column)
+            line += QStringLiteral("  ") + row[column].rightJustified(widths[column]);
+        out << line << '\n';
+    };
+    printRow(header);
+    for (const QStringList& row : rows)
+        printRow(row);
+}
+
+double roundedAmount(double amount)
+{
+    return std::round(amount * 1e6) / 1e6;
+}
+
+} // namespace
+
+void printTextReport(QTextStream& out, const ExportOutcome& outcome)
+{
+    const ControlSummary& summary = outcome.summary;
+    out << "File:             " << (outcome.filePath.isEmpty() ? QStringLiteral("(none)") : outcome.filePath) << '\n';
+    out << "Lines written:    " << outcome.linesWritten << '\n';
+    out << "People exported:  " << outcome.peopleCount << '\n';
+    out << "People left out:  " << outcome.peopleLeftOut.size();
+    if (!outcome.peopleLeftOut.isEmpty())
+        out << " (" << outcome.peopleLeftOut.join(QStringLiteral(", ")) << ")";
+    out << '\n';
+    if (!outcome.message.trimmed().isEmpty())
+        out << "Message:          " << indentedMessage(outcome.message, 18) << '\n';
+
+    if (!summary.fileRead) {
+        out << '\n' << "No file to read back: no control summary.\n";
+        out.flush();
+        return;
+    }
+    out << '\n' << "Control summary of " << outcome.fileName << " (" << summary.lines << " lines read back)\n";
+    QVector<QStringList> codeRows;
+    int rowsWithoutAmount = 0;
+    for (const CodeTotal& total : summary.codes) {
+        const bool anyAmount = total.rows > total.rowsWithoutAmount;
+        codeRows << QStringList{total.code.isEmpty() ? QStringLiteral("(no code)") : total.code,
+                                QString::number(total.rows),
+                                anyAmount ? amountText(total.amount) : QStringLiteral("-"),
+                                QString::number(total.rowsWithoutAmount)};
+        rowsWithoutAmount += total.rowsWithoutAmount;
+    }
+    codeRows << QStringList{QStringLiteral("all codes"), QString::number(summary.lines), QString(),
+                            QString::number(rowsWithoutAmount)};
+    printTable(out, {QStringLiteral("Payroll code"), QStringLiteral("Rows"), QStringLiteral("Amount"),
+                     QStringLiteral("No amount")},
+               codeRows);
+    out << '\n';
+    QVector<QStringList> personRows;
+    for (const PersonRows& person : summary.people)
+        personRows << QStringList{person.personalNumber, QString::number(person.rows)};
+    personRows << QStringList{QStringLiteral("all people"), QString::number(summary.lines)};
+    printTable(out, {QStringLiteral("Personal number"), QStringLiteral("Rows")}, personRows);
+    if (summary.rowsWithoutCode > 0)
+        out << '\n' << "Note: " << summary.rowsWithoutCode << " rows carry no payroll code.\n";
+    if (!summary.problems.isEmpty()) {
+        out << '\n' << "Problems found in the file:\n";
+        for (const QString& problem : summary.problems)
+            out << "  " << problem << '\n';
+    }
+    out.flush();
+}
+
+QByteArray jsonReport(const ExportOutcome& outcome)
+{
+    const ControlSummary& summary = outcome.summary;
+    QJsonArray codes;
+    for (const CodeTotal& total : summary.codes)
+        codes.append(QJsonObject{{QStringLiteral("code"), total.code},
+                                 {QStringLiteral("rows"), total.rows},
+                                 {QStringLiteral("rowsWithoutAmount"), total.rowsWithoutAmount},
+                                 {QStringLiteral("amount"), roundedAmount(total.amount)},
+                                 {QStringLiteral("amountText"), amountText(total.amount)}});
+    QJsonArray people;
+    for (const PersonRows& person : summary.people)
+        people.append(QJsonObject{{QStringLiteral("personalNumber"), person.personalNumber},
+                                  {QStringLiteral("rows"), person.rows}});
+    QJsonArray stages;
+    for (const StageTiming& stage : outcome.stages)
+        stages.append(QJsonObject{{QStringLiteral("step"), stage.name}, {QStringLiteral("seconds"), stage.seconds}});
+
+    const QJsonObject control{{QStringLiteral("fileRead"), summary.fileRead},
+                              {QStringLiteral("lines"), summary.lines},
+                              {QStringLiteral("codes"), codes},
+                              {QStringLiteral("people"), people},
+                              {QStringLiteral("rowsWithoutCode"), summary.rowsWithoutCode},
+                              {QStringLiteral("problems"), QJsonArray::fromStringList(summary.problems)}};
+    const QJsonObject root{{QStringLiteral("exitStatus"), outcome.exitStatus},
+                           {QStringLiteral("month"), outcome.month},
+                           {QStringLiteral("settingsId"), outcome.settingsId},
+                           {QStringLiteral("pluginVersion"), outcome.pluginVersion},
+                           {QStringLiteral("file"), outcome.filePath},
+                           {QStringLiteral("fileName"), outcome.fileName},
+                           {QStringLiteral("linesWritten"), outcome.linesWritten},
+                           {QStringLiteral("peopleCount"), outcome.peopleCount},
+                           {QStringLiteral("peopleLeftOut"), QJsonArray::fromStringList(outcome.peopleLeftOut)},
+                           {QStringLiteral("message"), outcome.message.trimmed()},
+                           {QStringLiteral("error"), outcome.error},
+                           {QStringLiteral("summary"), control},
+                           {QStringLiteral("steps"), stages}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
