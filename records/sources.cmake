@@ -1,6 +1,20 @@
 set(ORVEX_RECORDS_SOURCES
     records/numbertext.h
     records/numbertext.cpp
+    records/codepair.h
+    records/codepair.cpp
+    records/datechoice.h
+    records/datechoice.cpp
+    records/workingdays.h
+    records/workingdays.cpp
+    records/dayfund.h
+    records/dayfund.cpp
+    records/valuekinds.h
+    records/valuekinds.cpp
+    records/bonusitemrules.h
+    records/bonusitemrules.cpp
+    records/rowsettings.h
+    records/rowsettings.cpp
     records/exportrow.cpp
     records/interruptionrecords.cpp
     records/workrecords.cpp

@@ -1,0 +1,137 @@
+#include "valuekinds.h"
+
+#include "numbertext.h"
+
+namespace {
+
+RecordValue valueOf(double amount, bool inHours = false)
+{
+    RecordValue value;
+    value.text = numberText(amount);
+    value.inHours = inHours;
+    return value;
+}
+
+RecordValue withoutFund(double amount)
+{
+    RecordValue value;
+    value.noFund = amount > 0.0;
+    return value;
+}
+
+} // namespace
+
+RecordValue dailyRecordValue(double seconds, double dayFund, int kind)
+{
+    switch (kind) {
+    case ValueNone:
+    case ValueSeconds:
+        return valueOf(seconds);
+    case ValueDays:
+        return dayFund > 0.0 ? valueOf(seconds / dayFund) : withoutFund(seconds);
+    case ValueHours:
+        return valueOf(seconds / 3600.0, true);
+    case ValueAuto:
+        if (dayFund <= 0.0)
+            return withoutFund(seconds);
+        if (seconds == dayFund)
+            return valueOf(seconds / dayFund);
+        if (seconds < dayFund)
+            return valueOf(seconds / 3600.0, true);
+        return RecordValue();
+    default:
+        return RecordValue();
+    }
+}
+
+RecordValue spanRecordValue(double hours, double days, int kind)
+{
+    switch (kind) {
+    case ValueNone:
+        return valueOf(hours);
+    case ValueDays:
+        return valueOf(days);
+    case ValueHours:
+        return valueOf(hours, true);
+    case ValueAuto:
+        return days >= 1.0 ? valueOf(days) : valueOf(hours, true);
+    case ValueSeconds:
+        return valueOf(hours * 3600.0);
+    default:
+        return RecordValue();
+    }
+}
+
+RecordValue summaryRecordValue(double seconds, double days, int kind)
+{
+    switch (kind) {
+    case ValueNone:
+    case ValueSeconds:
+        return valueOf(seconds);
+    case ValueDays:
+    case ValueAuto:
+        return valueOf(days);
+    case ValueHours:
+        return valueOf(seconds / 3600.0, true);
+    default:
+        return RecordValue();
+    }
+}
+
+void spanWorkingDaysValue(RecordValue& value, double hours, double days, int workingDays, int kind)
+{
+    if (hours <= 0.0)
+        return;
+    switch (kind) {
+    case ValueDays:
+    case ValueAuto:
+        value.text = numberText(workingDays);
+        break;
+    case ValueHours:
+    case ValueSeconds:
+        if (days <= 0.0) {
+            value.text.clear();
+            value.noFund = true;
+        } else {
+            const double perDay = hours / days * workingDays;
+            value.text = numberText(kind == ValueHours ? perDay : perDay * 3600.0);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void summaryWorkingDaysValue(RecordValue& value, double seconds, double days, int workingDays, int kind)
+{
+    if (!isPositiveValue(value.text))
+        return;
+    switch (kind) {
+    case ValueDays:
+    case ValueAuto:
+        value.text = numberText(workingDays);
+        break;
+    case ValueHours:
+    case ValueSeconds:
+        if (days <= 0.0) {
+            value.text.clear();
+            value.noFund = true;
+        } else {
+            const double perDay = seconds / days * workingDays;
+            value.text = numberText(kind == ValueHours ? perDay / 3600.0 : perDay);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool isPositiveValue(const QString& text)
+{
+    return text.toDouble() > 0.0;
+}
+
+QString valueColumnText(const RecordValue& value, int kind)
+{
+    return kind == ValueNone ? QString() : value.text;
+}
