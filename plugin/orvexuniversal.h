@@ -146,6 +146,27 @@ private:
     void resolveSpecialInterruptions();
     void readAdvancedOvertimeFromHost();
     void readAdvancedOvertimeFromStaging();
+
+    // --- records helpers (records/*.cpp)
+    // Prepared "INSERT INTO export" statements by number of row parts, for the
+    // connection whose driver is exportInsertDriver; dropped when that driver
+    // is destroyed or another connection is used.
+    const QSqlDriver* exportInsertDriver = nullptr;
+    QMetaObject::Connection exportInsertDriverGone;
+    QHash<int, QSqlQuery> exportInserts;
+    const QSqlDriver* exportRowDriver(const QSqlQuery& query);
+    QSqlQuery& preparedExportInsert(const QSqlDriver* driver, int partCount);
+    bool execExportInsert(const QSqlDriver* driver, const QStringList& parts, int pid, QString& error);
+    void writeExportRow(const QString& code, const QString& value, const QString& dateFrom, const QString& dateTo);
+    bool isInPNset(unsigned iid) const;
+    bool optionFlag(const char* key) const;
+    void clearContinuedDates(unsigned iid, unsigned uid, int firstDay, int lastDay, QString& dateFrom,
+                             QString& dateTo);
+    void reportSkippedValue(const char* operation, unsigned uid, const QString& days, const QString& what);
+    QString dayText(int firstDay, int lastDay) const;
+    QHash<QString, QVariant> workRowSettings() const;
+    QVector<QPair<int, double>> bonusDayResults(QSqlQuery& query, int itemIndex, int uid, int valueKind, bool daily);
+    // --- end of records helpers
 };
 
 #endif // ORVEXUNIVERSAL_H
