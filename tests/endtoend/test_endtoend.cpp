@@ -424,7 +424,7 @@ void TestEndToEnd::testModeReplaysAPreparedFile()
     tool.start(QStringLiteral(ORVEX_PREPARE_TEST_TOOL),
                {"--socket", TestHostDb::connectOptions().mid(QStringLiteral("UNIX_SOCKET=").size()), "--user",
                 "root", "--database", host->name(), "--month", "2024-03", "--people", "all", "--out",
-                work.filePath("DB_test_paterns/company-2024-03.db")});
+                work.filePath("DB_test_paterns/company-2024-03.db"), "--params", work.filePath("params.json")});
     QVERIFY(tool.waitForFinished(120000));
     QVERIFY2(tool.exitCode() == 0, tool.readAllStandardError().constData());
 
@@ -432,10 +432,13 @@ void TestEndToEnd::testModeReplaysAPreparedFile()
     delete plugin->object();
     plugin.reset(new PluginHost);
     QVERIFY(plugin->loaded());
-    QHash<QString, QVariant> p = parameters(mainSettings(), 2024, 3, "all", work.path());
-    p.insert("mode", "test");
-    p.insert("dbName", "company-2024-03.db");
-    p.insert("testWorkPath", work.path());
+    // The parameters as the tool wrote them for the replay (stored settings,
+    // period, "mode", "dbName" and "testWorkPath").
+    QFile paramsFile(work.filePath("params.json"));
+    QVERIFY(paramsFile.open(QIODevice::ReadOnly));
+    const QHash<QString, QVariant> p = QJsonDocument::fromJson(paramsFile.readAll()).object().toVariantHash();
+    QCOMPARE(p.value("dbName").toString(), QStringLiteral("company-2024-03.db"));
+    QCOMPARE(p.value("testWorkPath").toString(), QDir(work.path()).absolutePath());
     QHash<QString, QVariant> result;
     result.insert("kept", true);
     ProgressProbe probe;

@@ -12,7 +12,9 @@
 #include "stagingfile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
@@ -32,10 +34,19 @@ void chooseOffscreenWithoutDisplay()
 #endif
 }
 
-bool writeParameters(const QString& path, const QHash<QString, QVariant>& parameters, QString& errorText)
+// The parameters of a TEST run on the written file: "dbName" is its name, and
+// when it lies in a folder DB_test_paterns, that folder's parent is the
+// working path.
+bool writeParameters(const QString& path, const QString& stagingFile, const QHash<QString, QVariant>& parameters,
+                     QString& errorText)
 {
     QHash<QString, QVariant> testParameters = parameters;
     testParameters.insert(QStringLiteral("mode"), QStringLiteral("test"));
+    const QFileInfo staging(stagingFile);
+    testParameters.insert(QStringLiteral("dbName"), staging.fileName());
+    QDir folder = staging.absoluteDir();
+    if (folder.dirName() == QLatin1String("DB_test_paterns") && folder.cdUp())
+        testParameters.insert(QStringLiteral("testWorkPath"), folder.absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
         || file.write(QJsonDocument(QJsonObject::fromVariantHash(testParameters)).toJson()) < 0) {
@@ -95,7 +106,7 @@ int main(int argc, char* argv[])
         err << "orvex-prepare-test: the people could not be read: " << prepared.hostError << "\n";
         return ExitFailed;
     }
-    if (!request.parametersFile.isEmpty() && !writeParameters(request.parametersFile, parameters, errorText)) {
+    if (!request.parametersFile.isEmpty() && !writeParameters(request.parametersFile, request.outFile, parameters, errorText)) {
         err << "orvex-prepare-test: " << errorText << "\n";
         return ExitFailed;
     }
