@@ -150,10 +150,12 @@ private:
     // --- records helpers (records/*.cpp)
     // Prepared "INSERT INTO export" statements by number of row parts, for the
     // connection whose driver is exportInsertDriver; dropped when that driver
-    // is destroyed or another connection is used.
+    // is destroyed or another connection is used. exportInsertWatch is the
+    // receiver of the driver's destroyed(): declared after the cache, it goes
+    // first when the object is destroyed, before the connections are released.
     const QSqlDriver* exportInsertDriver = nullptr;
-    QMetaObject::Connection exportInsertDriverGone;
     QHash<int, QSqlQuery> exportInserts;
+    QObject exportInsertWatch;
     const QSqlDriver* exportRowDriver(const QSqlQuery& query);
     QSqlQuery& preparedExportInsert(const QSqlDriver* driver, int partCount);
     bool execExportInsert(const QSqlDriver* driver, const QStringList& parts, int pid, QString& error);

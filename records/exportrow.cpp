@@ -56,9 +56,10 @@ QSqlQuery& Orvexuniversal::preparedExportInsert(const QSqlDriver* driver, int pa
         // replaces the connection) the cache is dropped with it, so a new
         // driver at the same address never meets stale statements.
         exportInserts.clear();
-        QObject::disconnect(exportInsertDriverGone);
+        if (exportInsertDriver)
+            QObject::disconnect(exportInsertDriver, nullptr, &exportInsertWatch, nullptr);
         exportInsertDriver = driver;
-        exportInsertDriverGone = QObject::connect(driver, &QObject::destroyed, this, [this]() {
+        QObject::connect(driver, &QObject::destroyed, &exportInsertWatch, [this]() {
             exportInserts.clear();
             exportInsertDriver = nullptr;
         });
