@@ -136,7 +136,6 @@ void Orvexuniversal::exportIntersSummary(const QHash<QString, QVariant>& paramet
     const int domAt = columns.indexOf(QStringLiteral("dom"));
     const int kodAt = columns.indexOf(QStringLiteral("kod"));
 
-    const bool inDays = kind == ValueDays || kind == ValueAuto;
     double daysTotal = 0.0;
     double secondsTotal = 0.0;
     int firstDay = 0;
@@ -147,11 +146,9 @@ void Orvexuniversal::exportIntersSummary(const QHash<QString, QVariant>& paramet
         const int dom = query.value(domAt).toInt();
         code = CodePair(query.value(kodAt).toString());
         const double dayFund = interruptionDayFund(query.value(fundAt).toDouble(), refFund);
+        // Days without fund (a weekend of a sick leave) add no days.
         if (dayFund > 0.0 && duration > 0.0)
             daysTotal += duration / dayFund;
-        else if (inDays && duration > 0.0)
-            reportSkippedValue("exportIntersSummary", uid, dayText(dom, dom),
-                               QStringLiteral("kód ") + code.daysCode());
         secondsTotal += duration;
         if (!anyRecord)
             firstDay = dom;

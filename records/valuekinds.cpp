@@ -32,10 +32,10 @@ RecordValue dailyRecordValue(double seconds, double dayFund, int kind)
     case ValueHours:
         return valueOf(seconds / 3600.0, true);
     case ValueAuto:
-        if (dayFund <= 0.0)
-            return withoutFund(seconds);
-        if (seconds == dayFund)
-            return valueOf(seconds / dayFund);
+        // A record longer than its day's fund, or on a day without fund,
+        // is neither a full day nor a part of one: no row.
+        if (dayFund > 0.0 && seconds == dayFund)
+            return valueOf(1.0);
         if (seconds < dayFund)
             return valueOf(seconds / 3600.0, true);
         return RecordValue();

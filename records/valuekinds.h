@@ -25,7 +25,7 @@ struct RecordValue
 
 // One record of `seconds` on a day whose fund is `dayFund`.
 // Automatic kind: days when the record fills the fund exactly, hours when it
-// is shorter, nothing when it is longer.
+// is shorter, nothing when it is longer (as on a day without fund).
 RecordValue dailyRecordValue(double seconds, double dayFund, int kind);
 
 // One span of `hours` over `days` days (days below 1 for a partial day).

@@ -112,20 +112,17 @@ void Orvexuniversal::exportWorkSummary(const QHash<QString, QVariant>& parameter
                    << query.lastError().text();
         return;
     }
-    const bool inDays = kind == ValueDays || kind == ValueAuto;
     double daysTotal = 0.0;
     double secondsTotal = 0.0;
     while (query.next()) {
         double work = query.value(0).toDouble();
-        const int dom = query.value(1).toInt();
         const double dayFund = workSummaryFund(query.value(2).toDouble(), query.value(3).toDouble());
         // A day counts at most its fund, in days and in seconds alike.
         if (dayFund > 0.0 && work > dayFund)
             work = dayFund;
+        // Work on a day without fund (a Saturday) adds seconds, no days.
         if (dayFund > 0.0 && work > 0.0)
             daysTotal += work / dayFund;
-        else if (inDays && work > 0.0)
-            reportSkippedValue("exportWorkSummary", uid, dayText(dom, dom), QStringLiteral("kód ") + code.daysCode());
         secondsTotal += work;
     }
 
