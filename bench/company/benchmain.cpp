@@ -38,6 +38,8 @@ QElapsedTimer exportClock;
 QHash<QString, qint64> markerTimes;
 QHash<QString, int> warningCounts;
 qint64 debugLines = 0;
+// The loading step's own debug lines name each table before it is filled.
+QList<QPair<QString, qint64>> loadingSteps;
 
 // Timestamps the plug-in's step markers; counts everything else and keeps the
 // distinct warning texts (without the driver's error text) for the report.
@@ -45,6 +47,8 @@ void benchMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
 {
     if (type == QtDebugMsg) {
         ++debugLines;
+        if (message.startsWith(QLatin1String("table [")) || message.startsWith(QLatin1String("Naplnenie")))
+            loadingSteps.append(qMakePair(message.left(40), exportClock.nsecsElapsed()));
         if (message.contains(QLatin1Char('~'))) {
             for (const char* marker : stageMarkers)
                 if (message.contains(QLatin1String(marker)) && !markerTimes.contains(QLatin1String(marker)))
@@ -162,6 +166,12 @@ int childFloor(const QString& socket, const CompanySpec& spec)
         if (run == 0 || floor.nanoseconds < best.nanoseconds)
             best = floor;
     }
+    QString statements;
+    for (qint64 ns : best.statementNanoseconds)
+        statements += QStringLiteral(" %1").arg(double(ns) / 1e9, 0, 'f', 2);
+    std::fprintf(stderr, "  N=%d: floor per statement (people, holidays, vars, period interruptions, period days, "
+                         "window interruptions, window days, names):%s s\n",
+                 spec.people, qPrintable(statements));
     result(QStringLiteral("floor_ms"), best.nanoseconds / 1000000);
     result(QStringLiteral("floor_people_ms"), best.peopleNanoseconds / 1000000);
     result(QStringLiteral("floor_rows"), best.rows);
@@ -217,6 +227,12 @@ int childExport(const QString& socket, const CompanySpec& spec, const QString& w
         for (const char c : file.readAll())
             fileLines += c == '\n';
     result(QStringLiteral("file_lines"), fileLines);
+    QString steps;
+    for (int i = 0; i < loadingSteps.size(); ++i) {
+        const qint64 end = i + 1 < loadingSteps.size() ? loadingSteps.at(i + 1).second : mark(stageMarkers[3]);
+        steps += QStringLiteral(" %1 %2s").arg(loadingSteps.at(i).first).arg(double(end - loadingSteps.at(i).second) / 1e9, 0, 'f', 2);
+    }
+    std::fprintf(stderr, "  N=%d: loading:%s\n", spec.people, qPrintable(steps));
     int warnings = 0;
     for (auto it = warningCounts.constBegin(); it != warningCounts.constEnd(); ++it) {
         warnings += it.value();
@@ -242,7 +258,9 @@ QHash<QString, QString> runChild(const QStringList& arguments)
         values.insert(QString::fromUtf8(line.mid(7, equals - 7)), QString::fromUtf8(line.mid(equals + 1)));
     }
     if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
-        values.insert(QStringLiteral("failed"), QStringLiteral("1"));
+        values.insert(QStringLiteral("failed"), child.exitStatus() == QProcess::NormalExit
+                                                    ? QStringLiteral("exit code %1").arg(child.exitCode())
+                                                    : QStringLiteral("crashed"));
     return values;
 }
 
@@ -292,8 +310,10 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
             for (auto it = values.constBegin(); it != values.constEnd(); ++it)
                 row.insert(it.key(), it.value());
             if (values.contains(QStringLiteral("failed"))) {
-                out << "N=" << people << ": step " << step << " failed\n";
-                break;
+                out << "N=" << people << ": step " << step << " failed (" << values.value(QStringLiteral("failed"))
+                    << (values.contains(QStringLiteral("total_ms")) ? ", after its figures" : "") << ")\n";
+                if (step == QLatin1String("generate"))
+                    break;
             }
         }
         out << "N=" << people << ": generated in " << row.value(QStringLiteral("generate_ms"), QStringLiteral("?"))

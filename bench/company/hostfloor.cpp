@@ -18,7 +18,7 @@ bool drain(const QSqlDatabase& host, const QString& sql, HostFloor& floor, QStri
     QSqlQuery query(host);
     query.setForwardOnly(true);
     if (!query.exec(sql)) {
-        floor.error = query.lastError().text() + QStringLiteral(" in: ") + sql;
+        floor.error = query.lastError().text() + QStringLiteral(" in: ") + sql.left(120);
         return false;
     }
     const int columns = query.record().count();
@@ -95,9 +95,13 @@ HostFloor measureHostFloor(const QSqlDatabase& host, const CompanySpec& spec)
     floor.rows = 0;
     floor.values = 0;
     clock.restart();
-    for (const QString& sql : statements)
+    for (const QString& sql : statements) {
+        QElapsedTimer statementClock;
+        statementClock.start();
         if (!drain(host, sql, floor))
             return floor;
+        floor.statementNanoseconds << statementClock.nsecsElapsed();
+    }
     floor.nanoseconds = clock.nsecsElapsed();
     return floor;
 }

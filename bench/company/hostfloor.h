@@ -1,6 +1,7 @@
 #ifndef HOSTFLOOR_H
 #define HOSTFLOOR_H
 
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -21,6 +22,7 @@ struct HostFloor
     qint64 values = 0;
     int people = 0;
     QString error;
+    QList<qint64> statementNanoseconds;  // per statement of the loading step, in order
 };
 
 HostFloor measureHostFloor(const QSqlDatabase& host, const CompanySpec& spec);
