@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QSqlError>
 #include <QTextStream>
+#include <algorithm>
 
 namespace {
 
@@ -51,14 +52,16 @@ bool breaksLine(QChar c, QChar separator)
 // which value to check. Leaving the line out would lose the whole value.
 bool cleanField(QString& field, QChar separator)
 {
-    bool changed = false;
-    for (QChar& c : field) {
-        if (breaksLine(c, separator)) {
+    // Looked for first without touching the text, so that the usual clean
+    // field is not copied.
+    const QChar* const begin = field.constData();
+    const QChar* const end = begin + field.size();
+    if (std::none_of(begin, end, [separator](QChar c) { return breaksLine(c, separator); }))
+        return false;
+    for (QChar& c : field)
+        if (breaksLine(c, separator))
             c = QLatin1Char(' ');
-            changed = true;
-        }
-    }
-    return changed;
+    return true;
 }
 
 // The value as the clerk's message shows it: on one line, breaks written as \r and \n.
