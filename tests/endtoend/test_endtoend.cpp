@@ -388,6 +388,7 @@ void TestEndToEnd::cancelDuringTheFirstPerson()
     const int returned =
         plugin->exporter()->makeExport(parameters(mainSettings(), 2024, 3, "all", directory.path()), &result);
     QVERIFY(probe.cancelled);
+    QVERIFY(probe.windowModal);
     QCOMPARE(probe.maximum, 5);
     const QList<QByteArray> all = expectedBytes("company-2024-03.txt").split('\n');
     QByteArray first;
