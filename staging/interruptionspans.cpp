@@ -9,6 +9,7 @@
 #include "stagingsql.h"
 
 #include <QDebug>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -58,10 +59,15 @@ public:
         sumQuery.prepare(QStringLiteral("SELECT SUM(duration), kod FROM %1  WHERE uid = ? AND iid = ? "
                                         "AND (dom >= ? AND dom <= ?) %2")
                              .arg(source, monthCondition));
+        readPresentKeys(db);
     }
 
     void run(unsigned uid, unsigned iid, const SpanPass& pass)
     {
+        // Most people have no record of most types: their day query would
+        // return nothing and yield no span, so it is not run at all.
+        if (presentKeysRead && !presentKeys.contains(presenceKey(uid, iid, pass.month)))
+            return;
         int month = 0;
         DayGrid grid;
         if (!readGrid(uid, iid, pass, &grid, &month))
@@ -81,6 +87,29 @@ public:
     }
 
 private:
+    // (person, type, month) of a record; month 0 stands for any month. Keys
+    // of ids beyond the packed widths may collide, which only makes a day
+    // query run that finds nothing.
+    static quint64 presenceKey(unsigned uid, unsigned iid, int month)
+    {
+        return (quint64(uid) << 32) | (quint64(iid & 0xFFFFFFu) << 8) | quint64(month & 0xFF);
+    }
+
+    // The (person, type, month) combinations that have records in the
+    // source. Without them (the query failed) every day query runs.
+    void readPresentKeys(const QSqlDatabase& db)
+    {
+        QSqlQuery keys(db);
+        keys.setForwardOnly(true);
+        presentKeysRead = keys.exec(QStringLiteral("SELECT DISTINCT uid, iid, month FROM %1").arg(source));
+        while (presentKeysRead && keys.next()) {
+            const unsigned uid = keys.value(0).toUInt();
+            const unsigned iid = keys.value(1).toUInt();
+            presentKeys.insert(presenceKey(uid, iid, keys.value(2).toInt()));
+            presentKeys.insert(presenceKey(uid, iid, 0));
+        }
+    }
+
     bool readGrid(unsigned uid, unsigned iid, const SpanPass& pass, DayGrid* grid, int* month)
     {
         dayQuery.addBindValue(uid);
@@ -136,6 +165,8 @@ private:
     bool around;
     QSqlQuery dayQuery, sumQuery;
     SpanWriter writer;
+    QSet<quint64> presentKeys;
+    bool presentKeysRead = false;
 };
 
 // The distinct interruption types of `source`, in the order of their first
