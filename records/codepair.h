@@ -13,9 +13,9 @@ public:
     explicit CodePair(const QString& text = QString());
 
     QString text() const { return whole; }
-    // Part 0: the code of every row that is not in hours.
+    // The text before "/": the code of every row that is not in hours.
     QString daysCode() const;
-    // Part 1 when the text has a "/", else part 0.
+    // The text after the first "/", or the whole text when it has none.
     QString hoursCode() const;
     QString codeFor(bool inHours) const { return inHours ? hoursCode() : daysCode(); }
 
