@@ -15,7 +15,8 @@ public:
     QString text() const { return whole; }
     // The text before "/": the code of every row that is not in hours.
     QString daysCode() const;
-    // The text after the first "/", or the whole text when it has none.
+    // The second piece of the split at "/" ("1/2/3" gives "2"), or the
+    // whole text when it has no "/".
     QString hoursCode() const;
     QString codeFor(bool inHours) const { return inHours ? hoursCode() : daysCode(); }
 
