@@ -118,8 +118,13 @@ bool handleStepMarker(const QString& message)
 
 void handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    writeLog(levelName(type), message);
     State& s = state();
+    const bool problem = type == QtWarningMsg || type == QtCriticalMsg;
+    // Outside the export, and in Qt's own categories, a warning is Qt's
+    // chatter: the tool reports what went wrong in one line of its own. The
+    // log keeps it, marked as Qt's.
+    const bool fromPlugin = s.phase == Phase::Export && (!context.category || qstrcmp(context.category, "default") == 0);
+    writeLog(problem && !fromPlugin ? (type == QtWarningMsg ? "qt-warning" : "qt-critical") : levelName(type), message);
     switch (type) {
     case QtDebugMsg:
         handleStepMarker(message);
@@ -128,9 +133,7 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
         return;
     case QtWarningMsg:
     case QtCriticalMsg:
-        // Outside the export, and in Qt's own categories, a message is Qt's
-        // chatter: the tool reports what went wrong in one line of its own.
-        if (s.phase != Phase::Export || (context.category && qstrcmp(context.category, "default") != 0))
+        if (!fromPlugin)
             return;
         ++s.warnings;
         if (!s.log && !s.quiet)
