@@ -93,6 +93,11 @@ private slots:
     void summaryMatchesFile();
     void terminalOutput_data();
     void terminalOutput();
+    void storedSettingsRecord_data();
+    void storedSettingsRecord();
+    void logFile();
+    void demoCompany_data();
+    void demoCompany();
 
 private:
     QStringList baseArguments(const QString& database) const;
@@ -132,6 +137,9 @@ void TestOrvexExport::initTestCase()
     small->closeMonth(2, 202403);
     small->closeMonth(3, 202403, 31, 20, 0); // not checked through: left out
     small->addPamSettings(smallSettings);
+    small->addPamSettings(QByteArray(smallSettings).replace(R"("separator": ";")", R"("separator": ",")"));
+    small->addPamSettings(smallSettings, QStringLiteral("OrvexOther"));
+    small->addPamSettings("{\"inters\": ");
 
     withoutSettings.reset(new TestHostDb(QStringLiteral("t_tools_nosettings")));
     QVERIFY(withoutSettings->isOpen());
@@ -172,6 +180,10 @@ void TestOrvexExport::exitStatus_data()
                                         << QStringLiteral("no stored export settings");
     QTest::newRow("unknown settings record") << db << QStringList{"--settings-id", "99"} << 2
                                              << QStringLiteral("record 99");
+    QTest::newRow("settings of another type") << db << QStringList{"--settings-id", "3"} << 2
+                                              << QStringLiteral("of type \"OrvexOther\"");
+    QTest::newRow("settings not JSON") << db << QStringList{"--settings-id", "4"} << 2
+                                       << QStringLiteral("not a JSON object");
     QTest::newRow("people not ids") << db << QStringList{"--people", "1,x"} << 2 << QStringLiteral("not a person id");
     QTest::newRow("unknown option") << db << QStringList{"--mnth", "2024-03"} << 2 << QStringLiteral("mnth");
 }
@@ -276,6 +288,82 @@ void TestOrvexExport::terminalOutput()
         QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
     else
         QVERIFY2(run.err.contains(inErr), qPrintable(run.err));
+}
+
+void TestOrvexExport::storedSettingsRecord_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("separator");
+
+    QTest::newRow("first record of the type") << QStringList() << "ds032024_ID-1.txt" << ";";
+    QTest::newRow("record 2") << QStringList{"--settings-id", "2"} << "ds032024_ID-2.txt" << ",";
+}
+
+void TestOrvexExport::storedSettingsRecord()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QString, fileName);
+    QFETCH(QString, separator);
+
+    // The record's id names the file, and its separator is the one the
+    // control summary reads the file with.
+    const Run run = runExport(baseArguments(QStringLiteral("t_tools_small")) + extra + QStringList{"--json"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(json.value("fileName").toString(), fileName);
+    QCOMPARE(json.value("settingsId").toInt(), extra.isEmpty() ? 1 : extra.last().toInt());
+    QFile file(outDir.filePath(fileName));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLocal8Bit(file.readLine()).count(separator), 6);
+    QVERIFY(json.value("summary").toObject().value("problems").toArray().isEmpty());
+}
+
+void TestOrvexExport::logFile()
+{
+    const QString log = outDir.filePath(QStringLiteral("export.log"));
+    const Run run = runExport(baseArguments(QStringLiteral("t_tools_demo")) + QStringList{"--log", log});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    // The plug-in's warnings go to the log, the terminal only hears how many.
+    QVERIFY2(!run.err.contains(QLatin1String("plug-in warning:")), qPrintable(run.err));
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains(QLatin1String("debug runExport ~DONE")));
+    const int logged = text.count(QRegularExpression(QStringLiteral("(?m)^\\S+ (warning|critical) ")));
+    const QRegularExpressionMatch told = QRegularExpression(QStringLiteral("(\\d+) plug-in warnings")).match(run.err);
+    QCOMPARE(told.hasMatch() ? told.captured(1).toInt() : 0, logged);
+}
+
+void TestOrvexExport::demoCompany_data()
+{
+    QTest::addColumn<QString>("timeZone");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("host's time zone") << "Europe/Bratislava" << 0;
+    QTest::newRow("another time zone") << "UTC" << 2;
+}
+
+void TestOrvexExport::demoCompany()
+{
+    QFETCH(QString, timeZone);
+    QFETCH(int, expected);
+
+    // The same company, byte for byte, on every run; never one stamped in
+    // another zone's midnights.
+    QByteArray outputs[2];
+    for (QByteArray& output : outputs) {
+        QProcess generator;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TZ"), timeZone);
+        generator.setProcessEnvironment(environment);
+        generator.start(QStringLiteral(ORVEX_DEMO_COMPANY_PROGRAM), QStringList());
+        QVERIFY(generator.waitForFinished(60000));
+        QCOMPARE(generator.exitCode(), expected);
+        output = generator.readAllStandardOutput();
+    }
+    QCOMPARE(outputs[0], outputs[1]);
+    QCOMPARE(outputs[0].isEmpty(), expected != 0);
 }
 
 QTEST_GUILESS_MAIN(TestOrvexExport)
