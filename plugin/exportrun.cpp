@@ -5,6 +5,7 @@
 #include "orvexuniversal.h"
 
 #include "bonusitemlist.h"
+#include "rowsettings.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -38,7 +39,7 @@ void exportInterruption(Orvexuniversal& plugin, const QHash<QString, QVariant>& 
 {
     const QString name = plugin.iid2NameMap.value(iid);
     const QHash<QString, QVariant> settings = plugin.exportOptions.value(name).toHash();
-    const int type = settings.value(QStringLiteral("0"), 0).toInt();
+    const int type = settingChoice(settings, "0");
     const bool work = iid == workIid;
     switch (type) {
     case PerDay:

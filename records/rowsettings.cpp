@@ -1,8 +1,20 @@
 #include "rowsettings.h"
 
+#include <cmath>
+#include <limits>
+
 int settingChoice(const QHash<QString, QVariant>& settings, const char* key)
 {
-    return settings.value(QLatin1String(key)).toInt();
+    const QVariant choice = settings.value(QLatin1String(key));
+    // A number beyond int (infinite or NaN too) is no index of any list: -1
+    // makes it produce nothing for its part of the row, the same on every
+    // platform, where the plain conversion would give whatever the processor
+    // makes of it.
+    bool isNumber = false;
+    const double number = choice.toDouble(&isNumber);
+    if (isNumber && !(std::fabs(number) <= double(std::numeric_limits<int>::max())))
+        return -1;
+    return choice.toInt();
 }
 
 QHash<QString, QVariant> variantHash(const QVariant& value)

@@ -7,7 +7,8 @@
 
 // A choice index of a row-settings map ("0" export type, "1" value kind,
 // "2" date from, "3" date to); a missing key reads as 0. After a trip
-// through JSON the index is a double, which converts to the same integer.
+// through JSON the index is a double, which converts to the same integer. A
+// number beyond int, infinite or NaN reads as -1, an index of no list.
 int settingChoice(const QHash<QString, QVariant>& settings, const char* key);
 
 // A map-valued variant as a hash: the host hands hashes, JSON gives maps.
