@@ -2,6 +2,9 @@
 
 #include "orvexuniversal.h"
 
+#include "bonusitemlist.h"
+#include "parametercheck.h"
+
 #include <QDateTime>
 #include <QDebug>
 #include <QSqlError>
@@ -20,6 +23,10 @@ const char* const stagingPeopleSql =
 
 void Orvexuniversal::initExportVariables(const QHash<QString, QVariant>& parameters)
 {
+    // Values of the wrong type are converted all the same; the log names them.
+    for (const QString& unusable : unusableParameterValues(parameters, bonusItemNames("Orvexuniversal")))
+        qWarning().noquote() << unusable;
+
     beginDay = parameters.value(QStringLiteral("beginDay")).toUInt();
     endDay = parameters.value(QStringLiteral("endDay")).toUInt();
     periodDate = QDateTime::fromSecsSinceEpoch(beginDay).date();

@@ -5,6 +5,8 @@ set(ORVEX_PLUGIN_SOURCES
     plugin/buildstamp.cpp
     plugin/exportdriver.cpp
     plugin/exportparameters.cpp
+    plugin/parametercheck.h
+    plugin/parametercheck.cpp
     plugin/closurecheck.cpp
     plugin/exportrun.cpp
     plugin/outputfile.cpp)
