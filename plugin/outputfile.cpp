@@ -10,6 +10,7 @@
 
 #include <QDebug>
 #include <QSaveFile>
+#include <QSet>
 #include <QSqlError>
 #include <QTextStream>
 #include <algorithm>
@@ -71,7 +72,9 @@ QString visibleLineBreaks(QString value)
 }
 
 // item0 .. item7 of the row the query stands on, each made safe to write.
-QStringList rowFields(const QSqlQuery& query, QChar separator, QStringList& warnings)
+// The clerk is told once per person and value (`reported` holds the messages
+// given so far), not once for every line that carries the value.
+QStringList rowFields(const QSqlQuery& query, QChar separator, QStringList& warnings, QSet<QString>& reported)
 {
     QStringList fields;
     for (int column = firstItemColumn; column < firstItemColumn + itemCount; ++column) {
@@ -82,9 +85,14 @@ QStringList rowFields(const QSqlQuery& query, QChar separator, QStringList& warn
             qWarning() << "Orvexuniversal::createCSVfile() ::: a value of person" << personalNumber << "(pid"
                        << query.value(pidColumn).toInt() << ") holds the separator" << QString(separator)
                        << "or a line break, written with blanks instead:" << value;
-            warnings << Orvexuniversal::tr("Osobné číslo %1: hodnota \"%2\" obsahuje oddeľovač položiek alebo "
-                                           "koniec riadku; tieto znaky sú v súbore nahradené medzerou.")
-                            .arg(visibleLineBreaks(personalNumber), visibleLineBreaks(value));
+            const QString warning =
+                Orvexuniversal::tr("Osobné číslo %1: hodnota \"%2\" obsahuje oddeľovač položiek alebo "
+                                   "koniec riadku; tieto znaky sú v súbore nahradené medzerou.")
+                    .arg(visibleLineBreaks(personalNumber), visibleLineBreaks(value));
+            if (!reported.contains(warning)) {
+                reported.insert(warning);
+                warnings << warning;
+            }
         }
         fields << field;
     }
@@ -153,8 +161,9 @@ int writeExportRows(QSqlQuery& query, QTextStream& out, const QHash<QString, QVa
     int lines = -1;
     if (query.exec(QStringLiteral("SELECT * FROM export ORDER BY pid, item5"))) {
         lines = 0;
+        QSet<QString> reported;
         while (query.next()) {
-            out << joinedLine(rowFields(query, separator, warnings), separator, separatorOnEnd) << '\n';
+            out << joinedLine(rowFields(query, separator, warnings, reported), separator, separatorOnEnd) << '\n';
             ++lines;
         }
     } else {
