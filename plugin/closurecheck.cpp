@@ -76,6 +76,14 @@ bool Orvexuniversal::checkPeople(QString& selectedUids, QHash<QString, QVariant>
             excludedPeople << pamPid;
         }
     }
+    if (query.lastError().isValid()) {
+        // The rows ended on an error (the connection lost on the way): the
+        // people after it are neither exported nor reported.
+        qCritical().noquote() << QStringLiteral("%1::checkPeople() - SQL ERROR while reading the people: %2")
+                                     .arg(getType(), query.lastError().text());
+        exportWarnings << tr("Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.")
+                              .arg(QStringLiteral("people"));
+    }
     selectedUids = personIdsText(peopleUids);
     return true;
 }

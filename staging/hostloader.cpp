@@ -109,7 +109,10 @@ public:
     void loadInterruptionNames();
 
 private:
-    bool runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure);
+    bool runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
+                 const char* table);
+    void checkHostWalk(const QSqlQuery& query, const char* table);
+    void reportHostReadFailure(const char* table);
     QSqlQuery stagingStatement(const char* sql);
     void debugTable(const char* text) const;
     void insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure);
@@ -124,7 +127,8 @@ private:
     qint64 nextBound = 0;
 };
 
-bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure)
+bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
+                         const char* table)
 {
     plugin.sqlText = sql;
     query.prepare(sql);
@@ -134,7 +138,30 @@ bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantLis
     if (query.exec())
         return true;
     logSqlFailure(QString::fromUtf8(failure), query.lastError().text());
+    reportHostReadFailure(table);
     return false;
+}
+
+// A walk that ended on an error (the connection lost while rows were still
+// coming) has left rows out.
+void HostLoader::checkHostWalk(const QSqlQuery& query, const char* table)
+{
+    if (!query.lastError().isValid())
+        return;
+    qWarning() << "Orvexuniversal::loadDataToSQLiteTables() ::: host read of" << table
+               << "ended before its last row ::" << query.lastError().text();
+    reportHostReadFailure(table);
+}
+
+// Whatever the host did not deliver is missing from staging, so rows of the
+// file may be missing or wrong: the clerk learns it from the export's summary.
+void HostLoader::reportHostReadFailure(const char* table)
+{
+    const QString warning =
+        Orvexuniversal::tr("Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.")
+            .arg(QLatin1String(table));
+    if (!plugin.exportWarnings.contains(warning))
+        plugin.exportWarnings << warning;
 }
 
 QSqlQuery HostLoader::stagingStatement(const char* sql)
@@ -176,7 +203,8 @@ void HostLoader::loadPeople()
         "SELECT p.uid, p.pid, p.pamId, CONCAT_WS(' ', p.surname, p.name, p.title,  p.title2) person, p.gid, p.bid, "
         "p.did, g.name, b.name, d.name, g.refFund, g.refFundValue, g.refFundAllDay FROM people p LEFT JOIN groups g "
         "ON p.gid=g.gid LEFT JOIN branches b ON p.bid=b.bid LEFT JOIN departs d ON p.did=d.did WHERE p.uid IN (%1) ");
-    if (!runHost(host, sql.arg(personIds), {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)"))
+    if (!runHost(host, sql.arg(personIds), {},
+                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)", "people"))
         return;
     QSqlQuery insert = stagingStatement(
         "INSERT INTO lpeople (uid, pid, pamId, gid, bid, did, refFund, fullName, grpName, branchName, depName) "
@@ -199,6 +227,7 @@ void HostLoader::loadPeople()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [lpeople]"), insert.lastError().text());
     }
+    checkHostWalk(host, "people");
 }
 
 void HostLoader::loadHolidays()
@@ -207,7 +236,7 @@ void HostLoader::loadHolidays()
     QSqlQuery host(plugin.hostDb);
     if (!runHost(host, QStringLiteral("SELECT h.date, hid FROM holidays h WHERE (h.date >= ? AND h.date < ?) "),
                  {plugin.beginDay, plugin.endDay},
-                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT h.date, hid FROM [holidays] ...)"))
+                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT h.date, hid FROM [holidays] ...)", "holidays"))
         return;
     QSqlQuery insert = stagingStatement("INSERT INTO lholidays (date, hid) VALUES(?, ?)");
     StagingTransaction transaction(plugin.stagingDb, where);
@@ -223,6 +252,7 @@ void HostLoader::loadHolidays()
         if (hid > 0)
             holidayDates.insert(localDay(date).date, true);
     }
+    checkHostWalk(host, "holidays");
 }
 
 void HostLoader::insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure)
@@ -240,7 +270,7 @@ void HostLoader::loadSettings(const QHash<QString, QVariant>& parameters)
     if (!runHost(host,
                  QStringLiteral("SELECT name, value FROM vars WHERE name='advancedOvertime' OR name= "
                                 "'groupsPlanEnabled' OR name= 'exportUseXLSX'"),
-                 {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT name, value FROM [lvars] ...)"))
+                 {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT name, value FROM [lvars] ...)", "vars"))
         return;
     StagingTransaction transaction(plugin.stagingDb, where);
     QSqlQuery setting = stagingStatement("INSERT INTO lvars (name, value) VALUES(?, ?)");
@@ -250,6 +280,7 @@ void HostLoader::loadSettings(const QHash<QString, QVariant>& parameters)
         if (!setting.exec())
             logSqlFailure(stagingFailure("INSERT INTO [lvars]"), setting.lastError().text());
     }
+    checkHostWalk(host, "vars");
     QSqlQuery optionSet = stagingStatement("INSERT INTO lvars (name, value) VALUES (?,?)");
     const auto compact = [](const QJsonDocument& document) { return document.toJson(QJsonDocument::Compact); };
     insertOptionSet(optionSet, "inters",
@@ -270,7 +301,7 @@ void HostLoader::loadPeriodInterruptions()
     const QString sql = QStringLiteral(
         "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE (ad.from > ? AND ad.from <= ?) AND (del=0) "
         "AND ad.uid IN (%1) AND (iid < 1000 AND iid > 1) ORDER BY ad.from");
-    if (!runHost(host, sql.arg(personIds), {plugin.beginDay, plugin.endDay}, attenReadFailure))
+    if (!runHost(host, sql.arg(personIds), {plugin.beginDay, plugin.endDay}, attenReadFailure, "atten_data"))
         return;
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten_data (dom, month, duration, kod, uid, iid, timestamp, dow, hol) "
@@ -295,6 +326,7 @@ void HostLoader::loadPeriodInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
     }
+    checkHostWalk(host, "atten_data");
 }
 
 void HostLoader::loadPeriodDays()
@@ -305,7 +337,7 @@ void HostLoader::loadPeriodDays()
         "SELECT a.uid, a.date, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, a.saldo, saldo_p, saldo_c, "
         "freeDay, night, readBegin, readEnd, wore, expFund, bonus, a.wta, a.ok, overtimeNote, p.tom  FROM atten a "
         "LEFT JOIN people p ON p.uid = a.uid WHERE (a.date >= ? AND a.date < ?) AND a.uid IN (%1) ORDER BY a.dom");
-    if (!runHost(host, sql.arg(personIds), {plugin.beginDay, plugin.endDay}, attenReadFailure))
+    if (!runHost(host, sql.arg(personIds), {plugin.beginDay, plugin.endDay}, attenReadFailure, "atten"))
         return;
     // The columns of the host query, in the order the insert takes them.
     QSqlQuery insert = stagingStatement(
@@ -338,6 +370,7 @@ void HostLoader::loadPeriodDays()
             logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond"),
                           fundUpdate.lastError().text());
     }
+    checkHostWalk(host, "atten");
 }
 
 void HostLoader::loadAroundInterruptions()
@@ -348,7 +381,7 @@ void HostLoader::loadAroundInterruptions()
         "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE ((ad.from > ? AND ad.from <= ?) OR "
         "(ad.from > ? AND ad.from <= ?)) AND (del=0) AND (iid<1000 AND iid>1) AND ad.uid IN (%1) ORDER BY ad.from");
     if (!runHost(host, sql.arg(personIds), {previousBound, plugin.beginDay, plugin.endDay, nextBound},
-                 attenReadFailure))
+                 attenReadFailure, "atten_data"))
         return;
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten_data_around (dom, month, duration, kod, uid, iid, timestamp, dow) "
@@ -369,6 +402,7 @@ void HostLoader::loadAroundInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
     }
+    checkHostWalk(host, "atten_data");
 }
 
 // The person's reference fund from lpeople, looked up once per person. A
@@ -396,7 +430,7 @@ void HostLoader::loadAroundFunds()
         "SELECT uid, a.date, dom, fond, expFund FROM atten a WHERE ((a.date > ? AND a.date <= ?) OR "
         "(a.date > ? AND a.date <= ?)) AND a.uid IN (%1) ORDER BY a.date");
     if (!runHost(host, sql.arg(personIds), {previousBound, plugin.beginDay, plugin.endDay, nextBound},
-                 attenReadFailure))
+                 attenReadFailure, "atten"))
         return;
     QSqlQuery lookup = stagingStatement("SELECT refFund FROM lpeople WHERE uid=?");
     lookup.setForwardOnly(true);
@@ -417,6 +451,7 @@ void HostLoader::loadAroundFunds()
             logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond"),
                           fundUpdate.lastError().text());
     }
+    checkHostWalk(host, "atten");
 }
 
 void HostLoader::loadInterruptionNames()
@@ -424,7 +459,7 @@ void HostLoader::loadInterruptionNames()
     debugTable("Naplnenie QHash iid2NameMap a name2iidMap");
     QSqlQuery host(plugin.hostDb);
     if (!runHost(host, QStringLiteral("SELECT iid, name FROM inters"), {},
-                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT iid, name FROM inters ...)"))
+                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT iid, name FROM inters ...)", "inters"))
         return;
     while (host.next()) {
         const unsigned iid = host.value(0).toUInt();
@@ -432,6 +467,7 @@ void HostLoader::loadInterruptionNames()
         plugin.iid2NameMap.insert(iid, name);
         plugin.name2iidMap.insert(name, iid);
     }
+    checkHostWalk(host, "inters");
 }
 
 } // namespace
