@@ -40,6 +40,8 @@ QHash<QString, int> warningCounts;
 qint64 debugLines = 0;
 // The loading step's own debug lines name each table before it is filled.
 QList<QPair<QString, qint64>> loadingSteps;
+// The per-person run logs one line per person: when each person started.
+QVector<qint64> personStarts;
 
 // Timestamps the plug-in's step markers; counts everything else and keeps the
 // distinct warning texts (without the driver's error text) for the report.
@@ -47,7 +49,9 @@ void benchMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
 {
     if (type == QtDebugMsg) {
         ++debugLines;
-        if (message.startsWith(QLatin1String("table [")) || message.startsWith(QLatin1String("Naplnenie")))
+        if (message.startsWith(QLatin1String("Orvexuniversal::runExport() ::: listDaysOfPN")))
+            personStarts.append(exportClock.nsecsElapsed());
+        else if (message.startsWith(QLatin1String("table [")) || message.startsWith(QLatin1String("Naplnenie")))
             loadingSteps.append(qMakePair(message.left(40), exportClock.nsecsElapsed()));
         if (message.contains(QLatin1Char('~'))) {
             for (const char* marker : stageMarkers)
@@ -233,6 +237,18 @@ int childExport(const QString& socket, const CompanySpec& spec, const QString& w
         steps += QStringLiteral(" %1 %2s").arg(loadingSteps.at(i).first).arg(double(end - loadingSteps.at(i).second) / 1e9, 0, 'f', 2);
     }
     std::fprintf(stderr, "  N=%d: loading:%s\n", spec.people, qPrintable(steps));
+    // Per person in the first and the last tenth of the run (a growing cost
+    // per person shows a lookup that does not scale), and the time from the
+    // last person's start to the end of the run (that person and the file).
+    const int tenth = personStarts.size() / 10;
+    if (tenth > 1) {
+        const qint64 last = personStarts.size() - 1;
+        std::fprintf(stderr, "  N=%d: run: %.3f ms per person in the first tenth, %.3f ms in the last tenth, "
+                             "%.2f s from the last person's start to the end (file included)\n",
+                     spec.people, double(personStarts.at(tenth) - personStarts.at(0)) / tenth / 1e6,
+                     double(personStarts.at(last) - personStarts.at(last - tenth)) / tenth / 1e6,
+                     double(mark(stageMarkers[7]) - personStarts.at(last)) / 1e9);
+    }
     int warnings = 0;
     for (auto it = warningCounts.constBegin(); it != warningCounts.constEnd(); ++it) {
         warnings += it.value();
