@@ -398,7 +398,13 @@ int main(int argc, char* argv[])
     // The export child needs a GUI application (progress dialogs); nothing is shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Qt sees the program name only: QGuiApplication would take "-plugin"
+    // and other options of its own out of the arguments.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOptions({
@@ -416,7 +422,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("child"), QStringLiteral("Internal: generate, floor or export."), QStringLiteral("step")},
         {QStringLiteral("people"), QStringLiteral("Internal: company size of a child."), QStringLiteral("n")},
     });
-    parser.process(app);
+    parser.process(arguments);
     const QString socket = parser.value(QStringLiteral("socket"));
     if (socket.isEmpty())
         return fail(QStringLiteral("--socket is required"));
