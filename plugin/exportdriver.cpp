@@ -8,7 +8,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlResult>
 
 namespace {
 
@@ -29,13 +31,62 @@ bool sqliteAvailable()
     return QSqlDatabase::drivers().contains(QStringLiteral("QSQLITE"));
 }
 
+QSqlError missingSqliteError()
+{
+    return QSqlError(QStringLiteral("driver QSQLITE not available"), QString(), QSqlError::ConnectionError);
+}
+
+// The statements of a connection without its driver: each one fails.
+class MissingSqliteResult : public QSqlResult
+{
+public:
+    explicit MissingSqliteResult(const QSqlDriver* driver) : QSqlResult(driver) {}
+
+protected:
+    QVariant data(int) override { return QVariant(); }
+    bool isNull(int) override { return true; }
+    bool reset(const QString&) override
+    {
+        setLastError(missingSqliteError());
+        return false;
+    }
+    bool fetch(int) override { return false; }
+    bool fetchFirst() override { return false; }
+    bool fetchLast() override { return false; }
+    int size() override { return -1; }
+    int numRowsAffected() override { return -1; }
+};
+
+// Stands in for the SQLite driver when Qt offers none. Without it the staging
+// connection would be invalid, and a query on an invalid connection runs on
+// the application's default connection instead, which in the host is the
+// host's own database: the staging statements (DROP TABLE, CREATE TABLE,
+// INSERT) would reach it. A connection on this driver is valid, opens nothing
+// and runs no statement.
+class MissingSqliteDriver : public QSqlDriver
+{
+public:
+    bool hasFeature(DriverFeature) const override { return false; }
+    bool open(const QString&, const QString&, const QString&, const QString&, int, const QString&) override
+    {
+        setOpenError(true);
+        setLastError(missingSqliteError());
+        return false;
+    }
+    void close() override {}
+    QSqlResult* createResult() const override { return new MissingSqliteResult(this); }
+};
+
 // Registers a fresh SQLite connection under `name`, replacing the connection
 // of an earlier export. `handle` is the member that held the earlier one: it
-// lets go first, so the old connection is removed quietly.
+// lets go first, so the old connection is removed quietly. Without the
+// SQLite driver the connection fails to open, and says why.
 QSqlDatabase registerSqlite(QSqlDatabase& handle, const char* name)
 {
     handle = QSqlDatabase();
     QSqlDatabase::removeDatabase(QLatin1String(name));
+    if (!sqliteAvailable())
+        return QSqlDatabase::addDatabase(new MissingSqliteDriver, QLatin1String(name));
     return QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(name));
 }
 
@@ -115,15 +166,11 @@ void Orvexuniversal::runNormalMode(const QHash<QString, QVariant>& parameters,
     getAllPeopleSelected();
     checkPeople(selectedUids, parameters, hostQuery, hostResult);
 
-    if (sqliteAvailable()) {
-        stagingQuery = QSqlQuery();
-        stagingDb = registerSqlite(stagingDb, stagingConnectionName);
-        stagingDb.setDatabaseName(QStringLiteral(":memory:"));
-        if (!stagingDb.open())
-            qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << stagingDb.lastError().text();
-    } else {
-        qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << "driver QSQLITE not available";
-    }
+    stagingQuery = QSqlQuery();
+    stagingDb = registerSqlite(stagingDb, stagingConnectionName);
+    stagingDb.setDatabaseName(QStringLiteral(":memory:"));
+    if (!stagingDb.open())
+        qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << stagingDb.lastError().text();
     stagingQuery = QSqlQuery(stagingDb);
 
     qDebug() << "createSQLiteTables ~START";
@@ -167,22 +214,17 @@ void Orvexuniversal::runTestMode(const QHash<QString, QVariant>& parameters)
                       + parameters.value(QStringLiteral("dbName")).toString();
     testOutputDbPath = testWorkPath + QStringLiteral("TMP/") + QStringLiteral("tmp_outDatabase.db");
 
-    if (sqliteAvailable()) {
-        testOutDb = registerSqlite(testOutDb, testOutConnectionName);
-        testOutDb.setDatabaseName(testOutputDbPath);
-        if (!testOutDb.open())
-            qWarning() << "Orvexuniversal::makeExport() ::: SQLite ldbOut.open() ERROR: "
-                       << testOutDb.lastError().text();
-    }
+    testOutDb = registerSqlite(testOutDb, testOutConnectionName);
+    testOutDb.setDatabaseName(testOutputDbPath);
+    if (!testOutDb.open())
+        qWarning() << "Orvexuniversal::makeExport() ::: SQLite ldbOut.open() ERROR: " << testOutDb.lastError().text();
     createSQLiteTables(QSqlQuery(testOutDb), true);
 
-    if (sqliteAvailable()) {
-        stagingQuery = QSqlQuery();
-        stagingDb = registerSqlite(stagingDb, stagingConnectionName);
-        stagingDb.setDatabaseName(testInputDbPath);
-        if (!stagingDb.open())
-            qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << stagingDb.lastError().text();
-    }
+    stagingQuery = QSqlQuery();
+    stagingDb = registerSqlite(stagingDb, stagingConnectionName);
+    stagingDb.setDatabaseName(testInputDbPath);
+    if (!stagingDb.open())
+        qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << stagingDb.lastError().text();
     stagingQuery = QSqlQuery(stagingDb);
 
     readAdvancedOvertimeFromStaging();
