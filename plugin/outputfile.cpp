@@ -22,9 +22,18 @@ const int itemCount = 8;       // item0 .. item7
 const int personalNumberColumn = firstItemColumn + 2; // item2
 const int pidColumn = firstItemColumn + itemCount;    // after item7
 
+// Characters below the blank but the tab: line breaks, and characters such as
+// NUL or the DOS end-of-file mark that make an import stop reading its line
+// or its file.
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 && c != QLatin1Char('\t');
+}
+
 // The separator option as one character. The payroll import knows single
 // characters only: a longer value contributes its first character, an empty
-// one falls back to "|"; both are logged.
+// one, a line break or another control character falls back to "|"; each is
+// logged. A tab is a separator of its own.
 QChar separatorFromOptions(const QHash<QString, QVariant>& options)
 {
     const QString key = QStringLiteral("separator");
@@ -38,19 +47,26 @@ QChar separatorFromOptions(const QHash<QString, QVariant>& options)
     if (given.size() > 1)
         qWarning() << "Orvexuniversal::createCSVfile() ::: separator" << given << "is longer than one character, using"
                    << QString(given.at(0));
+    // A line break between the fields would cut every line into its fields.
+    if (isControl(given.at(0))) {
+        qWarning() << "Orvexuniversal::createCSVfile() ::: separator" << given
+                   << "is a line break or a control character, using \"|\"";
+        return QLatin1Char('|');
+    }
     return given.at(0);
 }
 
 bool breaksLine(QChar c, QChar separator)
 {
-    return c == separator || c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    return c == separator || isControl(c);
 }
 
-// A field that holds the separator or a line break would shift the columns
-// of its line, or split the line, in the payroll import. Such characters are
-// replaced by a blank and the line is written all the same: the amount, the
-// code and the dates reach payroll in their columns, and the clerk is told
-// which value to check. Leaving the line out would lose the whole value.
+// A field that holds the separator or a line break (or another control
+// character) would shift the columns of its line, or split the line, in the
+// payroll import. Such characters are replaced by a blank and the line is
+// written all the same: the amount, the code and the dates reach payroll in
+// their columns, and the clerk is told which value to check. Leaving the line
+// out would lose the whole value.
 bool cleanField(QString& field, QChar separator)
 {
     // Looked for first without touching the text, so that the usual clean
@@ -65,10 +81,22 @@ bool cleanField(QString& field, QChar separator)
     return true;
 }
 
-// The value as the clerk's message shows it: on one line, breaks written as \r and \n.
-QString visibleLineBreaks(QString value)
+// The value as the clerk's message shows it: on one line, breaks written as \r
+// and \n, other control characters as \x and their code.
+QString visibleLineBreaks(const QString& value)
 {
-    return value.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    QString shown;
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\r'))
+            shown += QLatin1String("\\r");
+        else if (c == QLatin1Char('\n'))
+            shown += QLatin1String("\\n");
+        else if (isControl(c))
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 // item0 .. item7 of the row the query stands on, each made safe to write.
