@@ -110,7 +110,8 @@ QStringList fileLines(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return QStringList();
-    QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
+    const QByteArray bytes = file.readAll(); // read whole, NUL characters included
+    QStringList lines = QString::fromLocal8Bit(bytes.constData(), bytes.size()).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;

@@ -115,6 +115,11 @@ void TestHostileData::valuesThatWouldBreakALine_data()
     QTest::newRow("work code with an apostrophe") << "5" << "|" << "1'2" << "-1" << "5005" << "1'2" << QStringList();
     QTest::newRow("item code with the separator")
         << "5" << "|" << "1" << "-1|9" << "5005" << "1" << QStringList(replacedValueWarning("5005", "-1|9"));
+    QTest::newRow("work code with NUL")
+        << "5" << "|" << QString("1") + QChar(0) + "2" << "-1" << "5005" << "1 2"
+        << QStringList(replacedValueWarning("5005", "1\\x002"));
+    QTest::newRow("work code with the DOS end of file")
+        << "5" << "|" << "1\x1a" << "-1" << "5005" << "1 " << QStringList(replacedValueWarning("5005", "1\\x1a"));
     QTest::newRow("item code with CR")
         << "5" << "|" << "1" << "-1\r" << "5005" << "1" << QStringList(replacedValueWarning("5005", "-1\\r"));
 }
@@ -211,6 +216,9 @@ void TestHostileData::separatorOption_data()
     QTest::newRow("empty") << QVariant("") << "|" << "separator is empty";
     QTest::newRow("missing") << QVariant() << "|" << QString();
     QTest::newRow("tab") << QVariant("\t") << "\t" << QString();
+    QTest::newRow("line break") << QVariant("\n") << "|" << "is a line break";
+    QTest::newRow("carriage return first") << QVariant("\r\n") << "|" << "is a line break";
+    QTest::newRow("NUL") << QVariant(QString(QChar(0))) << "|" << "control character";
 }
 
 void TestHostileData::separatorOption()
