@@ -63,7 +63,7 @@ void benchMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
     // One entry per kind of warning: the text before the driver's error text
     // (" :: ") or before the details of the person or day ("(").
     int cut = message.indexOf(QLatin1String(" :: "));
-    const int details = message.indexOf(QLatin1Char('('), 30);
+    const int details = message.indexOf(QLatin1Char('('), qMax(0, message.indexOf(QLatin1String(":::"))));
     if (cut < 0 || (details >= 0 && details < cut))
         cut = details;
     ++warningCounts[(cut < 0 ? message : message.left(cut)).left(120)];
