@@ -107,27 +107,27 @@ int fail(const QString& text)
     return 1;
 }
 
-QString metaText(const CompanySpec& spec)
+QString metaText(const CompanyProfile& profile)
 {
     return QStringLiteral("people=%1 seed=%2 month=%3-%4 settings=%5 scale=%6")
-        .arg(spec.people)
-        .arg(spec.seed)
-        .arg(spec.year)
-        .arg(spec.month)
+        .arg(profile.people)
+        .arg(profile.seed)
+        .arg(profile.year)
+        .arg(profile.month)
         .arg(qHash(CompanyGenerator::storedSettingsJson()))
-        .arg(spec.eventScale);
+        .arg(profile.eventScale);
 }
 
-int childGenerate(const QString& socket, const CompanySpec& spec, bool reuse)
+int childGenerate(const QString& socket, const CompanyProfile& profile, bool reuse)
 {
     QSqlDatabase server = openHost(socket, QString(), QStringLiteral("server"));
     if (!server.isOpen())
         return fail(server.lastError().text());
     if (reuse) {
-        QSqlDatabase existing = openHost(socket, databaseName(spec.people), QStringLiteral("existing"));
+        QSqlDatabase existing = openHost(socket, databaseName(profile.people), QStringLiteral("existing"));
         QSqlQuery meta(existing);
-        if (existing.isOpen() && meta.exec(QStringLiteral("SELECT spec FROM bench_meta")) && meta.next()
-            && meta.value(0).toString() == metaText(spec)) {
+        if (existing.isOpen() && meta.exec(QStringLiteral("SELECT profile FROM bench_meta")) && meta.next()
+            && meta.value(0).toString() == metaText(profile)) {
             result(QStringLiteral("generate_ms"), -1);
             return 0;
         }
@@ -136,17 +136,17 @@ int childGenerate(const QString& socket, const CompanySpec& spec, bool reuse)
     host.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socket);
     host.setUserName(QStringLiteral("root"));
     QString error;
-    if (!createHostDatabase(server, host, databaseName(spec.people), QStringLiteral(ORVEX_HOSTDB_SCHEMA), &error))
+    if (!createHostDatabase(server, host, databaseName(profile.people), QStringLiteral(ORVEX_HOSTDB_SCHEMA), &error))
         return fail(error);
     QElapsedTimer clock;
     clock.start();
-    CompanyGenerator generator(host, spec);
+    CompanyGenerator generator(host, profile);
     if (!generator.generate())
         return fail(generator.errorText());
     QSqlQuery meta(host);
-    meta.exec(QStringLiteral("CREATE TABLE bench_meta (spec TEXT)"));
-    meta.prepare(QStringLiteral("INSERT INTO bench_meta (spec) VALUES (?)"));
-    meta.addBindValue(metaText(spec));
+    meta.exec(QStringLiteral("CREATE TABLE bench_meta (profile TEXT)"));
+    meta.prepare(QStringLiteral("INSERT INTO bench_meta (profile) VALUES (?)"));
+    meta.addBindValue(metaText(profile));
     meta.exec();
     meta.exec(QStringLiteral("ANALYZE TABLE people, atten, atten_data, atten_month"));
     result(QStringLiteral("generate_ms"), clock.elapsed());
@@ -156,15 +156,15 @@ int childGenerate(const QString& socket, const CompanySpec& spec, bool reuse)
     return 0;
 }
 
-int childFloor(const QString& socket, const CompanySpec& spec)
+int childFloor(const QString& socket, const CompanyProfile& profile)
 {
-    QSqlDatabase host = openHost(socket, databaseName(spec.people), QStringLiteral("host"));
+    QSqlDatabase host = openHost(socket, databaseName(profile.people), QStringLiteral("host"));
     if (!host.isOpen())
         return fail(host.lastError().text());
     // Twice: the better of two runs, as the export itself meets warm caches.
     HostFloor best;
     for (int run = 0; run < 2; ++run) {
-        const HostFloor floor = measureHostFloor(host, spec);
+        const HostFloor floor = measureHostFloor(host, profile);
         if (!floor.error.isEmpty())
             return fail(floor.error);
         if (run == 0 || floor.nanoseconds < best.nanoseconds)
@@ -175,7 +175,7 @@ int childFloor(const QString& socket, const CompanySpec& spec)
         statements += QStringLiteral(" %1").arg(double(ns) / 1e9, 0, 'f', 2);
     std::fprintf(stderr, "  N=%d: floor per statement (people, holidays, vars, period interruptions, period days, "
                          "window interruptions, window days, names):%s s\n",
-                 spec.people, qPrintable(statements));
+                 profile.people, qPrintable(statements));
     result(QStringLiteral("floor_ms"), best.nanoseconds / 1000000);
     result(QStringLiteral("floor_people_ms"), best.peopleNanoseconds / 1000000);
     result(QStringLiteral("floor_rows"), best.rows);
@@ -183,15 +183,15 @@ int childFloor(const QString& socket, const CompanySpec& spec)
     return 0;
 }
 
-int childExport(const QString& socket, const CompanySpec& spec, const QString& workDir, const QString& pluginPath)
+int childExport(const QString& socket, const CompanyProfile& profile, const QString& workDir, const QString& pluginPath)
 {
-    QSqlDatabase host = openHost(socket, databaseName(spec.people), QStringLiteral("host"));
+    QSqlDatabase host = openHost(socket, databaseName(profile.people), QStringLiteral("host"));
     if (!host.isOpen())
         return fail(host.lastError().text());
-    const QString outDir = workDir + QStringLiteral("/export-%1").arg(spec.people);
+    const QString outDir = workDir + QStringLiteral("/export-%1").arg(profile.people);
     QDir().mkpath(outDir);
     QString error;
-    const QHash<QString, QVariant> parameters = companyExportParameters(host, spec, outDir, &error);
+    const QHash<QString, QVariant> parameters = companyExportParameters(host, profile, outDir, &error);
     if (parameters.isEmpty())
         return fail(error);
 
@@ -236,7 +236,7 @@ int childExport(const QString& socket, const CompanySpec& spec, const QString& w
         const qint64 end = i + 1 < loadingSteps.size() ? loadingSteps.at(i + 1).second : mark(stageMarkers[3]);
         steps += QStringLiteral(" %1 %2s").arg(loadingSteps.at(i).first).arg(double(end - loadingSteps.at(i).second) / 1e9, 0, 'f', 2);
     }
-    std::fprintf(stderr, "  N=%d: loading:%s\n", spec.people, qPrintable(steps));
+    std::fprintf(stderr, "  N=%d: loading:%s\n", profile.people, qPrintable(steps));
     // Per person in the first and the last tenth of the run (a growing cost
     // per person shows a lookup that does not scale), and the time from the
     // last person's start to the end of the run (that person and the file).
@@ -245,14 +245,14 @@ int childExport(const QString& socket, const CompanySpec& spec, const QString& w
         const qint64 last = personStarts.size() - 1;
         std::fprintf(stderr, "  N=%d: run: %.3f ms per person in the first tenth, %.3f ms in the last tenth, "
                              "%.2f s from the last person's start to the end (file included)\n",
-                     spec.people, double(personStarts.at(tenth) - personStarts.at(0)) / tenth / 1e6,
+                     profile.people, double(personStarts.at(tenth) - personStarts.at(0)) / tenth / 1e6,
                      double(personStarts.at(last) - personStarts.at(last - tenth)) / tenth / 1e6,
                      double(mark(stageMarkers[7]) - personStarts.at(last)) / 1e9);
     }
     int warnings = 0;
     for (auto it = warningCounts.constBegin(); it != warningCounts.constEnd(); ++it) {
         warnings += it.value();
-        std::fprintf(stderr, "  N=%d: %6d x %s\n", spec.people, it.value(), qPrintable(it.key()));
+        std::fprintf(stderr, "  N=%d: %6d x %s\n", profile.people, it.value(), qPrintable(it.key()));
     }
     result(QStringLiteral("warnings"), warnings);
     return 0;
@@ -302,7 +302,7 @@ QString machineText()
         .arg(double(memoryKb) / 1048576.0, 0, 'f', 1);
 }
 
-int parent(const QString& socket, const QList<int>& sizes, const QString& workDir, bool reuse, const CompanySpec& base)
+int parent(const QString& socket, const QList<int>& sizes, const QString& workDir, bool reuse, const CompanyProfile& base)
 {
     QTextStream out(stdout);
     out << "Orvexuniversal scale benchmark, " << QDateTime::currentDateTime().toString(Qt::ISODate) << "\n"
@@ -416,7 +416,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("plugin"), QStringLiteral("The plug-in file."), QStringLiteral("file"),
          QStringLiteral(ORVEX_PLUGIN_PATH)},
         {QStringLiteral("seed"), QStringLiteral("Seed of the company."), QStringLiteral("n"), QStringLiteral("20240301")},
-        {QStringLiteral("reuse"), QStringLiteral("Keep a company database generated with the same spec.")},
+        {QStringLiteral("reuse"), QStringLiteral("Keep a company database generated with the same profile.")},
         {QStringLiteral("event-scale"), QStringLiteral("Chance multiplier of the rarer events."), QStringLiteral("x"),
          QStringLiteral("1")},
         {QStringLiteral("child"), QStringLiteral("Internal: generate, floor or export."), QStringLiteral("step")},
@@ -426,25 +426,25 @@ int main(int argc, char* argv[])
     const QString socket = parser.value(QStringLiteral("socket"));
     if (socket.isEmpty())
         return fail(QStringLiteral("--socket is required"));
-    CompanySpec spec;
-    spec.seed = parser.value(QStringLiteral("seed")).toULongLong();
-    spec.eventScale = parser.value(QStringLiteral("event-scale")).toDouble();
+    CompanyProfile profile;
+    profile.seed = parser.value(QStringLiteral("seed")).toULongLong();
+    profile.eventScale = parser.value(QStringLiteral("event-scale")).toDouble();
     const QString workDir = parser.value(QStringLiteral("work"));
 
     const QString child = parser.value(QStringLiteral("child"));
     if (!child.isEmpty()) {
-        spec.people = parser.value(QStringLiteral("people")).toInt();
+        profile.people = parser.value(QStringLiteral("people")).toInt();
         if (child == QLatin1String("generate"))
-            return childGenerate(socket, spec, parser.isSet(QStringLiteral("reuse")));
+            return childGenerate(socket, profile, parser.isSet(QStringLiteral("reuse")));
         if (child == QLatin1String("floor"))
-            return childFloor(socket, spec);
+            return childFloor(socket, profile);
         if (child == QLatin1String("export"))
-            return childExport(socket, spec, workDir, parser.value(QStringLiteral("plugin")));
+            return childExport(socket, profile, workDir, parser.value(QStringLiteral("plugin")));
         return fail(QStringLiteral("unknown child step ") + child);
     }
     QList<int> sizes;
     for (const QString& part : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','), QString::SkipEmptyParts))
         sizes << part.toInt();
     QDir().mkpath(workDir);
-    return parent(socket, sizes, workDir, parser.isSet(QStringLiteral("reuse")), spec);
+    return parent(socket, sizes, workDir, parser.isSet(QStringLiteral("reuse")), profile);
 }

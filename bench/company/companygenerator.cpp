@@ -29,7 +29,7 @@ public:
     int range(int lo, int hi) { return lo + int(next() % quint64(hi - lo + 1)); }
     // True with probability p.
     bool chance(double p) { return double(next() >> 11) * (1.0 / 9007199254740992.0) < p; }
-    // A rare event: its chance is scaled by the spec's event scale.
+    // A rare event: its chance is scaled by the profile's event scale.
     bool rare(double p) { return chance(qMin(0.5, p * scale)); }
 
 private:
@@ -655,7 +655,7 @@ struct CompanyGenerator::Inserter
     QString error;
 };
 
-CompanyGenerator::CompanyGenerator(const QSqlDatabase& db, const CompanySpec& spec) : db(db), spec(spec) {}
+CompanyGenerator::CompanyGenerator(const QSqlDatabase& db, const CompanyProfile& profile) : db(db), profile(profile) {}
 
 bool CompanyGenerator::generate()
 {
@@ -682,7 +682,7 @@ bool CompanyGenerator::writeCatalogue()
         departRows.add(Row().n(i + 1).text(utf8(departments[i])));
     Inserter holidayRows(db, "INSERT INTO holidays (`date`, hid) VALUES ");
     int hid = 0;
-    for (int year = spec.year - 1; year <= spec.year + 1; ++year)
+    for (int year = profile.year - 1; year <= profile.year + 1; ++year)
         for (const QDate& date : publicHolidays(year))
             holidayRows.add(Row().n(localMidnightOf(date)).n(++hid));
     Inserter vars(db, "INSERT INTO vars (name, value) VALUES ");
@@ -708,13 +708,13 @@ bool CompanyGenerator::writeCatalogue()
 
 bool CompanyGenerator::writePeople()
 {
-    const QDate first(spec.year, spec.month, 1);
+    const QDate first(profile.year, profile.month, 1);
     QHash<QDate, int> holidays;
     int hid = 0;
-    for (int year = spec.year - 1; year <= spec.year + 1; ++year)
+    for (int year = profile.year - 1; year <= profile.year + 1; ++year)
         for (const QDate& date : publicHolidays(year))
             holidays.insert(date, ++hid);
-    const int monthKey = spec.year * 100 + spec.month;
+    const int monthKey = profile.year * 100 + profile.month;
     const QDate previous = first.addMonths(-1);
     const int previousKey = previous.year() * 100 + previous.month();
 
@@ -738,13 +738,13 @@ bool CompanyGenerator::writePeople()
 
     if (!beginChunk())
         return false;
-    const int formerEmployees = qMax(1, spec.people / 250);
-    const unsigned lastUid = unsigned(spec.people + 1 + formerEmployees);
+    const int formerEmployees = qMax(1, profile.people / 250);
+    const unsigned lastUid = unsigned(profile.people + 1 + formerEmployees);
     for (unsigned uid = 1; uid <= lastUid; ++uid) {
-        Rng rng(spec.seed * 0x100000001B3ull + uid, spec.eventScale);
-        Person person = makePerson(uid, first, spec.eventScale, rng);
-        const bool employee = uid <= unsigned(spec.people);
-        if (uid == unsigned(spec.people) + 1) {  // an anonymised former employee
+        Rng rng(profile.seed * 0x100000001B3ull + uid, profile.eventScale);
+        Person person = makePerson(uid, first, profile.eventScale, rng);
+        const bool employee = uid <= unsigned(profile.people);
+        if (uid == unsigned(profile.people) + 1) {  // an anonymised former employee
             person.name = QStringLiteral("<anonym>");
             person.surname = QStringLiteral("<anonym>");
         }
@@ -867,7 +867,7 @@ QByteArray CompanyGenerator::storedSettingsJson()
     return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
-QHash<QString, QVariant> companyExportParameters(const QSqlDatabase& db, const CompanySpec& spec,
+QHash<QString, QVariant> companyExportParameters(const QSqlDatabase& db, const CompanyProfile& profile,
                                                  const QString& exportPath, QString* error)
 {
     QSqlQuery query(db);
@@ -878,11 +878,11 @@ QHash<QString, QVariant> companyExportParameters(const QSqlDatabase& db, const C
         return QHash<QString, QVariant>();
     }
     const QJsonObject stored = QJsonDocument::fromJson(query.value(1).toByteArray()).object();
-    const QDate first(spec.year, spec.month, 1);
+    const QDate first(profile.year, profile.month, 1);
     QHash<QString, QVariant> parameters;
     parameters.insert(QStringLiteral("beginDay"), localMidnightOf(first));
     parameters.insert(QStringLiteral("endDay"), localMidnightOf(first.addMonths(1)));
-    parameters.insert(QStringLiteral("month"), spec.year * 100 + spec.month);
+    parameters.insert(QStringLiteral("month"), profile.year * 100 + profile.month);
     parameters.insert(QStringLiteral("allPeople"), true);
     parameters.insert(QStringLiteral("selPeople"), QString());
     parameters.insert(QStringLiteral("pamSettingsId"), query.value(0).toUInt());

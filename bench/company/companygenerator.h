@@ -10,8 +10,8 @@
 // left open), groups with reference funds, public holidays, host settings and
 // the stored export settings of the plug-in.
 //
-// The same spec always yields the same rows: every person draws from a
-// generator of its own, seeded from the spec's seed and the person's id, so
+// The same profile always yields the same rows: every person draws from a
+// generator of its own, seeded from the profile's seed and the person's id, so
 // the first people of a large company are those of a small one.
 
 #include <QByteArray>
@@ -22,7 +22,7 @@
 #include <QStringList>
 #include <QVariant>
 
-struct CompanySpec
+struct CompanyProfile
 {
     int people = 1000;
     int year = 2024;
@@ -46,7 +46,7 @@ struct CompanyFigures
 class CompanyGenerator
 {
 public:
-    CompanyGenerator(const QSqlDatabase& db, const CompanySpec& spec);
+    CompanyGenerator(const QSqlDatabase& db, const CompanyProfile& profile);
 
     // Fills the host tables of an empty host database. False on the first
     // failed statement (errorText() tells which).
@@ -67,15 +67,15 @@ private:
     bool endChunk();
 
     QSqlDatabase db;
-    CompanySpec spec;
+    CompanyProfile profile;
     QString error;
     CompanyFigures counts;
 };
 
-// Export parameters as the host builds them for "all people" of the spec's
+// Export parameters as the host builds them for "all people" of the profile's
 // month: period and month key, and "inters", "items" and "optWidget" from the
 // stored settings row of the plug-in (empty hash and `error` set on failure).
-QHash<QString, QVariant> companyExportParameters(const QSqlDatabase& db, const CompanySpec& spec,
+QHash<QString, QVariant> companyExportParameters(const QSqlDatabase& db, const CompanyProfile& profile,
                                                  const QString& exportPath, QString* error);
 
 // The statements of the host schema file, in file order.

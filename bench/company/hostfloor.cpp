@@ -36,10 +36,10 @@ bool drain(const QSqlDatabase& host, const QString& sql, HostFloor& floor, QStri
 
 } // namespace
 
-HostFloor measureHostFloor(const QSqlDatabase& host, const CompanySpec& spec)
+HostFloor measureHostFloor(const QSqlDatabase& host, const CompanyProfile& profile)
 {
     HostFloor floor;
-    const QDate first(spec.year, spec.month, 1);
+    const QDate first(profile.year, profile.month, 1);
     const QString beginDay = QString::number(localMidnightOf(first));
     const QString endDay = QString::number(localMidnightOf(first.addMonths(1)));
     const QString previousBound = QString::number(localMidnightOf(first.addMonths(-1)));
@@ -58,7 +58,7 @@ HostFloor measureHostFloor(const QSqlDatabase& host, const CompanySpec& spec)
                               "IF(am.days IS NULL OR am.days=0 OR am.checks + am.oks < am.days, 1, 0) notClose, "
                               "p.begin, p.end, p.rsBegin, p.rsEnd FROM people p LEFT JOIN atten_month am ON "
                               "am.uid=p.uid AND am.month =%1 WHERE p.status>0")
-                   .arg(spec.year * 100 + spec.month),
+                   .arg(profile.year * 100 + profile.month),
                floor, &closed, 0))
         return floor;
     floor.peopleNanoseconds = clock.nsecsElapsed();

@@ -5,7 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-struct CompanySpec;
+struct CompanyProfile;
 
 // The floor of an export: the time that the host rows which the loading step
 // reads take merely to arrive through the Qt MySQL driver. The same SELECT
@@ -25,6 +25,6 @@ struct HostFloor
     QList<qint64> statementNanoseconds;  // per statement of the loading step, in order
 };
 
-HostFloor measureHostFloor(const QSqlDatabase& host, const CompanySpec& spec);
+HostFloor measureHostFloor(const QSqlDatabase& host, const CompanyProfile& profile);
 
 #endif // HOSTFLOOR_H

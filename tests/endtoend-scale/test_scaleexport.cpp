@@ -59,19 +59,19 @@ void TestScaleExport::generatedCompanyExportsTheExpectedFile()
 {
     TestHostDb host(QStringLiteral("t_scale_company40"));
     QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
-    CompanySpec spec;
+    CompanyProfile profile;
     // With this seed and the rarer events four times as likely, 40 people
     // meet sick leave and family care across both month ends, quarantine, an
     // unclosed month, missing payroll numbers and groups, hires and leavers.
-    spec.people = 40;
-    spec.seed = 2;
-    spec.eventScale = 4;
-    CompanyGenerator generator(host.db(), spec);
+    profile.people = 40;
+    profile.seed = 2;
+    profile.eventScale = 4;
+    CompanyGenerator generator(host.db(), profile);
     QVERIFY2(generator.generate(), qPrintable(generator.errorText()));
 
     QTemporaryDir first, second;
     QString error;
-    QHash<QString, QVariant> parameters = companyExportParameters(host.db(), spec, first.path(), &error);
+    QHash<QString, QVariant> parameters = companyExportParameters(host.db(), profile, first.path(), &error);
     QVERIFY2(!parameters.isEmpty(), qPrintable(error));
 
     PluginHost plugin;
