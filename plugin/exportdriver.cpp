@@ -127,6 +127,9 @@ int Orvexuniversal::makeExport(const QHash<QString, QVariant>& parameters,
     testMode = parameters.value(QStringLiteral("mode")).toString() == QLatin1String("test");
     testWorkPath = normalisedWorkPath(parameters.value(QStringLiteral("testWorkPath")).toString());
     exportWarnings.clear();
+    // Statements prepared on the staging connection of an earlier export go
+    // before that connection is replaced.
+    dropStagingStatements();
 
     initExportVariables(parameters);
     if (!testMode)

@@ -168,6 +168,19 @@ private:
     QString dayText(int firstDay, int lastDay) const;
     QHash<QString, QVariant> workRowSettings() const;
     QVector<QPair<int, double>> bonusDayResults(QSqlQuery& query, int itemIndex, int uid, int valueKind, bool daily);
+    // Staging statements that run once per person, prepared once per staging
+    // connection and kept by their text; dropped like the inserts above when
+    // the connection's driver goes, and by dropStagingStatements() (start of
+    // an export, staging tables created). A user finishes its statement.
+    const QSqlDriver* stagingStatementDriver = nullptr;
+    QHash<QString, QSqlQuery> stagingStatements;
+    QObject stagingStatementWatch;
+    QSqlQuery stagingStatement(const QString& sql);
+    bool execStagingStatement(QSqlQuery& query, const QString& sql, const QVariantList& values);
+    void dropStagingStatements();
+    // Reference funds by uid from lpeople, read at the first lookup.
+    bool refFundsLoaded = false;
+    QHash<unsigned, double> refFundsByUid;
     // --- end of records helpers
 };
 

@@ -69,12 +69,19 @@ QVector<QPair<int, double>> Orvexuniversal::bonusDayResults(QSqlQuery& query, in
     }
     const double refFund = getRefFundForUid(unsigned(uid));
 
-    // `query` is a copy of the shared staging query: prepare() gives it a
-    // result of its own before anything is bound or walked.
-    const bool prepared = query.prepare(bonusItemStatement(source));
-    query.setForwardOnly(true);
-    query.addBindValue(uid);
-    if (!prepared || !query.exec()) {
+    // On the staging connection the item's statement is prepared once per
+    // export. `query` (on another connection) is a copy of someone's query:
+    // prepare() gives it a result of its own before anything is bound.
+    bool done = false;
+    if (query.driver() == stagingDb.driver()) {
+        done = execStagingStatement(query, bonusItemStatement(source), {uid});
+    } else {
+        const bool prepared = query.prepare(bonusItemStatement(source));
+        query.setForwardOnly(true);
+        query.addBindValue(uid);
+        done = prepared && query.exec();
+    }
+    if (!done) {
         qWarning() << QStringLiteral("Orvexuniversal::%1() ::: SQLite ERROR: (SELECT %2 FROM latten ) :: ")
                           .arg(QLatin1String(operation), source.column)
                    << query.lastError().text();
@@ -100,5 +107,6 @@ QVector<QPair<int, double>> Orvexuniversal::bonusDayResults(QSqlQuery& query, in
         else if (result.value > 0.0)
             results.append(qMakePair(dom, result.value));
     }
+    query.finish();
     return results;
 }

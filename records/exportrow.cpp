@@ -102,6 +102,55 @@ bool Orvexuniversal::execExportInsert(const QSqlDriver* driver, const QStringLis
     return false;
 }
 
+QSqlQuery Orvexuniversal::stagingStatement(const QString& sql)
+{
+    const QSqlDriver* driver = stagingDb.driver();
+    if (driver != stagingStatementDriver) {
+        // Another connection: see preparedExportInsert().
+        stagingStatements.clear();
+        if (stagingStatementDriver)
+            QObject::disconnect(stagingStatementDriver, nullptr, &stagingStatementWatch, nullptr);
+        stagingStatementDriver = driver;
+        if (driver)
+            QObject::connect(driver, &QObject::destroyed, &stagingStatementWatch, [this]() {
+                stagingStatements.clear();
+                stagingStatementDriver = nullptr;
+            });
+    }
+    const auto cached = stagingStatements.constFind(sql);
+    if (cached != stagingStatements.constEnd())
+        return cached.value();
+    QSqlQuery statement(stagingDb);
+    statement.setForwardOnly(true);
+    // A statement that does not prepare is not kept: it fails again, and
+    // says why, on every use.
+    if (statement.prepare(sql))
+        stagingStatements.insert(sql, statement);
+    return statement;
+}
+
+bool Orvexuniversal::execStagingStatement(QSqlQuery& query, const QString& sql, const QVariantList& values)
+{
+    // One retry on a freshly prepared statement: a connection that was closed
+    // and opened again keeps its driver but loses the prepared statements.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        query = stagingStatement(sql);
+        for (int index = 0; index < values.size(); ++index)
+            query.bindValue(index, values.at(index));
+        if (query.exec())
+            return true;
+        stagingStatements.remove(sql);
+    }
+    return false;
+}
+
+void Orvexuniversal::dropStagingStatements()
+{
+    stagingStatements.clear();
+    refFundsLoaded = false;
+    refFundsByUid.clear();
+}
+
 void Orvexuniversal::writeExportRow(const QString& code, const QString& value, const QString& dateFrom,
                                     const QString& dateTo)
 {
@@ -143,15 +192,10 @@ void Orvexuniversal::getListDaysOfPN(unsigned uid)
         iidOCR = 14;
 
     QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT dom FROM latten_data WHERE uid=? AND (iid=? OR iid=? OR iid=? OR iid=?) "
-                                 "AND duration > 0"));
-    query.addBindValue(uid);
-    query.addBindValue(iidPN);
-    query.addBindValue(iidOCR);
-    query.addBindValue(iidKarPN);
-    query.addBindValue(iidKarOCR);
-    if (!query.exec()) {
+    if (!execStagingStatement(query,
+                              QStringLiteral("SELECT dom FROM latten_data WHERE uid=? AND (iid=? OR iid=? OR iid=? "
+                                             "OR iid=?) AND duration > 0"),
+                              {uid, iidPN, iidOCR, iidKarPN, iidKarOCR})) {
         qWarning() << "Orvexuniversal::getListDaysOfPN() ::: SQLite ERROR: " << query.lastError().text();
         return;
     }
@@ -160,45 +204,43 @@ void Orvexuniversal::getListDaysOfPN(unsigned uid)
         if (!listDaysOfPN.contains(day))
             listDaysOfPN.append(day);
     }
+    query.finish();
 }
 
 bool Orvexuniversal::isPNcontFromPrevMonth(unsigned iid, unsigned uid)
 {
     const QDate previous = periodDate.addMonths(-1);
     QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=? AND month = ? AND iid = ? AND endDay = ? "));
-    query.addBindValue(uid);
-    query.addBindValue(previous.month());
-    query.addBindValue(iid);
-    query.addBindValue(previous.daysInMonth());
-    if (!query.exec()) {
+    if (!execStagingStatement(
+            query,
+            QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=? AND month = ? AND iid = ? AND endDay = ? "),
+            {uid, previous.month(), iid, previous.daysInMonth()})) {
         qWarning() << "Orvexuniversal::isPNcontFromPrevMonth() ::: SQLite ERROR: (SELECT * FROM lintersSpansAround "
                       "WHERE uid=%1 AND month = %2 AND iid = %3 AND endDay = %4) :: "
                    << query.lastError().text();
         return false;
     }
-    return query.next();
+    const bool found = query.next();
+    query.finish();
+    return found;
 }
 
 bool Orvexuniversal::isPNcontToNextMonth(unsigned iid, unsigned uid)
 {
     const QDate next = periodDate.addMonths(1);
     QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=? AND month = ? AND iid = ? AND begDay = 1 "));
-    query.addBindValue(uid);
-    query.addBindValue(next.month());
-    query.addBindValue(iid);
-    if (!query.exec()) {
+    if (!execStagingStatement(
+            query,
+            QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=? AND month = ? AND iid = ? AND begDay = 1 "),
+            {uid, next.month(), iid})) {
         qWarning() << "Orvexuniversal::isPNcontToNextMonth() ::: SQLite ERROR: (SELECT * FROM lintersSpansAround "
                       "WHERE uid=%1 AND month = %2 AND iid = %3 AND begDay = 1) :: "
                    << query.lastError().text();
         return false;
     }
-    return query.next();
+    const bool found = query.next();
+    query.finish();
+    return found;
 }
 
 bool Orvexuniversal::isInPNset(unsigned iid) const

@@ -24,11 +24,8 @@ void Orvexuniversal::exportIntersDaily(const QHash<QString, QVariant>&, unsigned
     const double refFund = getRefFundForUid(uid);
 
     QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT * FROM latten_data WHERE uid=? AND iid= ?"));
-    query.addBindValue(uid);
-    query.addBindValue(iid);
-    if (!query.exec()) {
+    if (!execStagingStatement(query,
+                              QStringLiteral("SELECT * FROM latten_data WHERE uid=? AND iid= ?"), {uid, iid})) {
         qWarning() << "Orvexuniversal::exportIntersDaily() ::: SQLite ERROR: (SELECT * FROM latten_data) :: "
                    << query.lastError().text();
         return;
@@ -71,11 +68,9 @@ void Orvexuniversal::exportIntersBySpans(const QHash<QString, QVariant>&, unsign
     const bool pnRules = isInPNset(iid);
 
     QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT * FROM lintersSpans WHERE uid=? AND iid=? ORDER BY begDay"));
-    query.addBindValue(uid);
-    query.addBindValue(iid);
-    if (!query.exec()) {
+    if (!execStagingStatement(query,
+                              QStringLiteral("SELECT * FROM lintersSpans WHERE uid=? AND iid=? ORDER BY begDay"),
+                              {uid, iid})) {
         qWarning() << "Orvexuniversal::exportIntersBySpans() ::: SQLite ERROR: (SELECT * FROM lintersSpans ) :: "
                    << query.lastError().text();
         return;
@@ -121,11 +116,8 @@ void Orvexuniversal::exportIntersSummary(const QHash<QString, QVariant>& paramet
     const double refFund = getRefFundForUid(uid);
 
     QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT * FROM latten_data WHERE uid=? AND iid=?"));
-    query.addBindValue(uid);
-    query.addBindValue(iid);
-    if (!query.exec()) {
+    if (!execStagingStatement(query,
+                              QStringLiteral("SELECT * FROM latten_data WHERE uid=? AND iid=?"), {uid, iid})) {
         qWarning() << "Orvexuniversal::exportIntersSummary() ::: SQLite ERROR: (SELECT * FROM latten_data) :: "
                    << query.lastError().text();
         return;

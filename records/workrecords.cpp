@@ -31,10 +31,8 @@ void Orvexuniversal::exportWorkDaily(const QHash<QString, QVariant>& parameters,
     const double refFund = getRefFundForUid(uid);
 
     QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT work, dom, fond, expFund FROM latten WHERE uid=?"));
-    query.addBindValue(uid);
-    if (!query.exec()) {
+    if (!execStagingStatement(query,
+                              QStringLiteral("SELECT work, dom, fond, expFund FROM latten WHERE uid=?"), {uid})) {
         qWarning() << "Orvexuniversal::exportWorkDaily() ::: SQLite ERROR: (SELECT work,dom FROM latten ) :: "
                    << query.lastError().text();
         return;
@@ -63,10 +61,9 @@ void Orvexuniversal::exportWorkSpans(const QHash<QString, QVariant>&, unsigned u
     const int toIndex = settingChoice(settings, "3");
 
     QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT * FROM lintersSpans WHERE uid=? AND iid=1 ORDER BY begDay"));
-    query.addBindValue(uid);
-    if (!query.exec()) {
+    if (!execStagingStatement(query,
+                              QStringLiteral("SELECT * FROM lintersSpans WHERE uid=? AND iid=1 ORDER BY begDay"),
+                              {uid})) {
         qWarning() << "Orvexuniversal::exportWorkSpans() ::: SQLite ERROR: (SELECT * FROM lintersSpans ) :: "
                    << query.lastError().text();
         return;
@@ -104,10 +101,8 @@ void Orvexuniversal::exportWorkSummary(const QHash<QString, QVariant>& parameter
     const int toIndex = settingChoice(settings, "3");
 
     QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT work, dom, fond, expFund FROM latten WHERE uid=?"));
-    query.addBindValue(uid);
-    if (!query.exec()) {
+    if (!execStagingStatement(query,
+                              QStringLiteral("SELECT work, dom, fond, expFund FROM latten WHERE uid=?"), {uid})) {
         qWarning() << "Orvexuniversal::exportWorkSummary() ::: SQLite ERROR: (SELECT work,dom FROM latten ) :: "
                    << query.lastError().text();
         return;

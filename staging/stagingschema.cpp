@@ -66,6 +66,9 @@ void runSchema(QSqlQuery& query, const SchemaStatement (&statements)[N])
 
 void Orvexuniversal::createSQLiteTables(QSqlQuery query, bool exportOnly)
 {
+    // Prepared staging statements would hold the tables (SQLITE_LOCKED), and
+    // the reference funds belong to the tables dropped here.
+    dropStagingStatements();
     if (!exportOnly)
         runSchema(query, allTables);
     runSchema(query, exportTable);
@@ -73,29 +76,40 @@ void Orvexuniversal::createSQLiteTables(QSqlQuery query, bool exportOnly)
 
 int Orvexuniversal::getPidByUid(int uid)
 {
-    stagingQuery.prepare(QStringLiteral("SELECT pid FROM lpeople WHERE uid=?"));
-    stagingQuery.addBindValue(uid);
-    if (!stagingQuery.exec()) {
+    QSqlQuery query(stagingDb);
+    if (!execStagingStatement(query, QStringLiteral("SELECT pid FROM lpeople WHERE uid=?"), {uid})) {
         qWarning() << "Orvexuniversal::getPidByUid() ::: SQLite ERROR: (SELECT pid FROM lpeople ) :: "
-                   << stagingQuery.lastError().text();
+                   << query.lastError().text();
         return 0;
     }
-    return stagingQuery.next() ? stagingQuery.value(0).toInt() : 0;
+    const int pid = query.next() ? query.value(0).toInt() : 0;
+    query.finish();
+    return pid;
 }
 
 double Orvexuniversal::getRefFundForUid(unsigned uid)
 {
-    // A query of its own: a caller walking stagingQuery keeps its position.
-    QSqlQuery query(stagingDb);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT refFund FROM lpeople WHERE uid = ?"));
-    query.addBindValue(uid);
-    if (!query.exec()) {
-        qWarning() << "Orvexuniversal::getRefFundForUid() ::: SQLite ERROR: (SELECT refFund FROM lpeople) :: "
-                   << query.lastError().text();
-        return 0.0;
+    // Read once for all people (the first row of a uid counts); a failed
+    // read is not remembered and reads as 0. A query of its own: a caller
+    // walking stagingQuery keeps its position.
+    if (!refFundsLoaded) {
+        QSqlQuery query(stagingDb);
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT uid, refFund FROM lpeople"))) {
+            qWarning() << "Orvexuniversal::getRefFundForUid() ::: SQLite ERROR: (SELECT refFund FROM lpeople) :: "
+                       << query.lastError().text();
+            return 0.0;
+        }
+        QHash<unsigned, double> funds;
+        while (query.next()) {
+            const unsigned rowUid = query.value(0).toUInt();
+            if (!funds.contains(rowUid))
+                funds.insert(rowUid, query.value(1).toDouble());
+        }
+        refFundsByUid = funds;
+        refFundsLoaded = true;
     }
-    return query.next() ? query.value(0).toDouble() : 0.0;
+    return refFundsByUid.value(uid, 0.0);
 }
 
 void Orvexuniversal::getHolidaysMap()
