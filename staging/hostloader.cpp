@@ -23,6 +23,7 @@
 #include <QProgressDialog>
 #include <QSqlError>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -54,6 +55,47 @@ qint64 localMidnight(const QDate& date)
 {
     return QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
 }
+
+// The local days of the loading windows by their local midnights, so that a
+// row's time stamp finds its day without a QDateTime of its own. A time stamp
+// belongs to the day of the last midnight at or before it. A day whose
+// midnight QDateTime does not confirm (a zone that skips or repeats
+// midnight) leaves the whole table unused; time stamps outside the table go
+// through QDateTime as well.
+class LocalDayTable
+{
+public:
+    LocalDayTable(const QDate& first, const QDate& last)
+    {
+        if (!first.isValid() || !last.isValid() || first.daysTo(last) > 400)
+            return;
+        for (QDate date = first; date <= last; date = date.addDays(1)) {
+            const qint64 midnight = localMidnight(date);
+            const bool confirmed = localDay(midnight).date == date && localDay(midnight - 1).date == date.addDays(-1)
+                                   && (midnights.isEmpty() || midnight > midnights.last());
+            if (!confirmed) {
+                midnights.clear();
+                days.clear();
+                return;
+            }
+            midnights.append(midnight);
+            days.append(LocalDay{date, date.day(), date.month(), date.dayOfWeek()});
+        }
+    }
+
+    LocalDay of(qint64 secondsSinceEpoch) const
+    {
+        // The last midnight only closes the day before it.
+        if (midnights.size() < 2 || secondsSinceEpoch < midnights.first() || secondsSinceEpoch >= midnights.last())
+            return localDay(secondsSinceEpoch);
+        const auto next = std::upper_bound(midnights.constBegin(), midnights.constEnd(), secondsSinceEpoch);
+        return days.at(int(next - midnights.constBegin()) - 1);
+    }
+
+private:
+    QVector<qint64> midnights;
+    QVector<LocalDay> days;
+};
 
 // The window-modal progress dialog of the loading step; none in TEST mode
 // (nor without a widget application to show it in).
@@ -92,7 +134,10 @@ private:
 class HostLoader
 {
 public:
-    HostLoader(Orvexuniversal& plugin, const QString& personIds) : plugin(plugin), personIds(personIds)
+    HostLoader(Orvexuniversal& plugin, const QString& personIds)
+        : plugin(plugin)
+        , personIds(personIds)
+        , localDays(plugin.periodDate.addMonths(-1).addDays(-1), plugin.periodDate.addMonths(2).addDays(2))
     {
         previousBound = localMidnight(plugin.periodDate.addMonths(-1));
         nextBound = localMidnight(plugin.periodDate.addMonths(2));
@@ -123,6 +168,7 @@ private:
     QString personIds;
     QHash<QDate, bool> holidayDates;
     QHash<unsigned, int> referenceFunds;
+    LocalDayTable localDays;
     qint64 previousBound = 0;
     qint64 nextBound = 0;
 };
@@ -213,17 +259,17 @@ void HostLoader::loadPeople()
     while (host.next()) {
         // The group's reference fund counts only when it is on and covers all days.
         const bool groupFund = host.value(10).toInt() >= 1 && host.value(12).toInt() >= 1;
-        insert.addBindValue(host.value(0).toUInt());
-        insert.addBindValue(host.value(1).toInt());
-        insert.addBindValue(nonNullText(host.value(2)));
-        insert.addBindValue(host.value(4).toInt());
-        insert.addBindValue(host.value(5).toInt());
-        insert.addBindValue(host.value(6).toInt());
-        insert.addBindValue(groupFund ? host.value(11).toInt() : 0);
-        insert.addBindValue(nonNullText(host.value(3)));
-        insert.addBindValue(nonNullText(host.value(7)));
-        insert.addBindValue(nonNullText(host.value(8)));
-        insert.addBindValue(nonNullText(host.value(9)));
+        insert.bindValue(0, host.value(0).toUInt());
+        insert.bindValue(1, host.value(1).toInt());
+        insert.bindValue(2, nonNullText(host.value(2)));
+        insert.bindValue(3, host.value(4).toInt());
+        insert.bindValue(4, host.value(5).toInt());
+        insert.bindValue(5, host.value(6).toInt());
+        insert.bindValue(6, groupFund ? host.value(11).toInt() : 0);
+        insert.bindValue(7, nonNullText(host.value(3)));
+        insert.bindValue(8, nonNullText(host.value(7)));
+        insert.bindValue(9, nonNullText(host.value(8)));
+        insert.bindValue(10, nonNullText(host.value(9)));
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [lpeople]"), insert.lastError().text());
     }
@@ -243,22 +289,22 @@ void HostLoader::loadHolidays()
     while (host.next()) {
         const qint64 date = host.value(0).toLongLong();
         const int hid = host.value(1).toInt();
-        insert.addBindValue(date);
-        insert.addBindValue(hid);
+        insert.bindValue(0, date);
+        insert.bindValue(1, hid);
         if (!insert.exec()) {
             logSqlFailure(stagingFailure("INSERT INTO [lholidays]"), insert.lastError().text());
             continue;
         }
         if (hid > 0)
-            holidayDates.insert(localDay(date).date, true);
+            holidayDates.insert(localDays.of(date).date, true);
     }
     checkHostWalk(host, "holidays");
 }
 
 void HostLoader::insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure)
 {
-    insert.addBindValue(QString::fromLatin1(name));
-    insert.addBindValue(document);
+    insert.bindValue(0, QString::fromLatin1(name));
+    insert.bindValue(1, document);
     if (!insert.exec())
         logSqlFailure(stagingFailure(failure), insert.lastError().text());
 }
@@ -313,16 +359,16 @@ void HostLoader::loadPeriodInterruptions()
         if (kod.isEmpty())
             continue; // a type without a payroll code is not exported
         const qint64 from = host.value(2).toLongLong();
-        const LocalDay day = localDay(from);
-        insert.addBindValue(day.dom);
-        insert.addBindValue(day.month);
-        insert.addBindValue(host.value(3).toInt());
-        insert.addBindValue(kod);
-        insert.addBindValue(host.value(0).toUInt());
-        insert.addBindValue(iid);
-        insert.addBindValue(from);
-        insert.addBindValue(day.dow);
-        insert.addBindValue(holidayDates.value(day.date, false) ? 1 : 0);
+        const LocalDay day = localDays.of(from);
+        insert.bindValue(0, day.dom);
+        insert.bindValue(1, day.month);
+        insert.bindValue(2, host.value(3).toInt());
+        insert.bindValue(3, kod);
+        insert.bindValue(4, host.value(0).toUInt());
+        insert.bindValue(5, iid);
+        insert.bindValue(6, from);
+        insert.bindValue(7, day.dow);
+        insert.bindValue(8, holidayDates.value(day.date, false) ? 1 : 0);
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
     }
@@ -352,20 +398,20 @@ void HostLoader::loadPeriodDays()
     while (host.next()) {
         for (int column = 0; column < columnCount; ++column) {
             if (column == vouchersColumn)
-                insert.addBindValue(roundedToSixDigits(host.value(column).toDouble()));
+                insert.bindValue(column, roundedToSixDigits(host.value(column).toDouble()));
             else if (column == noteColumn)
-                insert.addBindValue(nonNullText(host.value(column)));
+                insert.bindValue(column, nonNullText(host.value(column)));
             else
-                insert.addBindValue(host.value(column).toLongLong());
+                insert.bindValue(column, host.value(column).toLongLong());
         }
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten]"), insert.lastError().text());
 
         const int fond = host.value(5).toInt();
-        fundUpdate.addBindValue(fond >= 1 ? fond : host.value(19).toInt());
-        fundUpdate.addBindValue(host.value(0).toUInt());
-        fundUpdate.addBindValue(host.value(2).toInt());
-        fundUpdate.addBindValue(localDay(host.value(1).toLongLong()).month);
+        fundUpdate.bindValue(0, fond >= 1 ? fond : host.value(19).toInt());
+        fundUpdate.bindValue(1, host.value(0).toUInt());
+        fundUpdate.bindValue(2, host.value(2).toInt());
+        fundUpdate.bindValue(3, localDays.of(host.value(1).toLongLong()).month);
         if (!fundUpdate.exec())
             logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond"),
                           fundUpdate.lastError().text());
@@ -390,15 +436,15 @@ void HostLoader::loadAroundInterruptions()
     while (host.next()) {
         const unsigned iid = host.value(1).toUInt();
         const qint64 from = host.value(2).toLongLong();
-        const LocalDay day = localDay(from);
-        insert.addBindValue(day.dom);
-        insert.addBindValue(day.month);
-        insert.addBindValue(host.value(3).toInt());
-        insert.addBindValue(interruptionCode(iid));
-        insert.addBindValue(host.value(0).toUInt());
-        insert.addBindValue(iid);
-        insert.addBindValue(from);
-        insert.addBindValue(day.dow);
+        const LocalDay day = localDays.of(from);
+        insert.bindValue(0, day.dom);
+        insert.bindValue(1, day.month);
+        insert.bindValue(2, host.value(3).toInt());
+        insert.bindValue(3, interruptionCode(iid));
+        insert.bindValue(4, host.value(0).toUInt());
+        insert.bindValue(5, iid);
+        insert.bindValue(6, from);
+        insert.bindValue(7, day.dow);
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
     }
@@ -443,10 +489,10 @@ void HostLoader::loadAroundFunds()
         const int fond = host.value(3).toInt();
         // In the neighbouring windows the person's reference fund comes first.
         const int fund = refFund > 0 ? refFund : (fond > 0 ? fond : host.value(4).toInt());
-        fundUpdate.addBindValue(fund);
-        fundUpdate.addBindValue(uid);
-        fundUpdate.addBindValue(host.value(2).toInt());
-        fundUpdate.addBindValue(localDay(host.value(1).toLongLong()).month);
+        fundUpdate.bindValue(0, fund);
+        fundUpdate.bindValue(1, uid);
+        fundUpdate.bindValue(2, host.value(2).toInt());
+        fundUpdate.bindValue(3, localDays.of(host.value(1).toLongLong()).month);
         if (!fundUpdate.exec())
             logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond"),
                           fundUpdate.lastError().text());
@@ -490,6 +536,8 @@ void Orvexuniversal::loadDataToSQLiteTables(const QHash<QString, QVariant>& para
         return;
     }
 
+    // The reference funds are read again from the tables loaded here.
+    dropStagingStatements();
     HostLoader loader(*this, personIdsText(ids));
     loader.createIndexes();
     loader.loadPeople();
