@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cmath>
 #include <limits>
 
 #ifdef Q_OS_UNIX
