@@ -386,5 +386,9 @@ Please check the settings and run the export again.</translation>
         <source>Osobné číslo %1: hodnota v dňoch (%2) za %3 nebola exportovaná, deň nemá fond pracovného času.</source>
         <translation>Personal number %1: the value in days (%2) for %3 was not exported, the day has no working-time fund.</translation>
     </message>
+    <message>
+        <source>Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.</source>
+        <translation>Error reading data from the host database (%1): the export may be incomplete.</translation>
+    </message>
 </context>
 </TS>

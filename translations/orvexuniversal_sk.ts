@@ -386,5 +386,9 @@ Prekontrolujte prosím nastavenia a spustite export znovu.</translation>
         <source>Osobné číslo %1: hodnota v dňoch (%2) za %3 nebola exportovaná, deň nemá fond pracovného času.</source>
         <translation>Osobné číslo %1: hodnota v dňoch (%2) za %3 nebola exportovaná, deň nemá fond pracovného času.</translation>
     </message>
+    <message>
+        <source>Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
