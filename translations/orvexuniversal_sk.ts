@@ -388,7 +388,7 @@ Prekontrolujte prosím nastavenia a spustite export znovu.</translation>
     </message>
     <message>
         <source>Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.</translation>
     </message>
 </context>
 </TS>
