@@ -29,13 +29,19 @@ alive() { client -e 'select 1' >/dev/null 2>&1; }
 case "$cmd" in
 start)
     if alive; then echo "$sock"; exit 0; fi
-    if [ ! -d "$dir/data/mysql" ]; then
+    # A temporary folder of its own: servers of several build trees (or a
+    # test's own server) must not share, and clean up, each other's files.
+    mkdir -p "$dir/tmp"
+    for attempt in 1 2; do
+        [ -d "$dir/data/mysql" ] && break
         rm -rf "$dir/data"
-        mariadb-install-db --no-defaults --datadir="$dir/data" \
-            --auth-root-authentication-method=normal --skip-test-db >"$dir/install.log" 2>&1
-    fi
+        mariadb-install-db --no-defaults --datadir="$dir/data" --tmpdir="$dir/tmp" \
+            --auth-root-authentication-method=normal --skip-test-db >"$dir/install.log" 2>&1 \
+            || { echo "hostdb: creating the data folder failed (attempt $attempt); see $dir/install.log" >&2
+                 rm -rf "$dir/data"; }
+    done
     user=(); [ "$(id -u)" = 0 ] && user=(--user=root)
-    setsid mariadbd --no-defaults --datadir="$dir/data" --socket="$sock" --skip-networking \
+    setsid mariadbd --no-defaults --datadir="$dir/data" --tmpdir="$dir/tmp" --socket="$sock" --skip-networking \
         --pid-file="$dir/pid" --log-error="$dir/error.log" "${user[@]}" \
         --innodb-buffer-pool-size=256M --innodb-flush-log-at-trx-commit=0 --skip-log-bin \
         </dev/null >/dev/null 2>&1 &
