@@ -14,6 +14,26 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
+namespace {
+
+// Positions of the columns of a latten_data row that the daily and monthly
+// generators read.
+struct InterruptionColumns {
+    explicit InterruptionColumns(const QSqlRecord& record)
+        : duration(record.indexOf(QStringLiteral("duration")))
+        , fund(record.indexOf(QStringLiteral("fund")))
+        , dom(record.indexOf(QStringLiteral("dom")))
+        , kod(record.indexOf(QStringLiteral("kod")))
+    {
+    }
+    int duration;
+    int fund;
+    int dom;
+    int kod;
+};
+
+} // namespace
+
 void Orvexuniversal::exportIntersDaily(const QHash<QString, QVariant>&, unsigned uid, unsigned iid,
                                        QHash<QString, QVariant> settings)
 {
@@ -30,17 +50,13 @@ void Orvexuniversal::exportIntersDaily(const QHash<QString, QVariant>&, unsigned
                    << query.lastError().text();
         return;
     }
-    const QSqlRecord columns = query.record();
-    const int durationAt = columns.indexOf(QStringLiteral("duration"));
-    const int fundAt = columns.indexOf(QStringLiteral("fund"));
-    const int domAt = columns.indexOf(QStringLiteral("dom"));
-    const int kodAt = columns.indexOf(QStringLiteral("kod"));
+    const InterruptionColumns columns(query.record());
 
     while (query.next()) {
-        const double duration = query.value(durationAt).toDouble();
-        const int dom = query.value(domAt).toInt();
-        const CodePair code(query.value(kodAt).toString());
-        const double dayFund = interruptionDayFund(query.value(fundAt).toDouble(), refFund);
+        const double duration = query.value(columns.duration).toDouble();
+        const int dom = query.value(columns.dom).toInt();
+        const CodePair code(query.value(columns.kod).toString());
+        const double dayFund = interruptionDayFund(query.value(columns.fund).toDouble(), refFund);
         RecordValue value = dailyRecordValue(duration, dayFund, kind);
         QString dateFrom = getValidDateByComboIndex(dom, dom, fromIndex, false);
         QString dateTo = getValidDateByComboIndex(dom, dom, toIndex, true);
@@ -122,11 +138,7 @@ void Orvexuniversal::exportIntersSummary(const QHash<QString, QVariant>& paramet
                    << query.lastError().text();
         return;
     }
-    const QSqlRecord columns = query.record();
-    const int durationAt = columns.indexOf(QStringLiteral("duration"));
-    const int fundAt = columns.indexOf(QStringLiteral("fund"));
-    const int domAt = columns.indexOf(QStringLiteral("dom"));
-    const int kodAt = columns.indexOf(QStringLiteral("kod"));
+    const InterruptionColumns columns(query.record());
 
     double daysTotal = 0.0;
     double secondsTotal = 0.0;
@@ -134,10 +146,10 @@ void Orvexuniversal::exportIntersSummary(const QHash<QString, QVariant>& paramet
     int lastDay = 0;
     bool anyRecord = false;
     while (query.next()) {
-        const double duration = query.value(durationAt).toDouble();
-        const int dom = query.value(domAt).toInt();
-        code = CodePair(query.value(kodAt).toString());
-        const double dayFund = interruptionDayFund(query.value(fundAt).toDouble(), refFund);
+        const double duration = query.value(columns.duration).toDouble();
+        const int dom = query.value(columns.dom).toInt();
+        code = CodePair(query.value(columns.kod).toString());
+        const double dayFund = interruptionDayFund(query.value(columns.fund).toDouble(), refFund);
         // Days without fund (a weekend of a sick leave) add no days.
         if (dayFund > 0.0 && duration > 0.0)
             daysTotal += duration / dayFund;
