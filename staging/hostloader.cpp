@@ -12,6 +12,7 @@
 
 #include "numbertext.h"
 #include "personids.h"
+#include "recordeddays.h"
 #include "stagingsql.h"
 
 #include <QApplication>
@@ -168,6 +169,8 @@ private:
     QString personIds;
     QHash<QDate, bool> holidayDates;
     QHash<unsigned, int> referenceFunds;
+    RecordedDays periodRecordDays;
+    RecordedDays aroundRecordDays;
     LocalDayTable localDays;
     qint64 previousBound = 0;
     qint64 nextBound = 0;
@@ -371,6 +374,7 @@ void HostLoader::loadPeriodInterruptions()
         insert.bindValue(8, holidayDates.value(day.date, false) ? 1 : 0);
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
+        periodRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
     }
     checkHostWalk(host, "atten_data");
 }
@@ -407,11 +411,16 @@ void HostLoader::loadPeriodDays()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten]"), insert.lastError().text());
 
+        const unsigned uid = host.value(0).toUInt();
+        const int dom = host.value(2).toInt();
+        const int month = localDays.of(host.value(1).toLongLong()).month;
+        if (!periodRecordDays.mayContain(uid, dom, month))
+            continue;
         const int fond = host.value(5).toInt();
         fundUpdate.bindValue(0, fond >= 1 ? fond : host.value(19).toInt());
-        fundUpdate.bindValue(1, host.value(0).toUInt());
-        fundUpdate.bindValue(2, host.value(2).toInt());
-        fundUpdate.bindValue(3, localDays.of(host.value(1).toLongLong()).month);
+        fundUpdate.bindValue(1, uid);
+        fundUpdate.bindValue(2, dom);
+        fundUpdate.bindValue(3, month);
         if (!fundUpdate.exec())
             logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond"),
                           fundUpdate.lastError().text());
@@ -447,6 +456,7 @@ void HostLoader::loadAroundInterruptions()
         insert.bindValue(7, day.dow);
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
+        aroundRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
     }
     checkHostWalk(host, "atten_data");
 }
@@ -485,14 +495,18 @@ void HostLoader::loadAroundFunds()
     StagingTransaction transaction(plugin.stagingDb, where);
     while (host.next()) {
         const unsigned uid = host.value(0).toUInt();
+        const int dom = host.value(2).toInt();
+        const int month = localDays.of(host.value(1).toLongLong()).month;
+        if (!aroundRecordDays.mayContain(uid, dom, month))
+            continue;
         const int refFund = referenceFund(lookup, uid);
         const int fond = host.value(3).toInt();
         // In the neighbouring windows the person's reference fund comes first.
         const int fund = refFund > 0 ? refFund : (fond > 0 ? fond : host.value(4).toInt());
         fundUpdate.bindValue(0, fund);
         fundUpdate.bindValue(1, uid);
-        fundUpdate.bindValue(2, host.value(2).toInt());
-        fundUpdate.bindValue(3, localDays.of(host.value(1).toLongLong()).month);
+        fundUpdate.bindValue(2, dom);
+        fundUpdate.bindValue(3, month);
         if (!fundUpdate.exec())
             logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond"),
                           fundUpdate.lastError().text());

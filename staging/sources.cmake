@@ -5,6 +5,7 @@ set(ORVEX_STAGING_SOURCES
     staging/workspans.cpp
     staging/daygrid.h
     staging/daygrid.cpp
+    staging/recordeddays.h
     staging/personids.h
     staging/personids.cpp
     staging/stagingsql.h
