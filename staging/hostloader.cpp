@@ -144,7 +144,7 @@ public:
         nextBound = localMidnight(plugin.periodDate.addMonths(2));
     }
 
-    void createIndexes();
+    void createIndexes(const char* table);
     void loadPeople();
     void loadHolidays();
     void loadSettings(const QHash<QString, QVariant>& parameters);
@@ -232,16 +232,27 @@ QString HostLoader::interruptionCode(unsigned iid) const
 }
 
 // Indexes for the per-person statements of loading, span calculation and the
-// record generators, so that none of them scans a whole table.
-void HostLoader::createIndexes()
+// record generators, so that none of them scans a whole table. Each table
+// gets its indexes once its rows are in (one sort instead of an index update
+// per row) and before anything reads it.
+void HostLoader::createIndexes(const char* table)
 {
-    QSqlQuery& query = plugin.stagingQuery;
-    createStagingIndex(query, where, "idx_lpeople_uid", "lpeople", "uid");
-    createStagingIndex(query, where, "idx_latten_data_uid_iid", "latten_data", "uid, iid");
-    createStagingIndex(query, where, "idx_latten_data_uid_dom_month", "latten_data", "uid, dom, month");
-    createStagingIndex(query, where, "idx_latten_uid_dom", "latten", "uid, dom");
-    createStagingIndex(query, where, "idx_latten_data_around_uid_iid_month", "latten_data_around", "uid, iid, month");
-    createStagingIndex(query, where, "idx_latten_data_around_uid_dom_month", "latten_data_around", "uid, dom, month");
+    struct StagingIndex {
+        const char* name;
+        const char* table;
+        const char* columns;
+    };
+    static const StagingIndex indexes[] = {
+        {"idx_lpeople_uid", "lpeople", "uid"},
+        {"idx_latten_data_uid_iid", "latten_data", "uid, iid"},
+        {"idx_latten_data_uid_dom_month", "latten_data", "uid, dom, month"},
+        {"idx_latten_uid_dom", "latten", "uid, dom"},
+        {"idx_latten_data_around_uid_iid_month", "latten_data_around", "uid, iid, month"},
+        {"idx_latten_data_around_uid_dom_month", "latten_data_around", "uid, dom, month"},
+    };
+    for (const StagingIndex& index : indexes)
+        if (qstrcmp(index.table, table) == 0)
+            createStagingIndex(plugin.stagingQuery, where, index.name, index.table, index.columns);
 }
 
 void HostLoader::loadPeople()
@@ -553,17 +564,20 @@ void Orvexuniversal::loadDataToSQLiteTables(const QHash<QString, QVariant>& para
     // The reference funds are read again from the tables loaded here.
     dropStagingStatements();
     HostLoader loader(*this, personIdsText(ids));
-    loader.createIndexes();
     loader.loadPeople();
+    loader.createIndexes("lpeople");
     loader.loadHolidays();
     loader.loadSettings(parameters);
     progress.setValue(2);
     loader.loadPeriodInterruptions();
+    loader.createIndexes("latten_data");
     progress.setValue(8);
     loader.loadPeriodDays();
+    loader.createIndexes("latten");
     spansCalc(stagingQuery, false);
     progress.setValue(62);
     loader.loadAroundInterruptions();
+    loader.createIndexes("latten_data_around");
     progress.setValue(97);
     loader.loadAroundFunds();
     loader.loadInterruptionNames();
