@@ -246,18 +246,14 @@ void HostLoader::createIndexes(const char* table)
         {"idx_lpeople_uid", "lpeople", "uid"},
         {"idx_latten_data_uid_iid", "latten_data", "uid, iid"},
         {"idx_latten_data_uid_dom_month", "latten_data", "uid, dom, month"},
-        // Covers every column the per-person day statements read, so they
-        // walk a person's days in one place without visiting the table; id
-        // keeps days of the same dom in the order they were loaded. Some
-        // columns stay out so that whole-table reads still scan the table.
-        {"idx_latten_uid_dom_values", "latten",
-         "uid, dom, id, work, fond, expFund, diff, dow, night, saldo_p, hid, bonus, readBegin, readEnd, vouchers, tom"},
         {"idx_latten_data_around_uid_iid_month", "latten_data_around", "uid, iid, month"},
         {"idx_latten_data_around_uid_dom_month", "latten_data_around", "uid, dom, month"},
     };
     for (const StagingIndex& index : indexes)
         if (qstrcmp(index.table, table) == 0)
             createStagingIndex(plugin.stagingQuery, where, index.name, index.table, index.columns);
+    if (qstrcmp(table, "latten") == 0)
+        createPersonDayIndex(plugin.stagingQuery, where);
 }
 
 void HostLoader::loadPeople()

@@ -50,6 +50,13 @@ void createStagingIndex(QSqlQuery& query, const char* where, const char* indexNa
                       query.lastError().text());
 }
 
+void createPersonDayIndex(QSqlQuery& query, const char* where)
+{
+    createStagingIndex(query, where, "idx_latten_uid_dom_values", "latten",
+                       "uid, dom, id, work, fond, expFund, diff, dow, night, saldo_p, hid, bonus, readBegin, readEnd, "
+                       "vouchers, tom");
+}
+
 SpanWriter::SpanWriter(const QSqlDatabase& db, const QString& table) : query(db)
 {
     query.prepare(QStringLiteral("INSERT INTO %1 (uid, iid, kod, sum, sumDays, begDay, endDay, month) "

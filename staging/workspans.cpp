@@ -145,7 +145,7 @@ void Orvexuniversal::spansCalcWork(QSqlQuery query, QHash<QString, QVariant> par
     const QString kod = workCode(parameters.value(QStringLiteral("inters")));
     // The day query runs once per person: it must find the person's days
     // through an index, not by scanning latten.
-    createStagingIndex(query, where, "idx_latten_uid_dom", "latten", "uid, dom");
+    createPersonDayIndex(query, where);
 
     StagingTransaction transaction(stagingDb, where);
     WorkSpanCalculator calculator(stagingDb, kod, periodDate.month(), periodDate.daysInMonth());
