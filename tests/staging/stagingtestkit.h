@@ -1,8 +1,8 @@
 #ifndef STAGINGTESTKIT_H
 #define STAGINGTESTKIT_H
 
-// Helpers of the staging tests: an in-memory staging database on a plug-in
-// object, and staging rows read back as "a|b|c" texts for exact comparisons.
+// Staging helpers of the staging and records tests: an in-memory staging
+// database on a plug-in, and rows read back as "a|b|c" (NULL as "NULL").
 
 #include "orvexuniversal.h"
 
@@ -19,13 +19,12 @@ inline void openStaging(Orvexuniversal& plugin, const QString& connectionName)
     plugin.createSQLiteTables(plugin.stagingQuery, false);
 }
 
-// Every row of `sql`, its columns joined by "|" (NULL shows as "NULL").
 inline QStringList stagingRows(const QSqlDatabase& db, const QString& sql)
 {
     QSqlQuery query(db);
-    QStringList rows;
     if (!query.exec(sql))
         return {QStringLiteral("ERROR ") + sql};
+    QStringList rows;
     while (query.next()) {
         QStringList columns;
         for (int i = 0; i < query.record().count(); ++i)
