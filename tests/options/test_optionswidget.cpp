@@ -8,17 +8,9 @@
 #include "orvexoptwidget.h"
 #include "pluginhost.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QLineEdit>
 #include <QSqlError>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTranslator>
-#include <QWheelEvent>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 const QString notUsed = QStringLiteral("- nepoužíva sa -");
@@ -78,8 +70,7 @@ class TestOptionsWidget : public QObject
     {
         static const QStringList names = {"Práca", "Služobná cesta", "Dovolenka", "Lekár", "PN", "OČR", "Karanténa",
                                           "Absencia", "Školenie", "Prekážka v práci"};
-        QVERIFY(host->exec(QStringLiteral("DELETE FROM pamsettings")));
-        QVERIFY(host->exec(QStringLiteral("DELETE FROM inters")));
+        QVERIFY(host->exec("DELETE FROM pamsettings") && host->exec("DELETE FROM inters"));
         for (int id = 1; id <= names.size(); ++id)
             if (ids.isEmpty() || ids.contains(id))
                 host->addInterruptionType(unsigned(id), names.at(id - 1));
@@ -90,11 +81,12 @@ class TestOptionsWidget : public QObject
 private slots:
     void initTestCase()
     {
-        host.reset(new TestHostDb(QStringLiteral("t_options_widget")));
+        host.reset(new TestHostDb("t_options_widget"));
         QVERIFY2(host->isOpen(), qPrintable(host->errorText()));
-        QSqlDatabase defaultDb = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"));
+        // The page reads the stored settings through the application's default connection.
+        QSqlDatabase defaultDb = QSqlDatabase::addDatabase("QMYSQL");
         defaultDb.setConnectOptions(TestHostDb::connectOptions());
-        defaultDb.setUserName(QStringLiteral("root"));
+        defaultDb.setUserName("root");
         defaultDb.setDatabaseName(host->name());
         QVERIFY2(defaultDb.open(), qPrintable(defaultDb.lastError().text()));
     }
@@ -140,9 +132,9 @@ private slots:
         storeSettings(settings, ids);
         OrvexOptWidget page;
         QCOMPARE(tableRows(page), rows);
-        const QStringList interRows = rowNames(page.findChild<QTableWidget*>(QStringLiteral("tableSetInters")));
+        const QStringList offered = QStringList(notUsed) + rowNames(page.findChild<QTableWidget*>("tableSetInters"));
         for (const char* name : {"cbIntPN", "cbIntOCR", "cbIntKarPN", "cbIntKarOCR"})
-            QCOMPARE(comboTexts(page.findChild<QComboBox*>(QLatin1String(name))), QStringList(notUsed) + interRows);
+            QCOMPARE(comboTexts(page.findChild<QComboBox*>(name)), offered);
         QCOMPARE(asJson(page.optionsData()),
                  QJsonObject({{"comboIntPN", notUsed}, {"comboIntOCR", notUsed}, {"comboIntKarPN", notUsed},
                               {"comboIntKarOCR", notUsed}}));
@@ -185,10 +177,9 @@ private slots:
         OrvexOptWidget page;
         page.setOptionsData(record(given));
         QCOMPARE(asJson(page.optionsData()), QJsonDocument::fromJson(expected).object());
-        QCOMPARE(QStringList({page.findChild<QLineEdit*>(QStringLiteral("editSeparator"))->text(),
-                              page.findChild<QLineEdit*>(QStringLiteral("editDateMask"))->text(),
-                              page.findChild<QComboBox*>(QStringLiteral("cbIntPN"))->currentText()}),
-                 shown);
+        QCOMPARE(QStringList({page.findChild<QLineEdit*>("editSeparator")->text(),
+                              page.findChild<QLineEdit*>("editDateMask")->text(),
+                              page.findChild<QComboBox*>("cbIntPN")->currentText()}), shown);
     }
 
     // One edit changes exactly its key of the record; a cell choice is merged
@@ -200,10 +191,11 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("value");
         const auto map = [](const char* json) { return QVariant(QJsonDocument::fromJson(json).object().toVariantMap()); };
-        QTest::newRow("separator at line end") << "cbSeparatorOnEnd" << "check" << "isSeparatorOnEnd" << QVariant(true);
-        QTest::newRow("partly ticked counts") << "cbNoPNstartDate" << "partial" << "isNoPNstartDate" << QVariant(true);
-        QTest::newRow("end date") << "cbNoPNendDate" << "check" << "isNoPNendDate" << QVariant(true);
-        QTest::newRow("weekends untick") << "cbPNnoWeekendsAndHolidays" << "uncheck" << "isNoPNWeekendsAndHolidays"
+        // check box input: the check state, 2 ticked, 1 partly, 0 not
+        QTest::newRow("separator at line end") << "cbSeparatorOnEnd" << "2" << "isSeparatorOnEnd" << QVariant(true);
+        QTest::newRow("partly ticked counts") << "cbNoPNstartDate" << "1" << "isNoPNstartDate" << QVariant(true);
+        QTest::newRow("end date") << "cbNoPNendDate" << "2" << "isNoPNendDate" << QVariant(true);
+        QTest::newRow("weekends untick") << "cbPNnoWeekendsAndHolidays" << "0" << "isNoPNWeekendsAndHolidays"
                                          << QVariant(false);
         QTest::newRow("separator one character") << "editSeparator" << ";x" << "separator" << QVariant(";");
         QTest::newRow("date mask") << "editDateMask" << "yyyy-MM-dd" << "dateFormat" << QVariant("yyyy-MM-dd");
@@ -234,20 +226,20 @@ private slots:
         expected.insert(key, value);
         LogCapture log;
 
-        const QStringList cell = control.split(QLatin1Char(':'));
+        const QStringList cell = control.split(':');
         QWidget* widget = page.findChild<QWidget*>(cell.first());
         QVERIFY(widget);
         if (QTableWidget* table = qobject_cast<QTableWidget*>(widget)) {
             // Shown on its tab, so that the cell combos have their places in the table.
             page.show();
-            QTabWidget* tabs = page.findChild<QTabWidget*>(QStringLiteral("tabWidget"));
+            QTabWidget* tabs = page.findChild<QTabWidget*>("tabWidget");
             tabs->setCurrentIndex(tabs->indexOf(table->parentWidget()));
             QVERIFY(QTest::qWaitForWindowExposed(&page));
             const int row = rowNames(table).indexOf(cell.at(1)), col = cell.at(2).toInt();
             QComboBox* combo = qobject_cast<QComboBox*>(table->cellWidget(row, col));
             const QHash<QString, QVariant> before = page.optionsData();
             const QPointF centre = QRectF(combo->rect()).center();
-            for (int delta : {-120, -120, 120}) {
+            for (int delta : {-120, 120}) {
 #if QT_VERSION >= QT_VERSION_CHECK(5, 12, 0)
                 QWheelEvent wheel(centre, combo->mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, delta),
                                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -256,19 +248,17 @@ private slots:
                                   Qt::Vertical, Qt::NoButton, Qt::NoModifier);
 #endif
                 QApplication::sendEvent(combo, &wheel);
-                // Ignored, so that Qt hands a real wheel turn on to the table, which scrolls.
-                QVERIFY(!wheel.isAccepted());
+                QVERIFY(!wheel.isAccepted()); // so that Qt hands a real wheel turn on to the table
             }
             QCOMPARE(combo->currentIndex(), 0);
             QCOMPARE(asJson(page.optionsData()), asJson(before));
             combo->setCurrentIndex(input.toInt());
             if (cell.first() == QLatin1String("tableSetItems"))
-                QCOMPARE(log.matching(QStringLiteral("debug"), QStringLiteral("Zmena comboBoxItems")),
-                         QStringList(QStringLiteral("debug Zmena comboBoxItems: Row: %1 , Col: %2  Index: %3")
+                QCOMPARE(log.matching("debug", "Zmena comboBoxItems"),
+                         QStringList(QString("debug Zmena comboBoxItems: Row: %1 , Col: %2  Index: %3")
                                          .arg(row).arg(col).arg(input)));
         } else if (QCheckBox* box = qobject_cast<QCheckBox*>(widget)) {
-            box->setCheckState(input == QLatin1String("check") ? Qt::Checked
-                               : input == QLatin1String("partial") ? Qt::PartiallyChecked : Qt::Unchecked);
+            box->setCheckState(Qt::CheckState(input.toInt()));
         } else if (QLineEdit* edit = qobject_cast<QLineEdit*>(widget)) {
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Delete);
@@ -286,20 +276,19 @@ private slots:
         PluginHost pluginHost;
         QVERIFY2(pluginHost.loaded(), qPrintable(pluginHost.errorText()));
         // The module carries its translations and images as resources.
-        QCOMPARE(QImage(QStringLiteral(":/images/locked.png")).size(), QSize(32, 32));
+        QCOMPARE(QImage(":/images/locked.png").size(), QSize(32, 32));
         QTranslator english;
-        QVERIFY(english.load(QStringLiteral(":/translations/orvexuniversal_en.qm")));
+        QVERIFY(english.load(":/translations/orvexuniversal_en.qm"));
         QCoreApplication::installTranslator(&english);
         QScopedPointer<PamOptionsWidget> page(pluginHost.exporter()->getOptionsWidget());
         QCoreApplication::removeTranslator(&english);
 
-        QCOMPARE(page->findChild<QTabWidget*>(QStringLiteral("tabWidget"))->tabText(1), QStringLiteral("Bonus items"));
-        QTableWidget* items = page->findChild<QTableWidget*>(QStringLiteral("tableSetItems"));
-        QCOMPARE(rowNames(items), QStringList{"Work on Sunday"});
-        QCOMPARE(items->horizontalHeaderItem(0)->text(), QStringLiteral("Export type"));
-        QCOMPARE(qobject_cast<QComboBox*>(items->cellWidget(0, 1))->itemText(3),
-                 QStringLiteral("Seconds (whole number)"));
-        QCOMPARE(page->findChild<QComboBox*>(QStringLiteral("cbIntPN"))->itemText(0), QStringLiteral("- not used -"));
+        QTableWidget* items = page->findChild<QTableWidget*>("tableSetItems");
+        QCOMPARE(QStringList({page->findChild<QTabWidget*>("tabWidget")->tabText(1), rowNames(items).join(','),
+                              items->horizontalHeaderItem(0)->text(),
+                              qobject_cast<QComboBox*>(items->cellWidget(0, 1))->itemText(3),
+                              page->findChild<QComboBox*>("cbIntPN")->itemText(0)}),
+                 QStringList({"Bonus items", "Work on Sunday", "Export type", "Seconds (whole number)", "- not used -"}));
     }
 };
 

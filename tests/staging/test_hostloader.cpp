@@ -127,59 +127,41 @@ private slots:
         QVERIFY(log.contains("critical", "Orvexuniversal::checkPeople() - SQL ERROR ["));
         QVERIFY(result.value("errorString").toString().startsWith(
             QString::fromUtf8("Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: ")));
+        // The loading step refuses such a selection too, with a warning.
+        Orvexuniversal loader;
+        load(loader, *people, parametersFor(2024, 3, {}), selection);
+        QVERIFY(log.contains("warning", selection.isEmpty() ? "selectedUids is empty! Export cannot continue."
+                                                            : "selectedUids is not a list of person ids"));
+        QCOMPARE(stagingRows(loader.stagingDb, "SELECT uid FROM lpeople"), QStringList());
     }
 
     // Interruptions with a code as two-digit ids sorted as text, items with a code by index.
-    void selectedInterruptionsAndItems_data()
-    {
-        QTest::addColumn<QVariantHash>("inters");
-        QTest::addColumn<QVariantList>("items");
-        QTest::addColumn<QStringList>("iids");
-        QTest::addColumn<QList<int>>("itemIndexes");
-        QTest::newRow("empty codes not selected")
-            << QVariantHash{{"1", "1"}, {"2", ""}, {"14", "10"}, {"3", "3"}}
-            << QVariantList{"A", "", "", "", "B", "", "", "", "", "", "", "", "C"} << QStringList{"01", "03", "14"}
-            << QList<int>{0, 4, 12};
-        QTest::newRow("three digits sort as text") << QVariantHash{{"120", "x"}, {"12", "y"}, {"13", "z"}}
-                                                   << QVariantList{} << QStringList{"12", "120", "13"} << QList<int>{};
-    }
-
     void selectedInterruptionsAndItems()
     {
-        QFETCH(QVariantHash, inters);
-        QFETCH(QVariantList, items);
-        QFETCH(QStringList, iids);
-        QFETCH(QList<int>, itemIndexes);
+        const QHash<QString, QVariant> parameters{
+            {"inters", QVariantHash{{"1", "1"}, {"2", ""}, {"14", "10"}, {"3", "3"}, {"120", "x"}}},
+            {"items", QVariantList{"A", "", "", "", "B", "", "", "", "", "", "", "", "C"}}};
         Orvexuniversal plugin;
-        const QHash<QString, QVariant> parameters{{"inters", inters}, {"items", items}};
-        QCOMPARE(plugin.getSelectedIIDlist(parameters), iids);
-        QCOMPARE(plugin.getSelectedItemsList(parameters), itemIndexes);
+        QCOMPARE(plugin.getSelectedIIDlist(parameters), QStringList({"01", "03", "120", "14"}));
+        QCOMPARE(plugin.getSelectedItemsList(parameters), QList<int>({0, 4, 12}));
     }
 
-    // TEST mode takes the selection as it is and the payroll numbers from staging.
-    void testModeSelection_data()
-    {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QVector<unsigned>>("uids");
-        QTest::newRow("duplicates and order kept") << "12,7,12" << QVector<unsigned>{12, 7, 12};
-        QTest::newRow("empty selection is id 0") << "" << QVector<unsigned>{0};
-    }
-
+    // TEST mode keeps order and duplicates ("" is id 0), payroll numbers from staging.
     void testModeSelection()
     {
-        QFETCH(QString, selection);
-        QFETCH(QVector<unsigned>, uids);
         Orvexuniversal plugin;
-        openStaging(plugin, QStringLiteral("people_") + QTest::currentDataTag());
+        openStaging(plugin, QStringLiteral("people_test_mode"));
         QSqlQuery(plugin.stagingDb)
             .exec("INSERT INTO lpeople (uid, pid, pamId) VALUES (7, 107, '0'), (12, 112, 'P12')");
         plugin.testMode = true;
-        plugin.allPeople = false;
-        plugin.selectedUids = selection;
+        plugin.selectedUids = QStringLiteral("12,7,12");
         plugin.getAllPeopleSelected();
-        QCOMPARE(plugin.peopleUids, uids);
+        QCOMPARE(plugin.peopleUids, QVector<unsigned>({12, 7, 12}));
         QCOMPARE(plugin.pamPidByUid.value(7), QStringLiteral("107"));
         QCOMPARE(plugin.pamPidByUid.value(12), QStringLiteral("P12"));
+        plugin.selectedUids.clear();
+        plugin.getAllPeopleSelected();
+        QCOMPARE(plugin.peopleUids, QVector<unsigned>({0}));
     }
 
     void windowsAndLocalDates_data()
@@ -311,34 +293,7 @@ private slots:
                               "1|5|S'K|4|0.533333|31|31|3"}));
         QCOMPARE(plugin.iid2NameMap.value(5), QStringLiteral("Sick'leave"));
         QCOMPARE(plugin.name2iidMap.value(QStringLiteral("Other")), 7u);
-        QStringList tables;
-        for (const QString& line : log.matching(QStringLiteral("debug"), QString()))
-            if (line.startsWith(QLatin1String("debug table [")) || line.contains(QLatin1String("Naplnenie")))
-                tables << line.mid(6);
-        QCOMPARE(tables, QStringList({"table [lpeople]", "table [lholidays]", "table [lvars]", "table [latten_data]",
-                                      "table [latten]", "table [latten_data_around]",
-                                      "Naplnenie QHash iid2NameMap a name2iidMap"}));
         QCOMPARE(log.matching(QStringLiteral("warning"), QStringLiteral("Orvexuniversal")), QStringList());
-    }
-
-    // The loader refuses a selection it cannot read into ids, with a warning.
-    void selectionNotLoaded_data()
-    {
-        QTest::addColumn<QString>("selection");
-        QTest::addColumn<QString>("warning");
-        QTest::newRow("empty") << "" << "selectedUids is empty! Export cannot continue.";
-        QTest::newRow("not ids") << "1) OR (1=1" << "selectedUids is not a list of person ids";
-    }
-
-    void selectionNotLoaded()
-    {
-        QFETCH(QString, selection);
-        QFETCH(QString, warning);
-        Orvexuniversal plugin;
-        LogCapture log;
-        load(plugin, *people, parametersFor(2024, 3, {}), selection);
-        QVERIFY(log.contains(QStringLiteral("warning"), warning));
-        QCOMPARE(stagingRows(plugin.stagingDb, "SELECT uid FROM lpeople"), QStringList());
     }
 };
 
