@@ -44,7 +44,6 @@ private slots:
         QTest::newRow("no mode") << QString();
         QTest::newRow("TEST in capitals is the normal mode") << "TEST";
     }
-
     void normalMode()
     {
         QFETCH(QString, mode);
@@ -80,7 +79,6 @@ private slots:
         QTest::newRow("without /") << "";
         QTest::newRow("with /") << "/";
     }
-
     void testMode()
     {
         QFETCH(QString, slash);

@@ -40,7 +40,6 @@ private slots:
         QTest::newRow("QObject") << "QObject" << "object";
         QTest::newRow("other") << "com.halvik.Other" << "null";
     }
-
     void interfaceLookup()
     {
         QFETCH(QString, name);
@@ -110,7 +109,6 @@ private slots:
         QTest::newRow("bad month") << "Foo 25 2025" << "10:03:41" << "";
         QTest::newRow("bad time") << "Feb 25 2025" << "25:03:41" << "";
     }
-
     void buildStampParsing()
     {
         QFETCH(QString, date);

@@ -3,6 +3,7 @@
 // the private MariaDB), setOptionsData loads the host's record and every
 // change lands in the record under its key.
 
+#include "customcombobox.h"
 #include "hostdatabase.h"
 #include "logcapture.h"
 #include "orvexoptwidget.h"
@@ -25,20 +26,20 @@ QJsonObject asJson(const QHash<QString, QVariant>& hash)
     return QJsonObject::fromVariantHash(hash);
 }
 
+QStringList itemTexts(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
 QStringList rowNames(const QTableWidget* table)
 {
     QStringList names;
     for (int row = 0; row < table->rowCount(); ++row)
         names << table->verticalHeaderItem(row)->text();
     return names;
-}
-
-QStringList comboTexts(const QComboBox* combo)
-{
-    QStringList texts;
-    for (int i = 0; i < combo->count(); ++i)
-        texts << combo->itemText(i);
-    return texts;
 }
 
 // Every row of both tables as "name i0 i1 i2 i3" (current index of each
@@ -49,7 +50,7 @@ QStringList tableRows(const QWidget& page)
     for (const QString& name : {QStringLiteral("tableSetInters"), QStringLiteral("tableSetItems")}) {
         const QTableWidget* table = page.findChild<QTableWidget*>(name);
         for (int row = 0; row < table->rowCount(); ++row) {
-            QString text = (name.endsWith(QLatin1String("Items")) ? "+" : "") + table->verticalHeaderItem(row)->text();
+            QString text = (name.endsWith("Items") ? "+" : "") + table->verticalHeaderItem(row)->text();
             for (int col = 0; col < 4; ++col)
                 text += ' ' + QString::number(qobject_cast<QComboBox*>(table->cellWidget(row, col))->currentIndex());
             rows << text;
@@ -83,7 +84,6 @@ private slots:
     {
         host.reset(new TestHostDb("t_options_widget"));
         QVERIFY2(host->isOpen(), qPrintable(host->errorText()));
-        // The page reads the stored settings through the application's default connection.
         QSqlDatabase defaultDb = QSqlDatabase::addDatabase("QMYSQL");
         defaultDb.setConnectOptions(TestHostDb::connectOptions());
         defaultDb.setUserName("root");
@@ -94,7 +94,8 @@ private slots:
     // Rows: interruptions with a code by id padded to two digits (ids up to
     // the count of names), bonus items with a code. A stored row map fills
     // missing columns with 0, 2, 1, 1; no map or an empty one leaves all at 0.
-    // Building the page stores only the special combos' first entry.
+    // The wheel over a cell combo changes nothing; building the page stores
+    // only the special combos' first entry.
     void pageFromStoredSettings_data()
     {
         QTest::addColumn<QByteArray>("settings");
@@ -113,17 +114,16 @@ private slots:
         row("no stored settings", "", {});
         const QString choices = R"({"inters": {"3": "3"}, "items": ["", "", "", "85"], "optWidget": {%1}})";
         const auto stored = [&](const char* maps) { return choices.arg(QString::fromUtf8(maps)).toUtf8(); };
-        row("one stored column", stored(R"("Dovolenka": {"0": 1})"), {"Dovolenka 1 2 1 1", "+Práca v noci 0 0 0 0"});
-        row("no stored map", stored(""), {"Dovolenka 0 0 0 0", "+Práca v noci 0 0 0 0"});
-        row("empty stored map", stored(R"("Dovolenka": {})"), {"Dovolenka 0 0 0 0", "+Práca v noci 0 0 0 0"});
-        row("all columns", stored(R"("Dovolenka": {"0": 2, "1": 4, "2": 3, "3": 3})"),
-            {"Dovolenka 2 4 3 3", "+Práca v noci 0 0 0 0"});
-        row("index out of range", stored(R"("Dovolenka": {"1": 7})"), {"Dovolenka 0 -1 1 1", "+Práca v noci 0 0 0 0"});
+        const QString night = "+Práca v noci 0 0 0 0";
+        row("one stored column", stored(R"("Dovolenka": {"0": 1})"), {"Dovolenka 1 2 1 1", night});
+        row("no stored map", stored(""), {"Dovolenka 0 0 0 0", night});
+        row("empty stored map", stored(R"("Dovolenka": {})"), {"Dovolenka 0 0 0 0", night});
+        row("all columns", stored(R"("Dovolenka": {"0": 2, "1": 4, "2": 3, "3": 3})"), {"Dovolenka 2 4 3 3", night});
+        row("index out of range", stored(R"("Dovolenka": {"1": 7})"), {"Dovolenka 0 -1 1 1", night});
         row("bonus item seconds", stored(R"("Práca v noci": {"1": 3})"), {"Dovolenka 0 0 0 0", "+Práca v noci 0 3 1 1"});
         row("bonus item has two types", stored(R"("Práca v noci": {"0": 2})"),
             {"Dovolenka 0 0 0 0", "+Práca v noci -1 2 1 1"});
     }
-
     void pageFromStoredSettings()
     {
         QFETCH(QByteArray, settings);
@@ -131,13 +131,26 @@ private slots:
         QFETCH(QStringList, rows);
         storeSettings(settings, ids);
         OrvexOptWidget page;
+        for (CustomComboBox* combo : page.findChildren<CustomComboBox*>()) {
+            const QPointF centre = QRectF(combo->rect()).center();
+            for (int delta : {-120, 120}) {
+#if QT_VERSION >= QT_VERSION_CHECK(5, 12, 0)
+                QWheelEvent wheel(centre, combo->mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, delta),
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+#else
+                QWheelEvent wheel(centre, combo->mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, delta), delta,
+                                  Qt::Vertical, Qt::NoButton, Qt::NoModifier);
+#endif
+                QApplication::sendEvent(combo, &wheel);
+                QVERIFY(!wheel.isAccepted()); // so that Qt hands a real wheel turn on to the table
+            }
+        }
         QCOMPARE(tableRows(page), rows);
         const QStringList offered = QStringList(notUsed) + rowNames(page.findChild<QTableWidget*>("tableSetInters"));
         for (const char* name : {"cbIntPN", "cbIntOCR", "cbIntKarPN", "cbIntKarOCR"})
-            QCOMPARE(comboTexts(page.findChild<QComboBox*>(name)), offered);
-        QCOMPARE(asJson(page.optionsData()),
-                 QJsonObject({{"comboIntPN", notUsed}, {"comboIntOCR", notUsed}, {"comboIntKarPN", notUsed},
-                              {"comboIntKarOCR", notUsed}}));
+            QCOMPARE(itemTexts(page.findChild<QComboBox*>(name)), offered);
+        QCOMPARE(asJson(page.optionsData()), QJsonObject({{"comboIntPN", notUsed}, {"comboIntOCR", notUsed},
+                                                          {"comboIntKarPN", notUsed}, {"comboIntKarOCR", notUsed}}));
     }
 
     // The record after setOptionsData holds what the controls show.
@@ -148,11 +161,11 @@ private slots:
         QTest::addColumn<QStringList>("shown"); // separator, date mask, sick leave combo
         const QByteArray complete = R"({"isNoPNstartDate": true, "isNoPNendDate": false,
             "isNoPNWeekendsAndHolidays": true, "isSeparatorOnEnd": true, "separator": "|", "dateFormat": "dd.MM.yyyy",
-            "comboIntPN": "PN", "comboIntOCR": "OČR", "comboIntKarPN": "Karanténa", "comboIntKarOCR": "- nepoužíva sa -",
-            "Dovolenka": {"0": 1}})";
+            "comboIntPN": "PN", "comboIntOCR": "OČR", "comboIntKarPN": "Karanténa",
+            "comboIntKarOCR": "- nepoužíva sa -", "Dovolenka": {"0": 1}})";
         QTest::newRow("empty record") << QByteArray("{}")
-                                      << QByteArray(R"({"comboIntPN": "PN", "comboIntOCR": "OČR",
-                                           "isNoPNWeekendsAndHolidays": false, "separator": "", "dateFormat": "ddMMyyyy"})")
+                                      << QByteArray(R"({"comboIntPN": "PN", "comboIntOCR": "OČR", "separator": "",
+                                           "isNoPNWeekendsAndHolidays": false, "dateFormat": "ddMMyyyy"})")
                                       << QStringList{"", "ddMMyyyy", "PN"};
         QTest::newRow("complete record unchanged") << complete << complete << QStringList{"|", "dd.MM.yyyy", "PN"};
         QTest::newRow("two-character separator")
@@ -167,7 +180,6 @@ private slots:
                               "comboIntPN": "Choroba", "comboIntOCR": "OČR", "comboIntKarOCR": "Karanténa"})")
             << QStringList{"|", "dd.MM.yyyy", notUsed};
     }
-
     void loadingWritesBack()
     {
         QFETCH(QByteArray, given);
@@ -182,16 +194,14 @@ private slots:
                               page.findChild<QComboBox*>("cbIntPN")->currentText()}), shown);
     }
 
-    // One edit changes exactly its key of the record; a cell choice is merged
-    // into the row's map, and the wheel over a cell combo changes nothing.
+    // One edit changes exactly its key of the record; a cell choice is merged into the row's map.
     void editLandsInRecord_data()
     {
         QTest::addColumn<QString>("control"); // object name, or "table:row name:column" of a cell
-        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("input");   // a check box takes its state: 2 ticked, 1 partly, 0 not
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("value");
         const auto map = [](const char* json) { return QVariant(QJsonDocument::fromJson(json).object().toVariantMap()); };
-        // check box input: the check state, 2 ticked, 1 partly, 0 not
         QTest::newRow("separator at line end") << "cbSeparatorOnEnd" << "2" << "isSeparatorOnEnd" << QVariant(true);
         QTest::newRow("partly ticked counts") << "cbNoPNstartDate" << "1" << "isNoPNstartDate" << QVariant(true);
         QTest::newRow("end date") << "cbNoPNendDate" << "2" << "isNoPNendDate" << QVariant(true);
@@ -209,7 +219,6 @@ private slots:
         QTest::newRow("bonus item date from") << "tableSetItems:Práca v noci:2" << "2" << "Práca v noci"
                                               << map(R"({"0": 1, "2": 2})");
     }
-
     void editLandsInRecord()
     {
         QFETCH(QString, control);
@@ -225,7 +234,6 @@ private slots:
         QHash<QString, QVariant> expected = page.optionsData();
         expected.insert(key, value);
         LogCapture log;
-
         const QStringList cell = control.split(':');
         QWidget* widget = page.findChild<QWidget*>(cell.first());
         QVERIFY(widget);
@@ -236,24 +244,8 @@ private slots:
             tabs->setCurrentIndex(tabs->indexOf(table->parentWidget()));
             QVERIFY(QTest::qWaitForWindowExposed(&page));
             const int row = rowNames(table).indexOf(cell.at(1)), col = cell.at(2).toInt();
-            QComboBox* combo = qobject_cast<QComboBox*>(table->cellWidget(row, col));
-            const QHash<QString, QVariant> before = page.optionsData();
-            const QPointF centre = QRectF(combo->rect()).center();
-            for (int delta : {-120, 120}) {
-#if QT_VERSION >= QT_VERSION_CHECK(5, 12, 0)
-                QWheelEvent wheel(centre, combo->mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, delta),
-                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-#else
-                QWheelEvent wheel(centre, combo->mapToGlobal(centre.toPoint()), QPoint(), QPoint(0, delta), delta,
-                                  Qt::Vertical, Qt::NoButton, Qt::NoModifier);
-#endif
-                QApplication::sendEvent(combo, &wheel);
-                QVERIFY(!wheel.isAccepted()); // so that Qt hands a real wheel turn on to the table
-            }
-            QCOMPARE(combo->currentIndex(), 0);
-            QCOMPARE(asJson(page.optionsData()), asJson(before));
-            combo->setCurrentIndex(input.toInt());
-            if (cell.first() == QLatin1String("tableSetItems"))
+            qobject_cast<QComboBox*>(table->cellWidget(row, col))->setCurrentIndex(input.toInt());
+            if (table->objectName() == "tableSetItems")
                 QCOMPARE(log.matching("debug", "Zmena comboBoxItems"),
                          QStringList(QString("debug Zmena comboBoxItems: Row: %1 , Col: %2  Index: %3")
                                          .arg(row).arg(col).arg(input)));
@@ -270,25 +262,25 @@ private slots:
         QCOMPARE(asJson(page.optionsData()), asJson(expected));
     }
 
+    // The module carries its translations and images as resources.
     void englishPageFromTheModule()
     {
         storeSettings(R"({"inters": {"3": "3"}, "items": ["", "", "83"]})");
         PluginHost pluginHost;
         QVERIFY2(pluginHost.loaded(), qPrintable(pluginHost.errorText()));
-        // The module carries its translations and images as resources.
         QCOMPARE(QImage(":/images/locked.png").size(), QSize(32, 32));
         QTranslator english;
         QVERIFY(english.load(":/translations/orvexuniversal_en.qm"));
         QCoreApplication::installTranslator(&english);
         QScopedPointer<PamOptionsWidget> page(pluginHost.exporter()->getOptionsWidget());
         QCoreApplication::removeTranslator(&english);
-
         QTableWidget* items = page->findChild<QTableWidget*>("tableSetItems");
         QCOMPARE(QStringList({page->findChild<QTabWidget*>("tabWidget")->tabText(1), rowNames(items).join(','),
                               items->horizontalHeaderItem(0)->text(),
                               qobject_cast<QComboBox*>(items->cellWidget(0, 1))->itemText(3),
                               page->findChild<QComboBox*>("cbIntPN")->itemText(0)}),
-                 QStringList({"Bonus items", "Work on Sunday", "Export type", "Seconds (whole number)", "- not used -"}));
+                 QStringList({"Bonus items", "Work on Sunday", "Export type", "Seconds (whole number)",
+                              "- not used -"}));
     }
 };
 

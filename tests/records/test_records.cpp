@@ -12,11 +12,7 @@
 #include "valuekinds.h"
 #include "workingdays.h"
 
-#include <QTemporaryDir>
-
 namespace {
-const char* const exportRows = "SELECT item3, item4, item5, item6 FROM export ORDER BY id"; // code|value|from|to
-const char* const fullRows = "SELECT item0, item1, item2, item3, item4, item5, item6, item7, pid FROM export";
 
 // Row settings: value kind, date-from and date-to choice, export type.
 QVariantHash rs(int kind, int from, int to, int exportType = 0)
@@ -92,7 +88,6 @@ private slots:
         row("on call over midnight", "oncall", {79200, 21600}, "28800");
         row("on call equal", "oncall", {36000, 36000}, "0");
     }
-
     void rules()
     {
         QFETCH(QString, rule);
@@ -118,40 +113,6 @@ private slots:
             result = shown(value(at(0), at(1), in[2].toInt()));
         }
         QCOMPARE(result, out);
-    }
-
-    // Rows go to the query's connection, in TEST mode to the output database,
-    // each through statements prepared on that connection; a connection
-    // removed under the cached statements still lets the plug-in go cleanly.
-    void insertFollowsConnection()
-    {
-        Staged s;
-        Orvexuniversal& p = s.p;
-        p.insertToExport(p.stagingQuery, QStringLiteral("a;"), QStringLiteral(";"), 1);
-        QTemporaryDir dir;
-        p.testMode = true;
-        for (int round = 0; round < 2; ++round) {
-            p.testOutputDbPath = dir.filePath(QStringLiteral("out%1.db").arg(round));
-            p.testOutDb = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("records_out"));
-            p.testOutDb.setDatabaseName(p.testOutputDbPath);
-            QVERIFY(p.testOutDb.open());
-            p.createSQLiteTables(QSqlQuery(p.testOutDb), true);
-            LogCapture log;
-            p.insertToExport(p.stagingQuery, QStringLiteral("b;c;"), QStringLiteral(";"), 2);
-            QVERIFY2(log.lines().isEmpty(), qPrintable(log.lines().join('\n')));
-            QCOMPARE(stagingRows(p.testOutDb, "SELECT item0 || item1 || item2 || pid FROM export"),
-                     QStringList(QStringLiteral("bc2")));
-            p.testOutDb = QSqlDatabase();
-            QSqlDatabase::removeDatabase(QStringLiteral("records_out"));
-        }
-        QCOMPARE(s.rows(fullRows), QStringList{"a||NULL|NULL|NULL|NULL|NULL|NULL|1"});
-
-        QScopedPointer<Orvexuniversal> last(new Orvexuniversal);
-        openStaging(*last, QStringLiteral("records_last"));
-        last->insertToExport(last->stagingQuery, QStringLiteral("x;"), QStringLiteral(";"), 3);
-        last->stagingQuery = QSqlQuery();
-        QSqlDatabase::removeDatabase(QStringLiteral("records_last"));
-        last.reset();
     }
 
     // Sick leave days (the special types, the host's usual ids without a
@@ -245,7 +206,6 @@ private slots:
         row("no fund, work", "wd", 1, rs(1, 0, 0), "X", {"4 work=28800", "5 work=14400 fond=0"}, {"1|1||"});
         row("no fund, bonus", "b3", 0, rs(1, 0, 0), "X", {"4 night=28800", "5 night=14400 fond=0"}, {"c3|1||"});
     }
-
     void generators()
     {
         QFETCH(QString, generator);
@@ -298,10 +258,10 @@ private slots:
             p.exportWorkSummary(parameters, 1);
         else
             p.exportBonusItems(parameters, 1, settings, generator.mid(1).toInt());
-        QCOMPARE(s.rows(exportRows), rows);
-        for (const QString& full : s.rows(fullRows)) // year, month, payroll number first, the pid alongside
-            QVERIFY2(full.startsWith(QLatin1String("2024|03|P12|")) && full.endsWith(QLatin1String("|7")),
-                     qPrintable(full));
+        QCOMPARE(s.rows("SELECT item3, item4, item5, item6 FROM export ORDER BY id"), rows);
+        // year, month and payroll number first, the pid alongside
+        QCOMPARE(s.rows("SELECT DISTINCT item0, item1, item2, pid FROM export"),
+                 rows.isEmpty() ? QStringList() : QStringList("2024|03|P12|7"));
         const QStringList skipped = log.matching("warning", "personal number: P12, uid: 1");
         QCOMPARE(skipped.size(), options.contains('X') ? 1 : 0);
         QCOMPARE(p.exportWarnings.size(), skipped.size());

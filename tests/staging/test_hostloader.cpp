@@ -1,6 +1,6 @@
 // Host data into staging, against private host databases: the people of an
 // export (closure and employment check, selections), then loading: window
-// bounds and local dates across daylight saving changes, tables and funds.
+// bounds, local dates across daylight saving changes, tables and funds.
 
 #include "hostdatabase.h"
 #include "logcapture.h"
@@ -13,7 +13,7 @@ namespace {
 QHash<QString, QVariant> parametersFor(int year, int month, const QVariantHash& inters)
 {
     QHash<QString, QVariant> parameters = monthPeriod(year, month);
-    parameters.insert(QStringLiteral("inters"), inters);
+    parameters.insert("inters", inters);
     return parameters;
 }
 
@@ -21,12 +21,12 @@ QHash<QString, QVariant> parametersFor(int year, int month, const QVariantHash& 
 void load(Orvexuniversal& plugin, TestHostDb& host, const QHash<QString, QVariant>& parameters, const QString& uids)
 {
     static int connections = 0;
-    openStaging(plugin, QStringLiteral("staging_%1").arg(++connections));
+    openStaging(plugin, QString("staging_%1").arg(++connections));
     plugin.setDatabase(host.db());
     plugin.testMode = false;
     plugin.initExportVariables(parameters);
     plugin.selectedUids = uids;
-    for (const QString& uid : uids.split(QLatin1Char(',')))
+    for (const QString& uid : uids.split(','))
         plugin.peopleUids << uid.toUInt();
     plugin.loadDataToSQLiteTables(parameters);
 }
@@ -52,7 +52,7 @@ class TestHostLoader : public QObject
 private slots:
     void initTestCase()
     {
-        people.reset(new TestHostDb(QStringLiteral("t_staging_people")));
+        people.reset(new TestHostDb("t_staging_people"));
         QVERIFY2(people->isOpen(), qPrintable(people->errorText()));
         const QHash<QString, QVariant> march = monthPeriod(2024, 3);
         const unsigned begin = march.value("beginDay").toUInt(), end = march.value("endDay").toUInt();
@@ -91,7 +91,6 @@ private slots:
         QTest::newRow("not a list of ids") << false << "1) OR (1=1" << false << "1) OR (1=1" << QStringList();
         QTest::newRow("empty selection") << false << "" << false << "" << QStringList();
     }
-
     void closure()
     {
         QFETCH(bool, allPeople);
@@ -150,15 +149,13 @@ private slots:
     void testModeSelection()
     {
         Orvexuniversal plugin;
-        openStaging(plugin, QStringLiteral("people_test_mode"));
-        QSqlQuery(plugin.stagingDb)
-            .exec("INSERT INTO lpeople (uid, pid, pamId) VALUES (7, 107, '0'), (12, 112, 'P12')");
+        openStaging(plugin, "people_test_mode");
+        QSqlQuery(plugin.stagingDb).exec("INSERT INTO lpeople (uid, pid, pamId) VALUES (7, 107, '0'), (12, 112, 'P')");
         plugin.testMode = true;
-        plugin.selectedUids = QStringLiteral("12,7,12");
+        plugin.selectedUids = "12,7,12";
         plugin.getAllPeopleSelected();
         QCOMPARE(plugin.peopleUids, QVector<unsigned>({12, 7, 12}));
-        QCOMPARE(plugin.pamPidByUid.value(7), QStringLiteral("107"));
-        QCOMPARE(plugin.pamPidByUid.value(12), QStringLiteral("P12"));
+        QCOMPARE(plugin.pamPidByUid.value(7) + plugin.pamPidByUid.value(12), QStringLiteral("107P"));
         plugin.selectedUids.clear();
         plugin.getAllPeopleSelected();
         QCOMPARE(plugin.peopleUids, QVector<unsigned>({0}));
@@ -192,7 +189,6 @@ private slots:
                                 {october27, QTime(0, 30)}, {october27, QTime(23, 30)}}
             << QStringList{"3|1|10|2|28800", "4|27|10|7|28800", "5|27|10|7|28800"} << QStringList{"2|30|9|1|28800"};
     }
-
     void windowsAndLocalDates()
     {
         QFETCH(int, year);
@@ -200,7 +196,7 @@ private slots:
         QFETCH(QList<QDateTime>, starts);
         QFETCH(QStringList, period);
         QFETCH(QStringList, around);
-        TestHostDb host(QStringLiteral("t_staging_windows"));
+        TestHostDb host("t_staging_windows");
         QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
         host.addPerson(1, 101);
         QSet<QDate> days;
@@ -212,11 +208,10 @@ private slots:
             host.addDay(1, day, {{"fond", 28800}});
         QVariantHash codes;
         for (int iid = 2; iid <= 9; ++iid)
-            codes.insert(QString::number(iid), QStringLiteral("C%1").arg(iid));
-
+            codes.insert(QString::number(iid), QString("C%1").arg(iid));
         Orvexuniversal plugin;
-        load(plugin, host, parametersFor(year, month, codes), QStringLiteral("1"));
-        const QString columns = QStringLiteral("SELECT iid, dom, month, dow, fund FROM %1 ORDER BY id");
+        load(plugin, host, parametersFor(year, month, codes), "1");
+        const QString columns = "SELECT iid, dom, month, dow, fund FROM %1 ORDER BY id";
         QCOMPARE(stagingRows(plugin.stagingDb, columns.arg("latten_data")), period);
         QCOMPARE(stagingRows(plugin.stagingDb, columns.arg("latten_data_around")), around);
     }
@@ -225,7 +220,7 @@ private slots:
     // funds and their fallbacks, deleted and out-of-window records left out.
     void tablesAndFunds()
     {
-        TestHostDb host(QStringLiteral("t_staging_tables"));
+        TestHostDb host("t_staging_tables");
         QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
         host.addGroup(1, "Grp'A", 1, 27000, 1);
         host.addGroup(2, "G2", 1, 25000, 0);
@@ -260,11 +255,10 @@ private slots:
 
         Orvexuniversal plugin;
         QHash<QString, QVariant> parameters = parametersFor(2024, 3, {{"1", "W"}, {"5", "S'K"}, {"7", ""}});
-        parameters.insert(QStringLiteral("items"), QVariantList{"a", ""});
-        parameters.insert(QStringLiteral("optWidget"), QVariantHash{{"separator", ";"}});
+        parameters.insert("items", QVariantList{"a", ""});
+        parameters.insert("optWidget", QVariantHash{{"separator", ";"}});
         LogCapture log;
-        load(plugin, host, parameters, QStringLiteral("1,2,3"));
-
+        load(plugin, host, parameters, "1,2,3");
         const QSqlDatabase db = plugin.stagingDb;
         const QString march29 = QString::number(localMidnight(QDate(2024, 3, 29)));
         const QString march31 = QString::number(localMidnight(QDate(2024, 3, 31)));
@@ -292,8 +286,8 @@ private slots:
                  QStringList({"1|5|S'K|8|1|15|15|3", "1|5|S'K|8|1|29|29|3", "2|5|S'K|8|1|15|15|3",
                               "1|5|S'K|4|0.533333|31|31|3"}));
         QCOMPARE(plugin.iid2NameMap.value(5), QStringLiteral("Sick'leave"));
-        QCOMPARE(plugin.name2iidMap.value(QStringLiteral("Other")), 7u);
-        QCOMPARE(log.matching(QStringLiteral("warning"), QStringLiteral("Orvexuniversal")), QStringList());
+        QCOMPARE(plugin.name2iidMap.value("Other"), 7u);
+        QCOMPARE(log.matching("warning", "Orvexuniversal"), QStringList());
     }
 };
 

@@ -60,7 +60,6 @@ private slots:
             << QDate(2024, 12, 1) << true << fullDays({30}, 11) + fullDays({1, 3}, 1)
             << QStringList{"1|5|K|8|1|30|30|11", "1|5|K|8|1|1|1|1"};
     }
-
     void interruptionSpans()
     {
         QFETCH(QDate, period);
@@ -97,7 +96,6 @@ private slots:
         QTest::newRow("no fund anywhere marks every day") << QStringList{"1 fond=0", "2 work=3600 fond=0"} << 0
                                                           << QStringList{"1|1|W'1|1|2|1|2|3"};
     }
-
     void workSpans()
     {
         QFETCH(QStringList, days);
