@@ -201,7 +201,7 @@ private slots:
         QTest::addColumn<QString>("input");   // a check box takes its state: 2 ticked, 1 partly, 0 not
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("value");
-        const auto map = [](const char* json) { return QVariant(QJsonDocument::fromJson(json).object().toVariantMap()); };
+        const auto map = [](const char* json) { return QJsonDocument::fromJson(json).toVariant(); };
         QTest::newRow("separator at line end") << "cbSeparatorOnEnd" << "2" << "isSeparatorOnEnd" << QVariant(true);
         QTest::newRow("partly ticked counts") << "cbNoPNstartDate" << "1" << "isNoPNstartDate" << QVariant(true);
         QTest::newRow("end date") << "cbNoPNendDate" << "2" << "isNoPNendDate" << QVariant(true);

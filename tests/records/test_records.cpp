@@ -109,7 +109,8 @@ private slots:
         } else if (rule == "oncall") {
             result = numberText(onCallLength(at(0), at(1)));
         } else {
-            const auto value = rule == "daily" ? dailyRecordValue : rule == "span" ? spanRecordValue : summaryRecordValue;
+            const auto value = rule == "daily" ? dailyRecordValue
+                               : rule == "span" ? spanRecordValue : summaryRecordValue;
             result = shown(value(at(0), at(1), in[2].toInt()));
         }
         QCOMPARE(result, out);

@@ -83,8 +83,8 @@ struct Staged
     void addSpan(const char* table, unsigned iid, int month, const QString& span)
     {
         const QStringList f = span.split(' ');
-        exec(QString("INSERT INTO %1 (uid, iid, kod, sum, sumDays, begDay, endDay, month) VALUES(1, ?, ?, ?, ?, ?, ?, ?)")
-                 .arg(table),
+        exec(QString("INSERT INTO %1 (uid, iid, kod, sum, sumDays, begDay, endDay, month) "
+                     "VALUES(1, ?, ?, ?, ?, ?, ?, ?)").arg(table),
              {iid, f.value(4), f.at(2).toDouble(), f.at(3).toDouble(), f.at(0).toInt(), f.at(1).toInt(), month});
     }
 
@@ -93,16 +93,12 @@ struct Staged
     {
         QStringList f = day.split(' ');
         const int dom = f.takeFirst().toInt();
-        QMap<QString, QVariant> columns = {{"uid", 1}, {"dom", dom}, {"fond", 28800},
-                                           {"dow", QDate(p.periodDate.year(), p.periodDate.month(), dom).dayOfWeek()}};
-        for (const char* column : {"hid", "work", "expFund", "vouchers", "tom", "diff", "saldo_p", "night",
-                                   "readBegin", "readEnd", "bonus"})
-            columns.insert(column, 0);
+        exec("INSERT INTO latten (uid, dom, dow, fond, hid, work, expFund, vouchers, tom, diff, saldo_p, night, "
+             "readBegin, readEnd, bonus) VALUES(1, ?, ?, 28800, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)",
+             {dom, QDate(p.periodDate.year(), p.periodDate.month(), dom).dayOfWeek()});
         for (const QString& pair : f)
-            columns.insert(pair.section('=', 0, 0), pair.section('=', 1).toDouble());
-        QString marks = QString("?,").repeated(columns.size());
-        marks.chop(1);
-        exec(QString("INSERT INTO latten (%1) VALUES(%2)").arg(columns.keys().join(','), marks), columns.values());
+            exec(QString("UPDATE latten SET %1 = ? WHERE id = last_insert_rowid()").arg(pair.section('=', 0, 0)),
+                 {pair.section('=', 1).toDouble()});
     }
 
     QStringList rows(const QString& sql) const { return stagingRows(p.stagingDb, sql); }
