@@ -1,38 +1,107 @@
 #ifndef STAGINGTESTKIT_H
 #define STAGINGTESTKIT_H
 
-// Helpers of the staging tests: an in-memory staging database on a plug-in
-// object, and staging rows read back as "a|b|c" texts for exact comparisons.
+// Staging helpers of the staging and records tests: an in-memory staging
+// database on a plug-in, rows read back as "a|b|c" (NULL as "NULL"), and a
+// plug-in set up for one person with staged rows given as short texts.
 
 #include "orvexuniversal.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QStringList>
+#include <QtTest>
 
 inline void openStaging(Orvexuniversal& plugin, const QString& connectionName)
 {
-    plugin.stagingDb = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
-    plugin.stagingDb.setDatabaseName(QStringLiteral(":memory:"));
+    plugin.stagingDb = QSqlDatabase::addDatabase("QSQLITE", connectionName);
+    plugin.stagingDb.setDatabaseName(":memory:");
     plugin.stagingDb.open();
     plugin.stagingQuery = QSqlQuery(plugin.stagingDb);
     plugin.createSQLiteTables(plugin.stagingQuery, false);
 }
 
-// Every row of `sql`, its columns joined by "|" (NULL shows as "NULL").
 inline QStringList stagingRows(const QSqlDatabase& db, const QString& sql)
 {
     QSqlQuery query(db);
-    QStringList rows;
     if (!query.exec(sql))
-        return {QStringLiteral("ERROR ") + sql};
+        return {"ERROR " + sql};
+    QStringList rows;
     while (query.next()) {
         QStringList columns;
         for (int i = 0; i < query.record().count(); ++i)
             columns << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
-        rows << columns.join(QLatin1Char('|'));
+        rows << columns.join('|');
     }
     return rows;
 }
+
+// Person uid 1, pid 7, payroll number "P12", in the month of `period`.
+struct Staged
+{
+    Orvexuniversal p;
+
+    explicit Staged(const QDate& period = QDate(2024, 3, 1), double refFund = 0.0)
+    {
+        static int connections = 0;
+        openStaging(p, QStringLiteral("staged_%1").arg(++connections));
+        p.periodDate = period;
+        p.periodMonth = period.month();
+        p.spansCalc(p.stagingQuery, false); // the span tables, empty
+        p.spansCalc(p.stagingQuery, true);
+        exec("INSERT INTO lpeople (uid, pid, pamId, refFund) VALUES(1, 7, 'P12', ?)", {refFund});
+        p.peopleUids = {1};
+        p.yearText = QString::number(period.year());
+        p.monthText = period.toString("MM");
+        p.currentPid = 7;
+        p.currentPamPid = "P12";
+        p.iidPN = 15;
+        p.iidOCR = 14;
+    }
+
+    void exec(const QString& sql, const QVariantList& values)
+    {
+        QSqlQuery query(p.stagingDb);
+        query.prepare(sql);
+        for (const QVariant& value : values)
+            query.addBindValue(value);
+        if (!query.exec())
+            QTest::qFail(qPrintable(sql + ": " + query.lastError().text()), __FILE__, __LINE__);
+    }
+
+    // "dom duration fund kod [month]", fund "-" for none
+    void addInterruption(unsigned iid, const QString& record, const char* table = "latten_data")
+    {
+        const QStringList f = record.split(' ');
+        const auto number = [&](int i) { return f.value(i, "-") == "-" ? QVariant(QVariant::Int) : f.at(i).toInt(); };
+        exec(QString("INSERT INTO %1 (uid, iid, dom, duration, fund, kod, month) VALUES(1, ?, ?, ?, ?, ?, ?)")
+                 .arg(table),
+             {iid, number(0), number(1), number(2), f.value(3), number(4)});
+    }
+
+    // "begDay endDay sum sumDays kod"
+    void addSpan(const char* table, unsigned iid, int month, const QString& span)
+    {
+        const QStringList f = span.split(' ');
+        exec(QString("INSERT INTO %1 (uid, iid, kod, sum, sumDays, begDay, endDay, month) "
+                     "VALUES(1, ?, ?, ?, ?, ?, ?, ?)").arg(table),
+             {iid, f.value(4), f.at(2).toDouble(), f.at(3).toDouble(), f.at(0).toInt(), f.at(1).toInt(), month});
+    }
+
+    // "dom column=value ...", other columns 0 and fond 28800
+    void addDay(const QString& day)
+    {
+        QStringList f = day.split(' ');
+        const int dom = f.takeFirst().toInt();
+        exec("INSERT INTO latten (uid, dom, dow, fond, hid, work, expFund, vouchers, tom, diff, saldo_p, night, "
+             "readBegin, readEnd, bonus) VALUES(1, ?, ?, 28800, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)",
+             {dom, QDate(p.periodDate.year(), p.periodDate.month(), dom).dayOfWeek()});
+        for (const QString& pair : f)
+            exec(QString("UPDATE latten SET %1 = ? WHERE id = last_insert_rowid()").arg(pair.section('=', 0, 0)),
+                 {pair.section('=', 1).toDouble()});
+    }
+
+    QStringList rows(const QString& sql) const { return stagingRows(p.stagingDb, sql); }
+};
 
 #endif // STAGINGTESTKIT_H

@@ -1,0 +1,279 @@
+// The export records: the pure rules in one table, then the export rows and the
+// record generators on small staged data, checked by the exact rows they leave
+// in `export`. Runs with Slovak as the default locale: no number or date may change.
+// Whole files of every kind of row are checked by tests/endtoend.
+
+#include "../staging/stagingtestkit.h"
+#include "bonusitemrules.h"
+#include "codepair.h"
+#include "datechoice.h"
+#include "logcapture.h"
+#include "numbertext.h"
+#include "valuekinds.h"
+#include "workingdays.h"
+
+namespace {
+
+// Row settings: value kind, date-from and date-to choice, export type.
+QVariantHash rs(int kind, int from, int to, int exportType = 0)
+{
+    return {{"0", exportType}, {"1", kind}, {"2", from}, {"3", to}};
+}
+
+// A value as "text", "text h" for the hours code, "! " for a skipped value.
+QString shown(const RecordValue& value)
+{
+    return (value.noFund ? QStringLiteral("! ") : QString()) + value.text + (value.inHours ? " h" : "");
+}
+} // namespace
+
+class TestRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("sk_SK"))); }
+
+    void rules_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QVariantList>("in");
+        QTest::addColumn<QString>("out");
+        const auto row = [](const char* name, const char* rule, const QVariantList& in, const char* out) {
+            QTest::newRow(name) << rule << in << out;
+        };
+        row("0.1+0.2", "number", {0.1 + 0.2}, "0.3");
+        row("86400", "number", {86400.0}, "86400");
+        row("1e+06", "number", {1e6}, "1e+06");
+        row("1000800", "number", {1000800.0}, "1.0008e+06");
+        row("0.0001", "number", {0.0001}, "0.0001");
+        row("1e-05", "number", {0.00001}, "1e-05");
+        row("2/3", "number", {2.0 / 3.0}, "0.666667");
+
+        row("single code", "code", {"10"}, "10|10");
+        row("pair", "code", {"10/20"}, "10|20");
+        row("no days code", "code", {"/20"}, "|20");
+        row("no hours code", "code", {"10/"}, "10|");
+        row("three parts", "code", {"1/2/3"}, "1|2");
+
+        // period, begin, end, index, isEnd
+        const QDate march(2024, 3, 1);
+        row("event day as date to", "date", {march, 5, 9, 1, true}, "05.03.2024");
+        row("last day 31", "date", {march, 5, 9, 2, true}, "31.03.2024");
+        row("last day 30", "date", {QDate(2024, 4, 1), 5, 9, 2, true}, "30.04.2024");
+        row("last day 29", "date", {QDate(2024, 2, 1), 5, 9, 2, true}, "29.02.2024");
+        row("last day 28", "date", {QDate(2023, 2, 1), 5, 9, 2, true}, "28.02.2023");
+        row("other index", "date", {march, 5, 9, 7, false}, "");
+        row("day 0", "date", {march, 0, 0, 1, false}, "");
+        row("30 February", "date", {QDate(2024, 2, 1), 30, 30, 1, false}, "");
+
+        // March 2024: the 1st is a Friday; from, to, holiday flag of Monday 4th
+        row("reversed", "workdays", {10, 9, false}, "0");
+        row("Saturday", "workdays", {2, 2, false}, "0");
+        row("Monday holiday", "workdays", {4, 4, true}, "0");
+        row("Monday mapped false", "workdays", {4, 4, false}, "1");
+        row("month with holiday", "workdays", {1, 31, true}, "20");
+        row("beyond the month", "workdays", {29, 40, false}, "1");
+
+        // daily: seconds, fund; span: hours, days; month: seconds, days; kind last
+        row("daily hours", "daily", {27000, 28800, 2}, "7.5 h");
+        row("daily days, no fund", "daily", {14400, 0, 1}, "! ");
+        row("daily days, no fund, nothing", "daily", {0, 0, 1}, "");
+        row("daily auto long", "daily", {30000, 28800, 3}, "");
+        row("daily other kind", "daily", {27000, 28800, 5}, "");
+        row("span partial in seconds", "span", {0.666667, 0.0833, 4}, "2400");
+        row("month auto is days", "month", {14400, 0.5, 3}, "0.5");
+
+        row("on call", "oncall", {28800, 57600}, "28800");
+        row("on call over midnight", "oncall", {79200, 21600}, "28800");
+        row("on call equal", "oncall", {36000, 36000}, "0");
+    }
+    void rules()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QVariantList, in);
+        QFETCH(QString, out);
+        const auto at = [&](int i) { return in.at(i).toDouble(); };
+        QString result;
+        if (rule == "number") {
+            result = numberText(at(0));
+        } else if (rule == "code") {
+            const CodePair code(in[0].toString());
+            result = code.codeFor(false) + '|' + code.codeFor(true);
+        } else if (rule == "date") {
+            result = dateChoiceText(in[0].toDate(), in[1].toUInt(), in[2].toUInt(), in[3].toInt(), in[4].toBool(),
+                                    dateFormatOption({}));
+        } else if (rule == "workdays") {
+            result = QString::number(workingDaysInInterval(QDate(2024, 3, 1), in[0].toInt(), in[1].toInt(),
+                                                           {{QDate(2024, 3, 4), in[2].toBool()}}));
+        } else if (rule == "oncall") {
+            result = numberText(onCallLength(at(0), at(1)));
+        } else {
+            const auto value = rule == "daily" ? dailyRecordValue
+                               : rule == "span" ? spanRecordValue : summaryRecordValue;
+            result = shown(value(at(0), at(1), in[2].toInt()));
+        }
+        QCOMPARE(result, out);
+    }
+
+    // Sick leave days (the special types, the host's usual ids without a
+    // choice); continuation asks the months around by number and last day.
+    void sickLeaveDaysAndContinuation()
+    {
+        Staged s;
+        s.p.iidPN = s.p.iidOCR = 0;
+        s.p.iidKarPN = 30;
+        for (const char* record : {"15 5 28800 28800", "14 5 14400 28800", "30 3 28800 28800", "15 8 0 28800",
+                                   "7 9 28800 28800"})
+            s.addInterruption(QString(record).section(' ', 0, 0).toUInt(), QString(record).section(' ', 1));
+        s.p.getListDaysOfPN(1);
+        QCOMPARE(s.p.listDaysOfPN, QVector<int>({5, 3}));
+        QCOMPARE(s.p.iidPN + s.p.iidOCR * 100, 1415u);
+
+        const struct { QDate period; int month; const char* span; bool previous, next; } cases[] = {
+            {QDate(2025, 1, 1), 12, "20 31 96 12", true, false}, {QDate(2025, 1, 1), 12, "20 30 88 11", false, false},
+            {QDate(2024, 3, 1), 2, "26 29 32 4", true, false},   {QDate(2024, 3, 1), 2, "26 28 24 3", false, false},
+            {QDate(2024, 12, 1), 1, "1 3 24 3", false, true},    {QDate(2024, 12, 1), 1, "2 3 16 2", false, false}};
+        for (const auto& c : cases) {
+            Staged around(c.period);
+            around.addSpan("lintersSpansAround", 15, c.month, QLatin1String(c.span));
+            QCOMPARE(around.p.isPNcontFromPrevMonth(15, 1), c.previous);
+            QCOMPARE(around.p.isPNcontToNextMonth(15, 1), c.next);
+            QVERIFY(!around.p.isPNcontFromPrevMonth(14, 1) && !around.p.isPNcontToNextMonth(14, 1));
+        }
+    }
+
+    // Cases the whole files of tests/endtoend leave out. Generators: id/is/im
+    // interruptions daily, by spans, month (iid 15 sick leave, 7 other); wd/ws/wm
+    // work; bN bonus item N. Staged: interruption records, spans or days.
+    // Options: W weekends and holidays out, S/E no date from/to when continued,
+    // H holiday on 4 March, R reference fund 25200, A advancedOvertime, P sick
+    // leave on the 5th, X a value of the 5th skipped for want of a day fund.
+    void generators_data()
+    {
+        QTest::addColumn<QString>("generator");
+        QTest::addColumn<int>("iid");
+        QTest::addColumn<QVariantHash>("settings");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QStringList>("staged");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("around"); // "month begDay endDay sum sumDays"
+        const auto row = [](const char* name, const char* generator, int iid, const QVariantHash& settings,
+                            const char* options, const QStringList& staged, const QStringList& rows,
+                            const QStringList& around = QStringList()) {
+            QTest::newRow(name) << generator << iid << settings << options << staged << rows << around;
+        };
+        row("d reference fund", "id", 7, rs(1, 2, 2), "R", {"4 14400 - 10"}, {"10|0.571429|01.03.2024|31.03.2024"});
+        row("d no value", "id", 7, rs(0, 1, 7), "", {"4 0 28800 10", "5 3600 28800 10", "5 60 28800 10"},
+            {"10||05.03.2024|", "10||05.03.2024|"});
+        row("d unknown kind", "id", 7, rs(5, 1, 1), "", {"4 3600 28800 10"}, {});
+        const QStringList weekend = {"2 28800 28800 11", "3 28800 28800 11", "4 28800 28800 11", "5 28800 28800 11"};
+        row("d sick leave, weekend and holiday out", "id", 15, rs(1, 0, 0), "WH", weekend, {"11|1||"});
+        row("d other leave keeps them", "id", 7, rs(1, 0, 0), "WH", weekend, {"11|1||", "11|1||", "11|1||", "11|1||"});
+        row("d continued both ways", "id", 15, rs(1, 1, 1), "SE", {"1 28800 28800 11", "31 28800 28800 11"},
+            {"11|1||01.03.2024", "11|1|31.03.2024|"}, {"2 20 29 80 10", "4 1 3 24 3"});
+        row("s sick leave, hours", "is", 15, rs(2, 0, 0), "W", {"1 4 32 4 11"}, {"11|16||"});
+        row("s sick leave, seconds", "is", 15, rs(4, 0, 0), "W", {"1 4 32 4 11"}, {"11|57600||"});
+        row("s auto", "is", 7, rs(3, 0, 0), "", {"6 6 4 0.5 1/2", "11 13 24 3 1/2"}, {"2|4||", "1|3||"});
+        row("m hours, pair", "im", 7, rs(2, 0, 0), "", {"3 14400 28800 11/21", "4 14400 28800 11/21"}, {"21|8||"});
+        row("m seconds", "im", 7, rs(4, 0, 0), "", {"3 1000800 28800 11"}, {"11|1.0008e+06||"});
+
+        row("work d expected fund", "wd", 1, rs(1, 1, 1), "", {"4 work=14400 fond=0 expFund=28800"},
+            {"1|0.5|04.03.2024|04.03.2024"});
+        row("work d reference fund", "wd", 1, rs(1, 0, 0), "R", {"4 work=12600 fond=0"}, {"1|0.5||"});
+        row("work m cut at fund, seconds", "wm", 1, rs(4, 3, 3), "", {"4 work=30000", "5 work=20000"},
+            {"1|48800|01.03.2024|31.03.2024"});
+        row("work s hours, span code", "ws", 1, rs(2, 0, 0), "", {"4 8 37.5 5 7/8", "11 11 8 1"}, {"8|37.5||", "|8||"});
+
+        const QStringList overtime = {"4 diff=3600 saldo_p=7200", "5 diff=3600 saldo_p=7200 hid=1"};
+        const QStringList vouchers = {"4 vouchers=1", "5 vouchers=1.5", "6 vouchers=1 tom=1"};
+        row("Saturday daily", "b1", 0, rs(2, 1, 1), "", {"2 work=14400", "9 work=7200", "4 work=28800"},
+            {"c1|4|02.03.2024|02.03.2024", "c1|2|09.03.2024|09.03.2024"});
+        row("overtime from saldo_p", "b4", 0, rs(2, 0, 0, 1), "A", overtime, {"c4|2||"});
+        row("holiday overtime from saldo_p", "b11", 0, rs(2, 0, 0, 1), "A", overtime, {"c11|2||"});
+        row("meal contribution, hours kind", "b10", 0, rs(2, 0, 0, 1), "", vouchers, {"c10|1||"});
+        row("full fund, hours", "b12", 0, rs(2, 0, 0, 1), "", {"1", "2", "4 hid=1", "5 fond=25200", "6 fond=0"},
+            {"c12|15||"});
+        row("paid holidays daily", "b5", 0, rs(2, 1, 0), "PR",
+            {"4 hid=1", "5 hid=1", "6 hid=1 work=28800", "8 hid=1"},
+            {"c5|7|04.03.2024|", "c5|7|06.03.2024|", "c5|7|08.03.2024|"});
+        row("negative balance", "b0", 0, rs(3, 0, 0, 1), "", {"4 diff=-3600"}, {});
+        row("no value kind", "b3", 0, rs(0, 0, 0, 1), "", {"4 night=3600"}, {});
+        row("code pair, days", "b7", 0, rs(1, 0, 0, 1), "", {"4 bonus=14400"}, {"5|0.5||"});
+        row("code pair, hours", "b7", 0, rs(2, 0, 0, 1), "", {"4 bonus=14400"}, {"7|4||"});
+
+        row("no fund, daily", "id", 15, rs(1, 0, 0), "X", {"4 28800 28800 11", "5 14400 - 11"}, {"11|1||"});
+        row("no day total, working days", "im", 15, rs(2, 0, 0), "WX", {"4 0 28800 11", "5 14400 - 11"}, {});
+        row("no fund, work", "wd", 1, rs(1, 0, 0), "X", {"4 work=28800", "5 work=14400 fond=0"}, {"1|1||"});
+        row("no fund, bonus", "b3", 0, rs(1, 0, 0), "X", {"4 night=28800", "5 night=14400 fond=0"}, {"c3|1||"});
+    }
+    void generators()
+    {
+        QFETCH(QString, generator);
+        QFETCH(int, iid);
+        QFETCH(QVariantHash, settings);
+        QFETCH(QString, options);
+        QFETCH(QStringList, staged);
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, around);
+        Staged s(QDate(2024, 3, 1), options.contains('R') ? 25200 : 0);
+        Orvexuniversal& p = s.p;
+        p.exportOptions = {{"isNoPNWeekendsAndHolidays", options.contains('W')},
+                           {"isNoPNstartDate", options.contains('S')}, {"isNoPNendDate", options.contains('E')},
+                           {"Práca", settings}};
+        if (options.contains('H'))
+            p.holidaysMap.insert(QDate(2024, 3, 4), true);
+        p.advancedOvertime = options.contains('A');
+        if (options.contains('P'))
+            p.listDaysOfPN = {5};
+        p.iid2NameMap.insert(1, QStringLiteral("Práca"));
+        for (const QString& item : staged) {
+            if (generator.endsWith('s'))
+                s.addSpan("lintersSpans", iid, 3, item);
+            else if (generator.startsWith('i'))
+                s.addInterruption(iid, item);
+            else
+                s.addDay(item);
+        }
+        for (const QString& span : around)
+            s.addSpan("lintersSpansAround", iid, span.section(' ', 0, 0).toInt(), span.section(' ', 1));
+        QStringList items;
+        for (int index = 0; index < 13; ++index)
+            items << (index == 7 ? QStringLiteral("5/7") : QStringLiteral("c%1").arg(index));
+        // The row's own code, and work's code pair.
+        const QVariantHash parameters = {{"inters", QVariantMap{{QString::number(iid), "11"}, {"1", "1/2"}}},
+                                         {"items", items}};
+
+        LogCapture log;
+        if (generator == "id")
+            p.exportIntersDaily(parameters, 1, iid, settings);
+        else if (generator == "is")
+            p.exportIntersBySpans(parameters, 1, iid, settings);
+        else if (generator == "im")
+            p.exportIntersSummary(parameters, 1, iid, settings);
+        else if (generator == "wd")
+            p.exportWorkDaily(parameters, 1);
+        else if (generator == "ws")
+            p.exportWorkSpans(parameters, 1);
+        else if (generator == "wm")
+            p.exportWorkSummary(parameters, 1);
+        else
+            p.exportBonusItems(parameters, 1, settings, generator.mid(1).toInt());
+        QCOMPARE(s.rows("SELECT item3, item4, item5, item6 FROM export ORDER BY id"), rows);
+        // year, month and payroll number first, the pid alongside
+        QCOMPARE(s.rows("SELECT DISTINCT item0, item1, item2, pid FROM export"),
+                 rows.isEmpty() ? QStringList() : QStringList("2024|03|P12|7"));
+        const QStringList skipped = log.matching("warning", "personal number: P12, uid: 1");
+        QCOMPARE(skipped.size(), options.contains('X') ? 1 : 0);
+        QCOMPARE(p.exportWarnings.size(), skipped.size());
+        if (options.contains('X')) {
+            QVERIFY2(skipped.first().contains("5.3.2024") && p.exportWarnings.first().contains("P12"),
+                     qPrintable(skipped.first()));
+            if (generator.startsWith('b'))
+                QVERIFY(log.contains("warning", "::: ERROR - neexistuje fond ani referenčný fond (uid: 1)"));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "test_records.moc"
