@@ -1,59 +1,15 @@
-// Exports on a machine where a Qt SQL driver is missing: before any driver
-// loads, Qt's library paths are pointed at folders holding only the drivers of
-// the case. Qt never unloads a driver it has found, hence the order of the
-// cases and a second executable (ORVEX_DRIVERS_CASE 2):
-//   1: no driver at all, then SQLite only (the host's MySQL driver missing)
-//   2: MySQL only (the staging database's SQLite driver missing)
+// Exports where a Qt SQL driver is missing: before any driver loads, Qt's
+// library path is pointed at a folder holding only the other driver. Qt never
+// unloads a driver it has found, so each case is an executable of its own:
+// ORVEX_DRIVERS_CASE 1 lacks the host's MySQL driver, 2 the staging SQLite one.
 
 #include "hardeningcompany.h"
 #include "logcapture.h"
 #include "orvexuniversal.h"
 #include "pluginhost.h"
 
-#include <QDir>
-#include <QLibraryInfo>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-// A Qt library path holding under sqldrivers/ links to the installed drivers
-// whose file names contain `driver`; false when there is none.
-bool driverFolder(const QString& folder, const QString& driver)
-{
-    const QDir installed(QLibraryInfo::location(QLibraryInfo::PluginsPath) + "/sqldrivers");
-    bool linked = false;
-    if (QDir().mkpath(folder + "/sqldrivers"))
-        for (const QString& file : installed.entryList({"*" + driver + "*"}, QDir::Files))
-            linked = QFile::link(installed.filePath(file), folder + "/sqldrivers/" + file) || linked;
-    return linked;
-}
-
-// A TEST-mode export of uid 1 from `workPath`, work written per day.
-QHash<QString, QVariant> testModeParameters(const QString& workPath)
-{
-    QVariantMap options = hardeningOptions();
-    options.insert(QStringLiteral("Práca"), hardeningRow(0, 2, 1, 1));
-    QHash<QString, QVariant> parameters = hardeningParameters("1", workPath, options);
-    parameters.insert("mode", "test");
-    parameters.insert("testWorkPath", workPath);
-    parameters.insert("dbName", "prepared.db");
-    return parameters;
-}
-
-#if ORVEX_DRIVERS_CASE == 1
-// A query on the SQLite file `path`; the connection stays open.
-QSqlQuery sqlite(const QString& path)
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", path);
-    db.setDatabaseName(path);
-    db.open();
-    return QSqlQuery(db);
-}
-#endif
-
-} // namespace
 
 class TestMissingDrivers : public QObject
 {
@@ -62,13 +18,23 @@ class TestMissingDrivers : public QObject
 private slots:
     void initTestCase();
 #if ORVEX_DRIVERS_CASE == 1
-    void noDriverAtAll();
     void noMySqlDriver();
 #else
     void noSqliteDriver();
 #endif
 
 private:
+    // TEST mode of uid 1 on DB_test_paterns/prepared.db in `folders`, work written per day.
+    int exportInTestMode()
+    {
+        QVariantMap options = hardeningOptions();
+        options.insert(QStringLiteral("Práca"), hardeningRow(0, 2, 1, 1));
+        QHash<QString, QVariant> parameters = hardeningParameters("1", folders.path(), options);
+        parameters.insert("mode", "test");
+        parameters.insert("testWorkPath", folders.path());
+        parameters.insert("dbName", "prepared.db");
+        return plugin->exporter()->makeExport(parameters, &result);
+    }
     QTemporaryDir folders;
     QScopedPointer<PluginHost> plugin;
     QHash<QString, QVariant> result;
@@ -76,83 +42,61 @@ private:
 
 void TestMissingDrivers::initTestCase()
 {
-    QVERIFY(QDir().mkpath(folders.filePath("empty")));
-#if ORVEX_DRIVERS_CASE == 1
-    QCoreApplication::setLibraryPaths({folders.filePath("empty")});
-    QCOMPARE(QSqlDatabase::drivers(), QStringList());
-#else
-    if (!driverFolder(folders.filePath("mysql-only"), "mysql"))
-        QSKIP("the MySQL driver of Qt is not installed");
-    QCoreApplication::setLibraryPaths({folders.filePath("mysql-only")});
-    QVERIFY(QSqlDatabase::drivers().contains("QMYSQL") && !QSqlDatabase::drivers().contains("QSQLITE"));
-#endif
+    // Its file name, the driver kept, the driver missing.
+    const QStringList driver = ORVEX_DRIVERS_CASE == 1 ? QStringList{"sqlite", "QSQLITE", "QMYSQL"}
+                                                       : QStringList{"mysql", "QMYSQL", "QSQLITE"};
+    const QDir installed(QLibraryInfo::location(QLibraryInfo::PluginsPath) + "/sqldrivers");
+    QVERIFY(QDir().mkpath(folders.filePath("plugins/sqldrivers")));
+    bool linked = false;
+    for (const QString& file : installed.entryList(QDir::Files))
+        if (file.contains(driver.at(0)))
+            linked = QFile::link(installed.filePath(file), folders.filePath("plugins/sqldrivers/" + file)) || linked;
+    if (!linked)
+        QSKIP("the Qt SQL driver that the case keeps is not installed");
+    QCoreApplication::setLibraryPaths({folders.filePath("plugins")});
+    QVERIFY(QSqlDatabase::drivers().contains(driver.at(1)) && !QSqlDatabase::drivers().contains(driver.at(2)));
     plugin.reset(new PluginHost);
     QVERIFY2(plugin->loaded(), qPrintable(plugin->errorText()));
 }
 
 #if ORVEX_DRIVERS_CASE == 1
 
-// Neither the host's connection nor the staging database works: the people
-// list failure reaches the clerk; TEST mode leaves the result alone.
-void TestMissingDrivers::noDriverAtAll()
-{
-    LogCapture log;
-    QSqlDatabase hostDb = QSqlDatabase::addDatabase("QMYSQL", "host-without-driver");
-    QVERIFY(!hostDb.isValid());
-    plugin->exporter()->setDatabase(hostDb);
-    QTemporaryDir directory;
-    QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", directory.path()), &result), 0);
-    QVERIFY(result.value("errorString").toString().startsWith(peopleListFailure));
-    QVERIFY(result.value("doneString").toString().startsWith(
-        QStringLiteral("Export neprebehol, pretože zoznam ľudí je prázdny!")));
-    QVERIFY(log.contains("critical", "checkPeople() - SQL ERROR"));
-    QVERIFY(log.contains("warning", "driver QSQLITE not available"));
-
-    result = {{"untouched", true}};
-    QCOMPARE(plugin->exporter()->makeExport(testModeParameters(directory.path()), &result), 0);
-    QCOMPARE(result, (QHash<QString, QVariant>{{"untouched", true}}));
-    QVERIFY(log.matching("warning", "driver QSQLITE not available").size() >= 2);
-}
-
-// TEST mode needs no host and exports the prepared staging file (one person,
-// 5001, who worked 8 hours on 4 and 5 March); the normal mode reports the
-// people list failure.
+// The normal mode reports the people list failure; TEST mode needs no host and
+// exports its staging file: 5001 worked 8 hours on 4 and 5 March.
 void TestMissingDrivers::noMySqlDriver()
 {
-    if (!driverFolder(folders.filePath("sqlite-only"), "sqlite"))
-        QSKIP("the SQLite driver of Qt is not installed");
-    QCoreApplication::setLibraryPaths({folders.filePath("empty"), folders.filePath("sqlite-only")});
-    QVERIFY(QSqlDatabase::drivers().contains("QSQLITE") && !QSqlDatabase::drivers().contains("QMYSQL"));
-
-    QTemporaryDir work;
-    QVERIFY(QDir().mkpath(work.filePath("DB_test_paterns")) && QDir().mkpath(work.filePath("TMP")));
-    QSqlQuery staging = sqlite(work.filePath("DB_test_paterns/prepared.db"));
-    Orvexuniversal().createSQLiteTables(staging, false);
+    QVERIFY(QDir().mkpath(folders.filePath("DB_test_paterns")) && QDir().mkpath(folders.filePath("TMP")));
+    const auto sqlite = [this](const QString& file) {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", file);
+        db.setDatabaseName(folders.filePath(file));
+        return db.open() ? QSqlQuery(db) : QSqlQuery();
+    };
+    QSqlQuery query = sqlite("DB_test_paterns/prepared.db");
+    Orvexuniversal().createSQLiteTables(query, false);
     QStringList statements{"CREATE TABLE linters (iid INT, name TEXT)", "INSERT INTO linters VALUES (1, 'Práca')",
                            "INSERT INTO lpeople (uid, pid, pamId) VALUES (1, 101, '5001')"};
     for (const char* table : {"lintersSpans", "lintersSpansAround"})
         statements << QStringLiteral("CREATE TABLE %1 (id INTEGER PRIMARY KEY, uid INT, iid INT, kod TEXT, sum REAL, "
                                      "sumDays REAL, begDay INT, endDay INT, month INT)").arg(table);
-    for (int day = 4; day <= 5; ++day)
+    for (const char* day : {"4", "5"})
         statements << QStringLiteral("INSERT INTO latten (uid, dom, fond, work, expFund) VALUES (1, %1, 28800, 28800, 0)")
                           .arg(day);
     for (const QString& statement : statements)
-        QVERIFY2(staging.exec(statement), qPrintable(statement));
+        QVERIFY2(query.exec(statement), qPrintable(statement));
 
     LogCapture log;
     plugin->exporter()->setDatabase(QSqlDatabase::addDatabase("QMYSQL", "host-without-driver"));
-    QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", work.path()), &result), 0);
+    QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", folders.path()), &result), 0);
     QVERIFY(result.value("errorString").toString().startsWith(peopleListFailure));
-    QVERIFY(log.contains("critical", "checkPeople() - SQL ERROR"));
-    QVERIFY(log.contains("critical", "Driver not loaded"));
+    QVERIFY(log.contains("critical", "checkPeople() - SQL ERROR") && log.contains("critical", "Driver not loaded"));
 
-    QCOMPARE(plugin->exporter()->makeExport(testModeParameters(work.path()), &result), 0);
-    QSqlQuery written = sqlite(work.filePath("TMP/tmp_outDatabase.db"));
-    QVERIFY(written.exec("SELECT item0 || '|' || item1 || '|' || item2 || '|' || item3 || '|' || item4 || '|' || item5 "
-                         "|| '|' || item6 FROM export ORDER BY id"));
+    QCOMPARE(exportInTestMode(), 0);
+    query = sqlite("TMP/tmp_outDatabase.db");
+    QVERIFY(query.exec("SELECT item0 || '|' || item1 || '|' || item2 || '|' || item3 || '|' || item4 || '|' || item5 "
+                       "|| '|' || item6 FROM export ORDER BY id"));
     QStringList rows;
-    while (written.next())
-        rows << written.value(0).toString();
+    while (query.next())
+        rows << query.value(0).toString();
     QCOMPARE(rows, (QStringList{"2024|03|5001|1|8|04.03.2024|04.03.2024", "2024|03|5001|1|8|05.03.2024|05.03.2024"}));
 }
 
@@ -160,8 +104,8 @@ void TestMissingDrivers::noMySqlDriver()
 
 // The host answers but there is no staging database: the rows of `export`
 // cannot be read, the file is left empty, the export answers 0 and the log
-// says why. The host's database is also the default connection, as in the
-// host application: no staging statement may reach it.
+// says why; TEST mode leaves the result alone. The host's database is also
+// the default connection, as in the host: no staging statement may reach it.
 void TestMissingDrivers::noSqliteDriver()
 {
     TestHostDb host(QStringLiteral("t_hardening_nosqlite"));
@@ -176,13 +120,14 @@ void TestMissingDrivers::noSqliteDriver()
     const QStringList hostTables = defaultDb.tables();
 
     LogCapture log;
-    QTemporaryDir directory;
-    QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", directory.path()), &result), 0);
+    QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", folders.path()), &result), 0);
     QVERIFY(!result.contains("errorString"));
-    QCOMPARE(fileBytes(directory.filePath(hardeningFileName)), QByteArray());
+    QCOMPARE(fileBytes(folders.filePath(hardeningFileName)), QByteArray());
     QVERIFY(log.contains("warning", "driver QSQLITE not available"));
     QVERIFY(log.contains("warning", "createCSVfile() ::: SQLite ERROR: (SELECT * FROM export )"));
-    QCOMPARE(plugin->exporter()->makeExport(testModeParameters(directory.path()), &result), 0);
+    result = {{"untouched", true}};
+    QCOMPARE(exportInTestMode(), 0);
+    QCOMPARE(result, (QHash<QString, QVariant>{{"untouched", true}}));
     QCOMPARE(defaultDb.tables(), hostTables);
 }
 
