@@ -1,8 +1,7 @@
 // The company of the hardening tests: March 2024, interruption types 1 Práca,
-// 7 Dovolenka, 14 OČR, 15 PN, one person per personal number (uid 1, 2, ...,
-// pid 100 + uid). Each works the weekdays (8 h fund and work, an hour of night
-// work on Mondays), is on leave on 4 March and on sick leave 11-13 March, and
-// has closed the month.
+// 7 Dovolenka, 14 OČR, 15 PN, a person per personal number (uid 1, 2, ..., pid
+// 100 + uid) who works the weekdays (8 h fund and work, an hour of night work on
+// Mondays), is on leave on 4 March, sick 11-13 March, and has closed the month.
 #ifndef HARDENINGCOMPANY_H
 #define HARDENINGCOMPANY_H
 
@@ -31,12 +30,8 @@ inline void buildHardeningCompany(TestHostDb& db, const QVariantList& personalNu
             const unsigned absence = day.day() == 4 ? 7 : day.day() >= 11 && day.day() <= 13 ? 15 : 0;
             if (day.dayOfWeek() > 5)
                 continue;
-            QVariantHash columns{{"fond", 28800}};
-            if (!absence)
-                columns.insert("work", 28800);
-            if (!absence && day.dayOfWeek() == 1)
-                columns.insert("night", 3600);
-            db.addDay(uid, day, columns);
+            const int work = absence ? 0 : 28800;
+            db.addDay(uid, day, {{"fond", 28800}, {"work", work}, {"night", work && day.dayOfWeek() == 1 ? 3600 : 0}});
             if (absence)
                 db.addInterruption(uid, absence, QDateTime(day, QTime(7, 0)), 28800);
         }
@@ -60,38 +55,32 @@ inline QVariantMap hardeningOptions(const QVariant& separator = QStringLiteral("
             {QStringLiteral("Plný fond"), hardeningRow(1, 1, 2, 2)}};
 }
 
-// The March 2024 export of `people` ("all" or ids) into `exportPath`. Codes:
-// work `workCode`, leave 9, care 10, sick leave 11; night work (item 3) 85,
-// the full fund (item 12) `fullFundCode`.
+// The March 2024 export of `people` ("all" or ids). Codes: work `workCode`, leave 9, care 10,
+// sick leave 11; items: night work (3) 85, the full fund (12) `fullFundCode`.
 inline QHash<QString, QVariant> hardeningParameters(const QString& people, const QString& exportPath,
                                                     const QVariantMap& options = hardeningOptions(),
                                                     const QString& workCode = QStringLiteral("1"),
                                                     const QString& fullFundCode = QStringLiteral("-1"))
 {
-    QHash<QString, QVariant> parameters = monthPeriod(2024, 3);
-    parameters.insert("pamSettingsId", 1);
-    parameters.insert("allPeople", people == "all");
-    parameters.insert("selPeople", people == "all" ? QString() : people);
-    parameters.insert("inters", QVariantMap{{"1", workCode}, {"7", "9"}, {"14", "10"}, {"15", "11"}});
-    parameters.insert("items", QVariantList{"", "", "", "85", "", "", "", "", "", "", "", "", fullFundCode});
-    parameters.insert("optWidget", options);
-    parameters.insert("exportPath", exportPath);
-    return parameters;
+    QHash<QString, QVariant> parameters{
+        {"pamSettingsId", 1}, {"allPeople", people == "all"}, {"selPeople", people == "all" ? QString() : people},
+        {"inters", QVariantMap{{"1", workCode}, {"7", "9"}, {"14", "10"}, {"15", "11"}}},
+        {"items", QVariantList{"", "", "", "85", "", "", "", "", "", "", "", "", fullFundCode}},
+        {"optWidget", options}, {"exportPath", exportPath}};
+    return parameters.unite(monthPeriod(2024, 3));
 }
 
+// The bytes of a file, or "<no file>".
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+    return file.open(QIODevice::ReadOnly | QIODevice::Text) ? file.readAll() : QByteArray("<no file>");
 }
 
-// The lines of a written file without their line breaks (NUL characters kept).
+// The lines of a file without their line breaks (NUL characters kept); none for no file.
 inline QStringList fileLines(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QStringList();
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = QFile::exists(path) ? fileBytes(path) : QByteArray();
     QStringList lines = QString::fromLocal8Bit(bytes.constData(), bytes.size()).split('\n');
     if (lines.last().isEmpty())
         lines.removeLast();

@@ -1,7 +1,6 @@
-// Exports where a Qt SQL driver is missing: before any driver loads, Qt's
-// library path is pointed at a folder holding only the other driver. Qt never
-// unloads a driver it has found, so each case is an executable of its own:
-// ORVEX_DRIVERS_CASE 1 lacks the host's MySQL driver, 2 the staging SQLite one.
+// Exports where a Qt SQL driver is missing: before any driver loads, Qt's library path
+// points at a folder with only the other driver; Qt never unloads a driver, hence an
+// executable per case: ORVEX_DRIVERS_CASE 1 lacks the host's MySQL driver, 2 SQLite.
 
 #include "hardeningcompany.h"
 #include "logcapture.h"
@@ -15,15 +14,6 @@ class TestMissingDrivers : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-#if ORVEX_DRIVERS_CASE == 1
-    void noMySqlDriver();
-#else
-    void noSqliteDriver();
-#endif
-
-private:
     // TEST mode of uid 1 on DB_test_paterns/prepared.db in `folders`, work written per day.
     int exportInTestMode()
     {
@@ -38,100 +28,98 @@ private:
     QTemporaryDir folders;
     QScopedPointer<PluginHost> plugin;
     QHash<QString, QVariant> result;
-};
 
-void TestMissingDrivers::initTestCase()
-{
-    // Its file name, the driver kept, the driver missing.
-    const QStringList driver = ORVEX_DRIVERS_CASE == 1 ? QStringList{"sqlite", "QSQLITE", "QMYSQL"}
-                                                       : QStringList{"mysql", "QMYSQL", "QSQLITE"};
-    const QDir installed(QLibraryInfo::location(QLibraryInfo::PluginsPath) + "/sqldrivers");
-    QVERIFY(QDir().mkpath(folders.filePath("plugins/sqldrivers")));
-    bool linked = false;
-    for (const QString& file : installed.entryList(QDir::Files))
-        if (file.contains(driver.at(0)))
-            linked = QFile::link(installed.filePath(file), folders.filePath("plugins/sqldrivers/" + file)) || linked;
-    if (!linked)
-        QSKIP("the Qt SQL driver that the case keeps is not installed");
-    QCoreApplication::setLibraryPaths({folders.filePath("plugins")});
-    QVERIFY(QSqlDatabase::drivers().contains(driver.at(1)) && !QSqlDatabase::drivers().contains(driver.at(2)));
-    plugin.reset(new PluginHost);
-    QVERIFY2(plugin->loaded(), qPrintable(plugin->errorText()));
-}
+private slots:
+    void initTestCase()
+    {
+        // Its file name, the driver kept, the driver missing.
+        const QStringList driver = ORVEX_DRIVERS_CASE == 1 ? QStringList{"sqlite", "QSQLITE", "QMYSQL"}
+                                                           : QStringList{"mysql", "QMYSQL", "QSQLITE"};
+        const QDir installed(QLibraryInfo::location(QLibraryInfo::PluginsPath) + "/sqldrivers");
+        QVERIFY(QDir().mkpath(folders.filePath("plugins/sqldrivers")));
+        bool linked = false;
+        for (const QString& file : installed.entryList(QDir::Files))
+            if (file.contains(driver.at(0)))
+                linked |= QFile::link(installed.filePath(file), folders.filePath("plugins/sqldrivers/" + file));
+        if (!linked)
+            QSKIP("the Qt SQL driver that the case keeps is not installed");
+        QCoreApplication::setLibraryPaths({folders.filePath("plugins")});
+        QVERIFY(QSqlDatabase::drivers().contains(driver.at(1)) && !QSqlDatabase::drivers().contains(driver.at(2)));
+        plugin.reset(new PluginHost);
+        QVERIFY2(plugin->loaded(), qPrintable(plugin->errorText()));
+    }
 
 #if ORVEX_DRIVERS_CASE == 1
+    // The normal mode reports the people list failure; TEST mode needs no host
+    // and exports its staging file: 5001 worked 8 hours on 4 and 5 March.
+    void noMySqlDriver()
+    {
+        QVERIFY(QDir().mkpath(folders.filePath("DB_test_paterns")) && QDir().mkpath(folders.filePath("TMP")));
+        const auto sqlite = [this](const QString& file) {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", file);
+            db.setDatabaseName(folders.filePath(file));
+            return db.open() ? QSqlQuery(db) : QSqlQuery();
+        };
+        QSqlQuery query = sqlite("DB_test_paterns/prepared.db");
+        Orvexuniversal().createSQLiteTables(query, false);
+        const QString spans = "(id INTEGER PRIMARY KEY, uid INT, iid INT, kod TEXT, sum REAL, sumDays REAL, "
+                              "begDay INT, endDay INT, month INT)";
+        const QStringList statements{
+            "CREATE TABLE linters (iid INT, name TEXT)", "INSERT INTO linters VALUES (1, 'Práca')",
+            "INSERT INTO lpeople (uid, pid, pamId) VALUES (1, 101, '5001')", "CREATE TABLE lintersSpans " + spans,
+            "CREATE TABLE lintersSpansAround " + spans,
+            "INSERT INTO latten (uid, dom, fond, work, expFund) VALUES (1, 4, 28800, 28800, 0), (1, 5, 28800, 28800, 0)"
+        };
+        for (const QString& statement : statements)
+            QVERIFY2(query.exec(statement), qPrintable(statement));
 
-// The normal mode reports the people list failure; TEST mode needs no host and
-// exports its staging file: 5001 worked 8 hours on 4 and 5 March.
-void TestMissingDrivers::noMySqlDriver()
-{
-    QVERIFY(QDir().mkpath(folders.filePath("DB_test_paterns")) && QDir().mkpath(folders.filePath("TMP")));
-    const auto sqlite = [this](const QString& file) {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", file);
-        db.setDatabaseName(folders.filePath(file));
-        return db.open() ? QSqlQuery(db) : QSqlQuery();
-    };
-    QSqlQuery query = sqlite("DB_test_paterns/prepared.db");
-    Orvexuniversal().createSQLiteTables(query, false);
-    QStringList statements{"CREATE TABLE linters (iid INT, name TEXT)", "INSERT INTO linters VALUES (1, 'Práca')",
-                           "INSERT INTO lpeople (uid, pid, pamId) VALUES (1, 101, '5001')"};
-    for (const char* table : {"lintersSpans", "lintersSpansAround"})
-        statements << QStringLiteral("CREATE TABLE %1 (id INTEGER PRIMARY KEY, uid INT, iid INT, kod TEXT, sum REAL, "
-                                     "sumDays REAL, begDay INT, endDay INT, month INT)").arg(table);
-    for (const char* day : {"4", "5"})
-        statements << QStringLiteral("INSERT INTO latten (uid, dom, fond, work, expFund) VALUES (1, %1, 28800, 28800, 0)")
-                          .arg(day);
-    for (const QString& statement : statements)
-        QVERIFY2(query.exec(statement), qPrintable(statement));
+        LogCapture log;
+        plugin->exporter()->setDatabase(QSqlDatabase::addDatabase("QMYSQL", "host-without-driver"));
+        QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", folders.path()), &result), 0);
+        QVERIFY(result.value("errorString").toString().startsWith(peopleListFailure));
+        QVERIFY(log.contains("critical", "checkPeople() - SQL ERROR"));
+        QVERIFY(log.contains("critical", "Driver not loaded"));
 
-    LogCapture log;
-    plugin->exporter()->setDatabase(QSqlDatabase::addDatabase("QMYSQL", "host-without-driver"));
-    QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", folders.path()), &result), 0);
-    QVERIFY(result.value("errorString").toString().startsWith(peopleListFailure));
-    QVERIFY(log.contains("critical", "checkPeople() - SQL ERROR") && log.contains("critical", "Driver not loaded"));
-
-    QCOMPARE(exportInTestMode(), 0);
-    query = sqlite("TMP/tmp_outDatabase.db");
-    QVERIFY(query.exec("SELECT item0 || '|' || item1 || '|' || item2 || '|' || item3 || '|' || item4 || '|' || item5 "
-                       "|| '|' || item6 FROM export ORDER BY id"));
-    QStringList rows;
-    while (query.next())
-        rows << query.value(0).toString();
-    QCOMPARE(rows, (QStringList{"2024|03|5001|1|8|04.03.2024|04.03.2024", "2024|03|5001|1|8|05.03.2024|05.03.2024"}));
-}
-
+        QCOMPARE(exportInTestMode(), 0);
+        query = sqlite("TMP/tmp_outDatabase.db");
+        QVERIFY(query.exec("SELECT item0 || '|' || item1 || '|' || item2 || '|' || item3 || '|' || item4 || '|' "
+                           "|| item5 || '|' || item6 FROM export ORDER BY id"));
+        QStringList rows;
+        while (query.next())
+            rows << query.value(0).toString();
+        QCOMPARE(rows,
+                 (QStringList{"2024|03|5001|1|8|04.03.2024|04.03.2024", "2024|03|5001|1|8|05.03.2024|05.03.2024"}));
+    }
 #else
+    // No staging database: the file is left empty, the export answers 0, the log says why,
+    // TEST mode leaves the result alone. No staging statement may reach the host's
+    // database, which is also the default connection, as in the host.
+    void noSqliteDriver()
+    {
+        TestHostDb host(QStringLiteral("t_hardening_nosqlite"));
+        QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
+        buildHardeningCompany(host, {"8001", "8002"});
+        plugin->exporter()->setDatabase(host.db());
+        QSqlDatabase defaultDb = QSqlDatabase::addDatabase("QMYSQL");
+        defaultDb.setConnectOptions(TestHostDb::connectOptions());
+        defaultDb.setUserName("root");
+        defaultDb.setDatabaseName(host.name());
+        QVERIFY(defaultDb.open());
+        const QStringList hostTables = defaultDb.tables();
 
-// The host answers but there is no staging database: the rows of `export`
-// cannot be read, the file is left empty, the export answers 0 and the log
-// says why; TEST mode leaves the result alone. The host's database is also
-// the default connection, as in the host: no staging statement may reach it.
-void TestMissingDrivers::noSqliteDriver()
-{
-    TestHostDb host(QStringLiteral("t_hardening_nosqlite"));
-    QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
-    buildHardeningCompany(host, {"8001", "8002"});
-    plugin->exporter()->setDatabase(host.db());
-    QSqlDatabase defaultDb = QSqlDatabase::addDatabase("QMYSQL");
-    defaultDb.setConnectOptions(TestHostDb::connectOptions());
-    defaultDb.setUserName("root");
-    defaultDb.setDatabaseName(host.name());
-    QVERIFY(defaultDb.open());
-    const QStringList hostTables = defaultDb.tables();
-
-    LogCapture log;
-    QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", folders.path()), &result), 0);
-    QVERIFY(!result.contains("errorString"));
-    QCOMPARE(fileBytes(folders.filePath(hardeningFileName)), QByteArray());
-    QVERIFY(log.contains("warning", "driver QSQLITE not available"));
-    QVERIFY(log.contains("warning", "createCSVfile() ::: SQLite ERROR: (SELECT * FROM export )"));
-    result = {{"untouched", true}};
-    QCOMPARE(exportInTestMode(), 0);
-    QCOMPARE(result, (QHash<QString, QVariant>{{"untouched", true}}));
-    QCOMPARE(defaultDb.tables(), hostTables);
-}
-
+        LogCapture log;
+        QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", folders.path()), &result), 0);
+        QVERIFY(!result.contains("errorString"));
+        QCOMPARE(fileBytes(folders.filePath(hardeningFileName)), QByteArray());
+        QVERIFY(log.contains("warning", "driver QSQLITE not available"));
+        QVERIFY(log.contains("warning", "createCSVfile() ::: SQLite ERROR: (SELECT * FROM export )"));
+        result = {{"untouched", true}};
+        QCOMPARE(exportInTestMode(), 0);
+        QCOMPARE(result, (QHash<QString, QVariant>{{"untouched", true}}));
+        QCOMPARE(defaultDb.tables(), hostTables);
+    }
 #endif
+};
 
 QTEST_MAIN(TestMissingDrivers)
 #include "test_missingdrivers.moc"
