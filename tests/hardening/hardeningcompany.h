@@ -70,7 +70,6 @@ inline QHash<QString, QVariant> hardeningParameters(const QString& people, const
     return parameters.unite(monthPeriod(2024, 3));
 }
 
-// The bytes of a file, or "<no file>".
 inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);

@@ -27,7 +27,6 @@ const QVariantList personalNumbers{"50;01", "50|02", "50\n03", "O'Neil", "5005",
 // A tmpfs of 64 kB mounted on `path` while it lives (where mounting is allowed).
 struct TinyDisk
 {
-    explicit TinyDisk(const QString& where) : path(where) {}
     ~TinyDisk()
     {
         if (mounted)
@@ -40,15 +39,13 @@ struct TinyDisk
 
 typedef std::numeric_limits<double> Double;
 
-// Random values from a seed fixed in initTestCase(); ORVEX_FUZZ_SEED replays another.
-namespace fuzz {
+namespace fuzz { // random values from a seed fixed in initTestCase(); ORVEX_FUZZ_SEED replays another
 const QVariantList scalars{
-    QVariant(), QVariant(QVariant::String), QVariant::fromValue(nullptr), true, false, -1000,
-    std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), std::numeric_limits<uint>::max(), 4000000000u,
-    1711926000u, std::numeric_limits<qlonglong>::min(), std::numeric_limits<qlonglong>::max(), -1LL, 99999999999LL,
-    std::numeric_limits<qulonglong>::max(), Double::quiet_NaN(), Double::infinity(), -Double::infinity(), 1e300,
-    -1e300, 2.5, -0.0, -1.0, 1.0, 3.0, Double::denorm_min(), QDateTime(QDate(2024, 3, 1), QTime(0, 0)),
-    QChar(QLatin1Char(';'))};
+    QVariant(), QVariant(QVariant::String), QVariant::fromValue(nullptr), true, -1000, std::numeric_limits<int>::min(),
+    std::numeric_limits<int>::max(), std::numeric_limits<uint>::max(), std::numeric_limits<qlonglong>::min(),
+    std::numeric_limits<qlonglong>::max(), 99999999999LL, std::numeric_limits<qulonglong>::max(), Double::quiet_NaN(),
+    Double::infinity(), -Double::infinity(), 1e300, -1e300, 2.5, -0.0, 1.0, Double::denorm_min(),
+    QDateTime(QDate(2024, 3, 1), QTime(0, 0)), QChar(QLatin1Char(';'))};
 const QStringList texts{
     "", "0", "1", "2", "3", "-1", "3.5", "1e300", "nan", "inf", "true", "false", "perhaps", "test", "TEST", "PN",
     "OČR", "Práca", "Dovolenka", "Plný fond", "Práca v noci", "- nepoužíva sa -", "'", "\"", ";", "|", ",", "\n",
@@ -106,20 +103,26 @@ QVariant mutate(const QVariant& valid, int percent)
     return chance(30) ? QVariant(QVariant(map).toHash()) : QVariant(map);
 }
 
-// An export of the company with random choices in every options row and form control, mutated.
+// An export with random choices in every options row, form control and code, mutated.
 QHash<QString, QVariant> randomParameters(const QString& exportPath)
 {
-    QVariantMap options = hardeningOptions(pick(QStringList{"|", ";", ",", "\t", "||", "."}));
+    QVariantMap options = hardeningOptions(pick(QStringList{"|", ";", ",", "\t", "", "||", "ab", "\n", "0", "."}));
     for (const QString& row : rowNames)
         options.insert(row, hardeningRow(number(-1, 4), number(-1, 4), number(-1, 4), number(-1, 4)));
-    for (const char* flag : {"isNoPNstartDate", "isNoPNendDate", "isNoPNWeekendsAndHolidays", "isSeparatorOnEnd"})
-        options.insert(flag, chance(50));
-    for (const char* combo : {"comboIntPN", "comboIntOCR", "comboIntKarPN", "comboIntKarOCR"})
-        options.insert(combo, pick(rowNames));
+    for (const char* key : {"isNoPNstartDate", "isNoPNendDate", "isNoPNWeekendsAndHolidays", "isSeparatorOnEnd",
+                            "comboIntPN", "comboIntOCR", "comboIntKarPN", "comboIntKarOCR"})
+        options.insert(key, key[0] == 'i' ? QVariant(chance(50)) : QVariant(pick(rowNames)));
     options.insert("dateFormat", pick(QStringList{"dd.MM.yyyy", "ddMMyyyy", "yyyy-MM-dd", "d.M.yy"}));
     QHash<QString, QVariant> parameters =
-        hardeningParameters(pick(QStringList{"all", "1", "2", "1,2", "2,1,1", "1,999", "3"}), exportPath, options,
-                            pick(QStringList{"1", "1/101", "9/19"}), pick(QStringList{"-1", "84", "15"}));
+        hardeningParameters(pick(QStringList{"all", "1", "2", "1,2", "2,1,1", "1,999", "3"}), exportPath, options);
+    QVariantMap inters;
+    for (const char* iid : {"1", "7", "14", "15", "20", "21", "999", "0", "-1", "x"})
+        inters.insert(iid, pick(QStringList{"1", "9", "10", "11", "1/101", "9/19", "", ""}));
+    QVariantList items;
+    for (int i = number(0, 16); i > 0; --i)
+        items << pick(QStringList{"", "", "85", "-1", "15", "84", "2"});
+    parameters.insert("inters", inters);
+    parameters.insert("items", items);
     return mutate(parameters, number(0, 15)).toHash();
 }
 } // namespace fuzz
@@ -357,7 +360,7 @@ void TestHostileData::fileThatCannotBeWrittenWhole()
     QTemporaryDir base;
     const QString directory = base.filePath(failure == "missing" ? "no/such/directory" : failure);
     const QString path = QDir(directory).filePath(hardeningFileName);
-    QScopedPointer<TinyDisk> disk(failure == "disk-full" ? new TinyDisk(directory) : nullptr);
+    QScopedPointer<TinyDisk> disk(failure == "disk-full" ? new TinyDisk{directory} : nullptr);
     if (disk && !disk->mounted)
         QSKIP("a tiny tmpfs cannot be mounted here (needs Linux, root and the right to mount)");
     QVERIFY(failure != "file" || QFile(directory).open(QIODevice::WriteOnly));

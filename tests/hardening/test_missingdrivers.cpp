@@ -20,9 +20,7 @@ class TestMissingDrivers : public QObject
         QVariantMap options = hardeningOptions();
         options.insert(QStringLiteral("Práca"), hardeningRow(0, 2, 1, 1));
         QHash<QString, QVariant> parameters = hardeningParameters("1", folders.path(), options);
-        parameters.insert("mode", "test");
-        parameters.insert("testWorkPath", folders.path());
-        parameters.insert("dbName", "prepared.db");
+        parameters.unite({{"mode", "test"}, {"testWorkPath", folders.path()}, {"dbName", "prepared.db"}});
         return plugin->exporter()->makeExport(parameters, &result);
     }
     QTemporaryDir folders;
