@@ -497,8 +497,8 @@ void TestHostileData::serverStoppedMidExport_data()
     QTest::newRow("after loading") << "loadDataToSQLiteTables ~DONE" << QString() << 3 * HardeningLinesPerPerson;
 }
 
-// A MariaDB server of the test's own, with the company afresh, stopped when the
-// case's line is logged: the clerk learns what was not read.
+// Runs last: it moves the process to a MariaDB server of its own, started with the company
+// afresh and stopped when the case's line is logged. The clerk learns what was not read.
 void TestHostileData::serverStoppedMidExport()
 {
     QFETCH(QString, stopAt);
