@@ -4,7 +4,7 @@
 # through the built plug-in and prints the stage times, the floor (the host
 # rows merely arriving through the Qt MySQL driver), peak memory and lines.
 #
-#   scripts/bench.sh [--sizes 1000,4000,10000] [--reuse]
+#   scripts/bench.sh [--sizes 1000,4000,10000] [--reuse] [--runs 3]
 #
 # BUILD_DIR (default: build/ in the checkout) is the build folder; the server's
 # data lives in BUILD_DIR/bench-mariadb, the export files in BUILD_DIR/bench-out.

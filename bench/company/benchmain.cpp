@@ -3,9 +3,10 @@
 // arriving through the Qt MySQL driver) and runs one export through the built
 // plug-in exactly as the host does (QPluginLoader, setDatabase, makeExport for
 // all people, offscreen GUI application). Each step runs in a child process
-// of its own, so the peak memory reported is that of one export.
+// of its own, so the peak memory reported is that of one export. The floor and
+// the export run several times; the best run counts.
 //
-//   orvex-bench-company --socket PATH [--sizes 1000,4000,10000] [--work DIR] [--reuse]
+//   orvex-bench-company --socket PATH [--sizes 1000,4000,10000] [--work DIR] [--reuse] [--runs 3]
 //
 // Linux only (reads /proc for the machine and the peak resident memory).
 
@@ -17,6 +18,7 @@
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
@@ -156,14 +158,14 @@ int childGenerate(const QString& socket, const CompanyProfile& profile, bool reu
     return 0;
 }
 
-int childFloor(const QString& socket, const CompanyProfile& profile)
+int childFloor(const QString& socket, const CompanyProfile& profile, int runs)
 {
     QSqlDatabase host = openHost(socket, databaseName(profile.people), QStringLiteral("host"));
     if (!host.isOpen())
         return fail(host.lastError().text());
-    // Twice: the better of two runs, as the export itself meets warm caches.
+    // The best of several runs, as for the export (which meets warm caches too).
     HostFloor best;
-    for (int run = 0; run < 2; ++run) {
+    for (int run = 0; run < runs; ++run) {
         const HostFloor floor = measureHostFloor(host, profile);
         if (!floor.error.isEmpty())
             return fail(floor.error);
@@ -302,16 +304,38 @@ QString machineText()
         .arg(double(memoryKb) / 1048576.0, 0, 'f', 1);
 }
 
-int parent(const QString& socket, const QList<int>& sizes, const QString& workDir, bool reuse, const CompanyProfile& base)
+// Runs a child `runs` times and keeps the figures of the run with the lowest
+// total (the first failure, if one fails): on a shared machine single runs
+// vary widely, the best run shows what the code costs. `totals` lists all.
+QHash<QString, QString> bestOfRuns(const QStringList& arguments, int runs, QStringList* totals)
+{
+    QHash<QString, QString> best;
+    for (int run = 0; run < runs; ++run) {
+        const QHash<QString, QString> values = runChild(arguments);
+        const double total = values.value(QStringLiteral("total_ms"), QStringLiteral("-1")).toDouble();
+        totals->append(QString::number(total / 1000.0, 'f', 2));
+        const double bestTotal = best.value(QStringLiteral("total_ms"), QStringLiteral("-1")).toDouble();
+        if (run == 0 || values.contains(QStringLiteral("failed")) || total < bestTotal)
+            best = values;
+        if (values.contains(QStringLiteral("failed")))
+            break;
+    }
+    return best;
+}
+
+int parent(const QString& socket, const QList<int>& sizes, const QString& workDir, const QString& plugin, bool reuse,
+           int runs, const CompanyProfile& base)
 {
     QTextStream out(stdout);
     out << "Orvexuniversal scale benchmark, " << QDateTime::currentDateTime().toString(Qt::ISODate) << "\n"
         << "machine: " << machineText() << "\n"
+        << "plug-in: " << QFileInfo(plugin).fileName() << "\n"
         << "month: " << base.year << "-" << base.month << ", seed " << base.seed << "\n\n";
     out.flush();
     const QStringList common = {QStringLiteral("--socket"), socket, QStringLiteral("--work"), workDir,
                                 QStringLiteral("--seed"), QString::number(base.seed),
-                                QStringLiteral("--event-scale"), QString::number(base.eventScale)};
+                                QStringLiteral("--event-scale"), QString::number(base.eventScale),
+                                QStringLiteral("--runs"), QString::number(runs), QStringLiteral("--plugin"), plugin};
     QHash<int, QHash<QString, QString>> rows;
     for (int people : sizes) {
         const QStringList size = {QStringLiteral("--people"), QString::number(people)};
@@ -322,7 +346,12 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
         for (const QString& step : {QStringLiteral("generate"), QStringLiteral("floor"), QStringLiteral("export")}) {
             const QStringList arguments =
                 step == QLatin1String("generate") ? generate : QStringList{QStringLiteral("--child"), step} + common + size;
-            const QHash<QString, QString> values = runChild(arguments);
+            QStringList totals;
+            const QHash<QString, QString> values =
+                step == QLatin1String("export") ? bestOfRuns(arguments, runs, &totals) : runChild(arguments);
+            if (!totals.isEmpty())
+                out << "N=" << people << ": export totals of " << totals.size() << " runs: " << totals.join(", ")
+                    << " s (the best counts)\n";
             for (auto it = values.constBegin(); it != values.constEnd(); ++it)
                 row.insert(it.key(), it.value());
             if (values.contains(QStringLiteral("failed"))) {
@@ -386,7 +415,8 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
             out << "\nt(" << large << ")/t(" << small << ") = " << QString::number(b / a, 'f', 1) << " (people ratio "
                 << QString::number(double(large) / small, 'f', 1) << ")\n";
     }
-    out << "floor: the loading step's host SELECTs read forward-only through QMYSQL (better of two runs); "
+    out << "floor: the loading step's host SELECTs read forward-only through QMYSQL (best of " << runs
+        << " runs, as the export); "
            "setup: people selection and closure check\n";
     return 0;
 }
@@ -419,6 +449,8 @@ int main(int argc, char* argv[])
         {QStringLiteral("reuse"), QStringLiteral("Keep a company database generated with the same profile.")},
         {QStringLiteral("event-scale"), QStringLiteral("Chance multiplier of the rarer events."), QStringLiteral("x"),
          QStringLiteral("1")},
+        {QStringLiteral("runs"), QStringLiteral("Runs of the floor and of the export per size; the best counts."),
+         QStringLiteral("n"), QStringLiteral("3")},
         {QStringLiteral("child"), QStringLiteral("Internal: generate, floor or export."), QStringLiteral("step")},
         {QStringLiteral("people"), QStringLiteral("Internal: company size of a child."), QStringLiteral("n")},
     });
@@ -430,6 +462,7 @@ int main(int argc, char* argv[])
     profile.seed = parser.value(QStringLiteral("seed")).toULongLong();
     profile.eventScale = parser.value(QStringLiteral("event-scale")).toDouble();
     const QString workDir = parser.value(QStringLiteral("work"));
+    const int runs = qMax(1, parser.value(QStringLiteral("runs")).toInt());
 
     const QString child = parser.value(QStringLiteral("child"));
     if (!child.isEmpty()) {
@@ -437,7 +470,7 @@ int main(int argc, char* argv[])
         if (child == QLatin1String("generate"))
             return childGenerate(socket, profile, parser.isSet(QStringLiteral("reuse")));
         if (child == QLatin1String("floor"))
-            return childFloor(socket, profile);
+            return childFloor(socket, profile, runs);
         if (child == QLatin1String("export"))
             return childExport(socket, profile, workDir, parser.value(QStringLiteral("plugin")));
         return fail(QStringLiteral("unknown child step ") + child);
@@ -446,5 +479,6 @@ int main(int argc, char* argv[])
     for (const QString& part : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','), QString::SkipEmptyParts))
         sizes << part.toInt();
     QDir().mkpath(workDir);
-    return parent(socket, sizes, workDir, parser.isSet(QStringLiteral("reuse")), profile);
+    return parent(socket, sizes, workDir, parser.value(QStringLiteral("plugin")), parser.isSet(QStringLiteral("reuse")),
+                  runs, profile);
 }
