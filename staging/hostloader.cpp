@@ -11,6 +11,7 @@
 #include "orvexuniversal.h"
 
 #include "numbertext.h"
+#include "changedvaluebinder.h"
 #include "personids.h"
 #include "recordeddays.h"
 #include "stagingsql.h"
@@ -410,15 +411,16 @@ void HostLoader::loadPeriodDays()
     const int vouchersColumn = 8;
     const int noteColumn = 23;
     const int columnCount = 25;
+    ChangedValueBinder binder(insert, columnCount);
     StagingTransaction transaction(plugin.stagingDb, where);
     while (host.next()) {
         for (int column = 0; column < columnCount; ++column) {
             if (column == vouchersColumn)
-                insert.bindValue(column, roundedToSixDigits(host.value(column).toDouble()));
+                binder.bindReal(column, roundedToSixDigits(host.value(column).toDouble()));
             else if (column == noteColumn)
-                insert.bindValue(column, nonNullText(host.value(column)));
+                binder.bindText(column, nonNullText(host.value(column)));
             else
-                insert.bindValue(column, host.value(column).toLongLong());
+                binder.bindInteger(column, host.value(column).toLongLong());
         }
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten]"), insert.lastError().text());

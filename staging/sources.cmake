@@ -6,6 +6,8 @@ set(ORVEX_STAGING_SOURCES
     staging/daygrid.h
     staging/daygrid.cpp
     staging/recordeddays.h
+    staging/changedvaluebinder.h
+    staging/changedvaluebinder.cpp
     staging/personids.h
     staging/personids.cpp
     staging/stagingsql.h

@@ -1,0 +1,41 @@
+#ifndef CHANGEDVALUEBINDER_H
+#define CHANGEDVALUEBINDER_H
+
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+// Binds the values of a prepared statement that runs once per row, binding a
+// position again only when its value differs from the one bound for the row
+// before. A bound value stays bound across exec() until it is replaced, so the
+// statement sees the same values either way; binding through Qt costs more
+// than the insert itself, and most columns of consecutive day records repeat
+// (zeros, the same fund, the same person).
+//
+// Values keep their kind: integers are bound as qlonglong, real numbers as
+// double (compared bit for bit, so -0.0 and NaN are bound as they come), text
+// as QString. The binder must be the only one binding the statement.
+class ChangedValueBinder
+{
+public:
+    ChangedValueBinder(QSqlQuery& statement, int positions);
+
+    void bindInteger(int position, qint64 value);
+    void bindReal(int position, double value);
+    void bindText(int position, const QString& value);
+
+private:
+    enum Kind { Unbound, Integer, Real, Text };
+    struct Bound {
+        Kind kind = Unbound;
+        qint64 integer = 0;
+        quint64 realBits = 0;
+        QString text;
+    };
+
+    QSqlQuery& statement;
+    QVector<Bound> bound;
+};
+
+#endif // CHANGEDVALUEBINDER_H
