@@ -180,11 +180,6 @@ unsigned localMidnight(const QDate& date)
     return unsigned(QDateTime(date, QTime(0, 0)).toSecsSinceEpoch());
 }
 
-unsigned localTime(const QDate& date, int hour, int minute)
-{
-    return unsigned(QDateTime(date, QTime(hour, minute)).toSecsSinceEpoch());
-}
-
 QHash<QString, QVariant> monthPeriod(int year, int month)
 {
     const QDate first(year, month, 1);

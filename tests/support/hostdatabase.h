@@ -55,8 +55,6 @@ private:
 
 // Unix time of the local midnight that starts `date`.
 unsigned localMidnight(const QDate& date);
-// Unix time of a local date and time of day.
-unsigned localTime(const QDate& date, int hour, int minute = 0);
 // The export parameters "beginDay", "endDay" and "month" of a month, as the host sets them.
 QHash<QString, QVariant> monthPeriod(int year, int month);
 
