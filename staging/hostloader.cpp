@@ -10,8 +10,8 @@
 
 #include "orvexuniversal.h"
 
-#include "numbertext.h"
 #include "changedvaluebinder.h"
+#include "numbertext.h"
 #include "personids.h"
 #include "recordeddays.h"
 #include "stagingsql.h"

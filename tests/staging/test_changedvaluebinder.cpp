@@ -11,27 +11,24 @@
 #include <limits>
 
 namespace {
-// The two columns of one row: "i:<n>", "r:<x>", "t:<text>", "t:" (empty) or "null" (a null text).
-void bindPlain(QSqlQuery& insert, int position, const QString& value)
+// One value of a row: "i:<n>", "r:<x>" ("r:-0", "r:nan"), "t:<text>", "t:" (empty) or "null" (a null text).
+QVariant valueOf(const QString& text)
 {
-    if (value.startsWith("i:"))
-        insert.bindValue(position, value.mid(2).toLongLong());
-    else if (value.startsWith("r:"))
-        insert.bindValue(position, value == "r:-0" ? -0.0 : value == "r:nan" ? std::numeric_limits<double>::quiet_NaN()
-                                                                             : value.mid(2).toDouble());
-    else
-        insert.bindValue(position, value == "null" ? QString() : value.mid(2));
+    if (text.startsWith("i:"))
+        return text.mid(2).toLongLong();
+    if (text.startsWith("r:"))
+        return text == "r:-0" ? -0.0 : text == "r:nan" ? std::numeric_limits<double>::quiet_NaN() : text.mid(2).toDouble();
+    return text == "null" ? QString() : text.mid(2);
 }
 
-void bindChanged(ChangedValueBinder& binder, int position, const QString& value)
+void bindChanged(ChangedValueBinder& binder, int position, const QVariant& value)
 {
-    if (value.startsWith("i:"))
-        binder.bindInteger(position, value.mid(2).toLongLong());
-    else if (value.startsWith("r:"))
-        binder.bindReal(position, value == "r:-0" ? -0.0 : value == "r:nan" ? std::numeric_limits<double>::quiet_NaN()
-                                                                          : value.mid(2).toDouble());
+    if (value.type() == QVariant::LongLong)
+        binder.bindInteger(position, value.toLongLong());
+    else if (value.type() == QVariant::Double)
+        binder.bindReal(position, value.toDouble());
     else
-        binder.bindText(position, value == "null" ? QString() : value.mid(2));
+        binder.bindText(position, value.toString());
 }
 
 QStringList stored(QSqlDatabase& db, const char* table)
@@ -77,8 +74,9 @@ private slots:
         for (const QString& row : rows) {
             const QStringList values = row.split(',');
             for (int position = 0; position < 2; ++position) {
-                bindPlain(plain, position, values.at(position));
-                bindChanged(binder, position, values.at(position));
+                const QVariant value = valueOf(values.at(position));
+                plain.bindValue(position, value);
+                bindChanged(binder, position, value);
             }
             QVERIFY2(plain.exec(), qPrintable(plain.lastError().text()));
             QVERIFY2(changed.exec(), qPrintable(changed.lastError().text()));
