@@ -48,6 +48,14 @@ QStringList bonusItemNames(const char* context)
     return names;
 }
 
+QStringList bonusItemSourceNames()
+{
+    QStringList names;
+    for (const char* name : namesInPlugin)
+        names << QString::fromUtf8(name);
+    return names;
+}
+
 QStringList bonusItemDefaultCodes()
 {
     return {QStringLiteral("15"), QStringLiteral("84"), QStringLiteral("83"), QStringLiteral("85"),

@@ -9,6 +9,9 @@
 // ("Orvexuniversal" or "OrvexOptWidget"); untranslated, both give the same names.
 QStringList bonusItemNames(const char* context);
 
+// The 13 names untranslated, as the Slovak page shows and stores them.
+QStringList bonusItemSourceNames();
+
 // Default payroll code of each bonus item, index-aligned with the names.
 QStringList bonusItemDefaultCodes();
 

@@ -4,6 +4,7 @@
 #include "bonusitemlist.h"
 #include "customcombobox.h"
 #include "orvexuniversal.h"
+#include "rowsettings.h"
 
 #include <QDebug>
 #include <QMap>
@@ -13,11 +14,13 @@
 
 namespace {
 
-// Rows of one settings table: the row names, the four combo lists, the
-// tooltips of the four columns and the slot a combo change goes to.
+// Rows of one settings table: the row names as shown and as the Slovak page
+// shows them, the four combo lists, the tooltips of the four columns and the
+// slot a combo change goes to.
 struct TableRows
 {
     QStringList names;
+    QStringList sourceNames;
     QStringList labels[4];
     QString tooltips[4];
     std::function<void(int, int, int)> indexChanged;
@@ -28,14 +31,15 @@ struct TableRows
 // "0" = 0, "1" = 2, "2" = 1, "3" = 1; an absent or empty map leaves all four
 // at the first item. The change connections are made after the initial
 // indexes are set, so building the table writes nothing into the record.
-void fillTable(QTableWidget* table, const TableRows& rows, const QVariantMap& storedRowMaps)
+void fillTable(QTableWidget* table, const TableRows& rows, const QHash<QString, QVariant>& storedRowMaps)
 {
     static const int defaults[4] = {0, 2, 1, 1};
     table->setRowCount(rows.names.size());
     table->setVerticalHeaderLabels(rows.names);
 
     for (int row = 0; row < rows.names.size(); ++row) {
-        const QVariantMap rowMap = storedRowMaps.value(rows.names.at(row)).toMap();
+        const QVariantMap rowMap =
+            rowSettingsEntry(storedRowMaps, rows.names.at(row), rows.sourceNames.value(row)).toMap();
         CustomComboBox* combos[4];
         for (int col = 0; col < 4; ++col) {
             CustomComboBox* combo = new CustomComboBox();
@@ -62,10 +66,13 @@ void fillTable(QTableWidget* table, const TableRows& rows, const QVariantMap& st
     }
 }
 
-// Sets one column of a row map in the record, keeping the row's other columns.
-void storeRowChoice(QHash<QString, QVariant>& options, const QString& name, int col, int index)
+// Sets one column of a row map in the record under the row's shown name,
+// keeping the row's other columns; a row that has its choices only under the
+// Slovak name starts from those.
+void storeRowChoice(QHash<QString, QVariant>& options, const QString& name, const QString& sourceName, int col,
+                    int index)
 {
-    QVariantMap map = options.value(name).toMap();
+    QVariantMap map = rowSettingsEntry(options, name, sourceName).toMap();
     map.insert(QString::number(col), index);
     options.insert(name, map);
 }
@@ -106,6 +113,7 @@ void OrvexOptWidget::init()
 
     TableRows inters;
     inters.names = getUsedIntersNames();
+    inters.sourceNames = inters.names; // the host's names are not translated
     inters.labels[0] = QStringList{tr("Po jednotlivých dňoch"), tr("Po úsekoch dní (od do)"), tr("Sumárne za mesiac")};
     inters.labels[1] = QStringList{tr("Bez hodnoty (prázdne)"), tr("Dni (des. číslo)"), tr("Hodiny (des. číslo)"),
                                    tr("Dni/Hodiny automaticky"), tr("Sekundy (celé číslo)")};
@@ -126,11 +134,12 @@ void OrvexOptWidget::init()
     for (QComboBox* combo : {ui->cbIntPN, ui->cbIntOCR, ui->cbIntKarPN, ui->cbIntKarOCR})
         combo->addItems(specialChoices);
 
-    const QVariantMap storedRowMaps = storedSettings.value(QStringLiteral("optWidget")).toMap();
+    const QHash<QString, QVariant> storedRowMaps = variantHash(storedSettings.value(QStringLiteral("optWidget")));
     fillTable(ui->tableSetInters, inters, storedRowMaps);
 
     TableRows items;
     items.names = getUsedItemsNames();
+    items.sourceNames = usedItemsSourceNames;
     items.labels[0] = QStringList{tr("Po jednotlivých dňoch"), tr("Sumárne za mesiac")};
     items.labels[1] = QStringList{tr("Bez hodnoty (prázdne)"), tr("Dni (des. číslo)"), tr("Hodiny (des. číslo)"),
                                   tr("Sekundy (celé číslo)")};
@@ -170,11 +179,15 @@ QStringList OrvexOptWidget::getUsedItemsNames()
 {
     const QVariantList codes = storedSettings.value(QStringLiteral("items")).toList();
     const QStringList names = bonusItemNames("OrvexOptWidget");
+    const QStringList sourceNames = bonusItemSourceNames();
 
     QStringList used;
+    usedItemsSourceNames.clear();
     for (int index = 0; index < names.size(); ++index) {
-        if (index < codes.size() && !codes.at(index).toString().isEmpty())
+        if (index < codes.size() && !codes.at(index).toString().isEmpty()) {
             used << names.at(index);
+            usedItemsSourceNames << sourceNames.at(index);
+        }
     }
     usedItemsNames = used;
     return used;
@@ -243,13 +256,14 @@ void OrvexOptWidget::on_editSeparator_textChanged(const QString& arg1)
 
 void OrvexOptWidget::on_cbIntersIndexChanged(int row, int col, int index)
 {
-    storeRowChoice(currentOptions, usedIntersNames.value(row), col, index);
+    const QString name = usedIntersNames.value(row);
+    storeRowChoice(currentOptions, name, name, col, index);
 }
 
 void OrvexOptWidget::on_cbItemsIndexChanged(int row, int col, int index)
 {
     qDebug() << "Zmena comboBoxItems: Row:" << row << ", Col:" << col << " Index:" << index;
-    storeRowChoice(currentOptions, usedItemsNames.value(row), col, index);
+    storeRowChoice(currentOptions, usedItemsNames.value(row), usedItemsSourceNames.value(row), col, index);
 }
 
 void OrvexOptWidget::on_editDateMask_textChanged(const QString& arg1)

@@ -52,6 +52,7 @@ private:
     QHash<QString, QVariant> storedSettings;
     QStringList usedIntersNames;
     QStringList usedItemsNames;
+    QStringList usedItemsSourceNames; // the same rows by their Slovak names
 };
 
 #endif // ORVEXOPTWIDGET_H

@@ -24,7 +24,9 @@ const char* const stagingPeopleSql =
 void Orvexuniversal::initExportVariables(const QHash<QString, QVariant>& parameters)
 {
     // Values of the wrong type are converted all the same; the log names them.
-    for (const QString& unusable : unusableParameterValues(parameters, bonusItemNames("Orvexuniversal")))
+    // Bonus item settings may be stored under the translated or the Slovak name.
+    const QStringList itemNames = bonusItemNames("Orvexuniversal") + bonusItemSourceNames();
+    for (const QString& unusable : unusableParameterValues(parameters, itemNames))
         qWarning().noquote() << unusable;
 
     beginDay = parameters.value(QStringLiteral("beginDay")).toUInt();

@@ -72,6 +72,7 @@ int Orvexuniversal::runExport(const QHash<QString, QVariant>& parameters, QHash<
     const std::unique_ptr<QProgressDialog> progress = makeProgressDialog(testMode, peopleUids.size());
     const QStringList iids = getSelectedIIDlist(parameters);
     const QStringList itemNames = bonusItemNames("Orvexuniversal");
+    const QStringList itemSourceNames = bonusItemSourceNames();
     rowText.clear();
 
     // The length is read anew on every pass: the loop runs while i is below it.
@@ -95,8 +96,9 @@ int Orvexuniversal::runExport(const QHash<QString, QVariant>& parameters, QHash<
             exportInterruption(*this, parameters, uid, iidText.toUInt(nullptr, 10));
 
         for (int index : getSelectedItemsList(parameters)) {
-            const QString name = itemNames.value(index);
-            exportBonusItems(parameters, uid, exportOptions.value(name).toHash(), index);
+            const QVariant settings =
+                rowSettingsEntry(exportOptions, itemNames.value(index), itemSourceNames.value(index));
+            exportBonusItems(parameters, uid, settings.toHash(), index);
         }
     }
 

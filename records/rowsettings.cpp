@@ -29,6 +29,13 @@ QHash<QString, QVariant> variantHash(const QVariant& value)
     return value.toHash();
 }
 
+QVariant rowSettingsEntry(const QHash<QString, QVariant>& options, const QString& displayedName,
+                          const QString& sourceName)
+{
+    const auto displayed = options.constFind(displayedName);
+    return displayed != options.constEnd() ? displayed.value() : options.value(sourceName);
+}
+
 QString codeTextOf(const QHash<QString, QVariant>& parameters, const char* name, const QString& key)
 {
     return variantHash(parameters.value(QLatin1String(name))).value(key).toString();
