@@ -262,6 +262,52 @@ private slots:
         QCOMPARE(asJson(page.optionsData()), asJson(expected));
     }
 
+    // The English page shows a bonus item's choices stored by the Slovak page
+    // under the Slovak name, unless the record has them under the English
+    // name; an edit goes under the English name, starting from the choices
+    // shown, and leaves the Slovak entry as it was.
+    void englishPageKeys_data()
+    {
+        QTest::addColumn<QByteArray>("maps"); // entries of the options record
+        QTest::addColumn<QString>("shown");   // the row before the edit
+        QTest::addColumn<QByteArray>("edited"); // "Night work" after its date to is set to the last day
+        QTest::newRow("Slovak name") << QByteArray(R"("Práca v noci": {"0": 1, "1": 3, "2": 2})")
+                                     << "+Night work 1 3 2 1" << QByteArray(R"({"0": 1, "1": 3, "2": 2, "3": 2})");
+        QTest::newRow("English name first")
+            << QByteArray(R"("Práca v noci": {"0": 1, "1": 3}, "Night work": {"1": 1})") << "+Night work 0 1 1 1"
+            << QByteArray(R"({"1": 1, "3": 2})");
+        QTest::newRow("neither") << QByteArray(R"("Práca v sobotu": {"0": 1})") << "+Night work 0 0 0 0"
+                                 << QByteArray(R"({"3": 2})");
+    }
+    void englishPageKeys()
+    {
+        QFETCH(QByteArray, maps);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, edited);
+        storeSettings(R"({"items": ["", "", "", "85"], "optWidget": {)" + maps + "}}");
+        PluginHost pluginHost;
+        QVERIFY2(pluginHost.loaded(), qPrintable(pluginHost.errorText()));
+        QTranslator english;
+        QVERIFY(english.load(":/translations/orvexuniversal_en.qm"));
+        QCoreApplication::installTranslator(&english);
+        OrvexOptWidget page;
+        QCoreApplication::removeTranslator(&english);
+        page.setOptionsData(record("{" + maps + "}"));
+        QCOMPARE(tableRows(page), QStringList(shown));
+
+        page.show();
+        QTabWidget* tabs = page.findChild<QTabWidget*>("tabWidget");
+        QTableWidget* items = page.findChild<QTableWidget*>("tableSetItems");
+        tabs->setCurrentIndex(tabs->indexOf(items->parentWidget()));
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        qobject_cast<QComboBox*>(items->cellWidget(0, 3))->setCurrentIndex(2);
+        QHash<QString, QVariant> expected = record("{" + maps + "}");
+        expected.insert("Night work", QJsonDocument::fromJson(edited).toVariant());
+        for (const char* key : {"Night work", "Práca v noci", "Práca v sobotu"})
+            QCOMPARE(QJsonValue::fromVariant(page.optionsData().value(key)),
+                     QJsonValue::fromVariant(expected.value(key)));
+    }
+
     // The module carries its translations and images as resources.
     void englishPageFromTheModule()
     {
