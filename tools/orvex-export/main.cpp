@@ -266,8 +266,10 @@ void runReplay(PamExportInterface* exporter, QHash<QString, QVariant> parameters
         QSqlDatabase staging = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("orvex-export-replay-people"));
         staging.setDatabaseName(replayStagingPath(workPath, stagingFile));
         QVector<PersonNumber> people;
-        if (staging.open() && stagingPersonNumbers(staging, people, errorText))
+        if (staging.open() && stagingPersonNumbers(staging, people, errorText)) {
+            outcome.peopleCount = people.size(); // the staging file holds the people of its run
             addSharedNumberWarnings(people, outcome);
+        }
         if (lines.isEmpty())
             outcome.warnings << QStringLiteral("the replay exported no rows");
     }

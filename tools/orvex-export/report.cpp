@@ -60,10 +60,12 @@ void printTextReport(QTextStream& out, const ExportOutcome& outcome)
     out << (outcome.fileState == FileState::Replay ? "Rows exported:    " : "Lines written:    ")
         << (outcome.fileState == FileState::Replay ? outcome.summary.lines : outcome.linesWritten) << '\n';
     out << "People exported:  " << outcome.peopleCount << '\n';
-    out << "People left out:  " << outcome.peopleLeftOut.size();
-    if (!outcome.peopleLeftOut.isEmpty())
-        out << " (" << outcome.peopleLeftOut.join(QStringLiteral(", ")) << ")";
-    out << '\n';
+    if (outcome.fileState != FileState::Replay) { // the prepared file holds only the people of the run
+        out << "People left out:  " << outcome.peopleLeftOut.size();
+        if (!outcome.peopleLeftOut.isEmpty())
+            out << " (" << outcome.peopleLeftOut.join(QStringLiteral(", ")) << ")";
+        out << '\n';
+    }
     if (!outcome.warnings.isEmpty()) {
         out << "Warnings:         " << outcome.warnings.size() << '\n';
         for (const QString& warning : outcome.warnings)
