@@ -46,4 +46,7 @@ done
 echo
 echo "== summary (exit status $status)"
 cat "$out/summary.txt"
+# 3: the file was written, with warnings for the clerk (the demo leaves two
+# people out for an unclosed month on purpose).
+[ "$status" = 3 ] && status=0
 exit "$status"

@@ -1,10 +1,12 @@
 // orvex-export run as a process against the private MariaDB with the built
-// plug-in, on the demo company: exit statuses and their one-line errors, the
-// terminal output, the log file, the control summary against the file it
-// describes, the locale; and the demo company generator itself.
+// plug-in, on the demo company: exit statuses and their one-line errors and
+// warnings, the terminal output, the log file, the control summary against the
+// file it describes, the locale and the time zone, the replay of a prepared
+// month; and the demo company generator itself.
 
 #include "hostdatabase.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -59,6 +61,9 @@ private slots:
     void run();
     void summaryMatchesFile_data();
     void summaryMatchesFile();
+    void timeZone_data();
+    void timeZone();
+    void replayMatchesExport();
     void demoCompany();
 
 private:
@@ -76,8 +81,9 @@ QStringList TestOrvexExport::arguments(const QString& out) const
             "--database", "t_tools_demo", "--month", "2024-03", "--out", out.isEmpty() ? outDir.path() : out};
 }
 
-// The demo company, with three more settings records: 2 as 1 but "," between
-// the fields, 3 of another plug-in's type, 4 not JSON.
+// The demo company, with more settings records: 2 as 1 but "," between the
+// fields, 3 of another plug-in's type, 4 not JSON, 5 ";;" and 6 "." between
+// the fields.
 void TestOrvexExport::initTestCase()
 {
     QVERIFY(outDir.isValid());
@@ -91,11 +97,14 @@ void TestOrvexExport::initTestCase()
     for (const QString& line : QString::fromUtf8(demoSql).split('\n'))
         if (line.startsWith(QLatin1String("INSERT")))
             QVERIFY2(demo->exec(line.left(line.size() - 1)), qPrintable(demo->errorText()));
-    QVERIFY2(demo->exec("INSERT INTO pamsettings (type, data) SELECT type, REPLACE(data, '\"separator\":\"|\"', "
-                        "'\"separator\":\",\"') FROM pamsettings WHERE id = 1"),
-             qPrintable(demo->errorText()));
+    const QString copy("INSERT INTO pamsettings (type, data) SELECT type, REPLACE(data, '\"separator\":\"|\"', "
+                       "'\"separator\":\"%1\"') FROM pamsettings WHERE id = 1");
+    QVERIFY2(demo->exec(copy.arg(",")), qPrintable(demo->errorText()));
     demo->addPamSettings("{}", QStringLiteral("OrvexOther"));
     demo->addPamSettings("{\"inters\": ");
+    QVERIFY2(demo->exec(copy.arg(";;")) && demo->exec(copy.arg(".")), qPrintable(demo->errorText()));
+    // The payroll file's name taken by a folder: the plug-in cannot write it.
+    QVERIFY(QDir(outDir.path()).mkpath("blocked/ds032024_ID-1.txt"));
 }
 
 void TestOrvexExport::run_data()
@@ -109,12 +118,22 @@ void TestOrvexExport::run_data()
         QTest::newRow(name) << extra << status << inOut << inErr;
     };
     // The plug-in's warnings go to the log; the terminal hears how many, the steps and the summary.
-    row("log file", {"--log", outDir.filePath("export.log")}, 0, "Payroll code", "[4/4] exporting people");
-    row("quiet", {"--quiet"}, 0, "", "");
-    row("help", {"--help"}, 0, "--ask-password", "");
-    row("output path is a file", {"--out", aFile, "--quiet"}, 1, "",
-        QString::fromUtf8("Výstupný súbor sa nepodarilo otvoriť pre zápis!"));
+    // Two people of the demo are left out for an unclosed month: status 3.
+    row("log file", {"--log", outDir.filePath("export.log")}, 3, "Zamestnanci s ID: 5019,5020",
+        "[4/4] exporting people");
+    row("quiet, nothing to report", {"--people", "2", "--quiet"}, 0, "", "");
+    row("quiet, people left out", {"--quiet"}, 3, "", "warning: Zamestnanci s ID: 5019,5020");
+    row("nobody exported empties the file", {"--people", "999", "--settings-id", "6"}, 3,
+        outDir.filePath("ds032024_ID-6.txt") + " (emptied", "[4/4] exporting people");
+    row("help", {"--help"}, 0, "--time-zone", "");
+    // Status 1: no file written, or a file that payroll would misread.
+    row("file name taken by a folder", {"--out", outDir.filePath("blocked"), "--quiet"}, 1, "", "orvex-export: ");
+    row("separator within the values", {"--settings-id", "6", "--quiet"}, 1, "", "failed the control check");
     // Status 2: one clear line, nothing exported.
+    row("output path is a file", {"--out", aFile, "--quiet"}, 2, "", "is not a directory");
+    row("unknown time zone", {"--time-zone", "Europe/Atlantis", "--quiet"}, 2, "", "not a known time zone");
+    row("replay of no file", {"--replay", outDir.filePath("none.db"), "--params", aFile, "--quiet"}, 2, "",
+        "not a JSON object");
     row("month 13", {"--month", "2024-13", "--quiet"}, 2, "", "no month 13");
     row("month as a word", {"--month", "March", "--quiet"}, 2, "", "YYYY-MM");
     row("missing directory", {"--out", outDir.filePath("missing"), "--quiet"}, 2, "", "does not exist");
@@ -142,6 +161,9 @@ void TestOrvexExport::run()
     QVERIFY2(inErr.isEmpty() ? run.err.isEmpty() : run.err.contains(inErr), qPrintable(run.err));
     if (status == 2)
         QCOMPARE(run.err.trimmed().count('\n'), 0);
+    if (status == 3 && extra.contains("--quiet"))
+        for (const QString& line : run.err.trimmed().split('\n'))
+            QVERIFY2(line.startsWith("orvex-export: warning: "), qPrintable(line));
     if (extra.contains("--log")) {
         const QString log = QString::fromUtf8(readFile(extra.at(extra.indexOf("--log") + 1)));
         QVERIFY(log.contains("debug runExport ~DONE") && !run.err.contains("plug-in warning:"));
@@ -155,12 +177,15 @@ void TestOrvexExport::summaryMatchesFile_data()
     QTest::addColumn<QStringList>("extra");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QStringList>("leftOut");
+    QTest::addColumn<QStringList>("leftOut"); // people left out: status 3, else 0
     QTest::newRow("all people") << QStringList() << "|" << "ds032024_ID-1.txt" << QStringList{"5019", "5020"};
     QTest::newRow("one person") << QStringList{"--people", "2"} << "|" << "ds032024_ID-1.txt" << QStringList();
     // The record's id names the file, and its separator is the one the summary reads the file with.
     QTest::newRow("settings record 2") << QStringList{"--settings-id", "2"} << "," << "ds032024_ID-2.txt"
                                        << QStringList{"5019", "5020"};
+    // A stored ";;": the plug-in writes its first character, and so the summary reads it.
+    QTest::newRow("separator ;;") << QStringList{"--settings-id", "5", "--people", "2"} << ";" << "ds032024_ID-5.txt"
+                                  << QStringList();
 }
 
 // --json: the control summary's rows and amounts per code and rows per person
@@ -174,17 +199,21 @@ void TestOrvexExport::summaryMatchesFile()
     // First under the C locale: the Slovak one (decimal comma) must not change a byte.
     QTemporaryDir cLocale;
     Run run;
+    const int status = leftOut.isEmpty() ? 0 : 3;
     for (QString locale : {"C", "sk_SK.UTF-8"}) {
         run = runProgram(ORVEX_EXPORT_PROGRAM, arguments(locale == "C" ? cLocale.path() : QString()) + extra
                                                    << "--json" << "--quiet", {"LC_ALL=" + locale, "LANG=" + locale});
-        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY2(run.exitCode == status, qPrintable(run.err));
     }
     const QByteArray file = readFile(outDir.filePath(fileName));
     QCOMPARE(file, readFile(cLocale.filePath(fileName)));
     QVERIFY(QString::fromUtf8(file).contains(QRegularExpression("\\d\\.\\d+\\" + separator)));
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
-    QCOMPARE(json.value("exitStatus").toInt(-1), 0);
+    QCOMPARE(json.value("exitStatus").toInt(-1), status);
+    QCOMPARE(json.value("warnings").toArray().size(), leftOut.isEmpty() ? 0 : 1);
     QCOMPARE(json.value("file").toString(), outDir.filePath(fileName));
+    QCOMPARE(json.value("fileState").toString(), QString("written"));
+    QCOMPARE(json.value("timeZone").toString(), QString("Europe/Bratislava"));
     QCOMPARE(json.value("peopleLeftOut").toVariant().toStringList(), leftOut);
     QMap<QString, double> fromFile, fromSummary; // "rows <code>", "amount <code>", "person <number>"
     const QList<QByteArray> lines = file.trimmed().split('\n');
@@ -209,6 +238,71 @@ void TestOrvexExport::summaryMatchesFile()
     QCOMPARE(fromSummary.keys(), fromFile.keys());
     for (const QString& key : fromFile.keys())
         QVERIFY2(qAbs(fromSummary.value(key) - fromFile.value(key)) < 1e-6, qPrintable(key));
+}
+
+void TestOrvexExport::timeZone_data()
+{
+    QTest::addColumn<QString>("tz");         // the process's TZ
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("zone");       // the zone the summary names
+    QTest::addColumn<bool>("asBratislava"); // the file of a run in Europe/Bratislava, byte for byte
+    QTest::newRow("given zone on a UTC machine") << "UTC" << QStringList{"--time-zone", "Europe/Bratislava"}
+                                                 << "Europe/Bratislava" << true;
+    QTest::newRow("given zone over another zone") << "America/New_York"
+                                                  << QStringList{"--time-zone", "Europe/Bratislava"}
+                                                  << "Europe/Bratislava" << true;
+    // Dates of a UTC machine: the clerk is warned (status 3), the file differs.
+    QTest::newRow("UTC machine") << "UTC" << QStringList() << "UTC" << false;
+}
+
+// All people: in UTC the demo's month loses and changes lines.
+void TestOrvexExport::timeZone()
+{
+    QFETCH(QString, tz);
+    QFETCH(QStringList, extra);
+    QFETCH(QString, zone);
+    QFETCH(bool, asBratislava);
+    QTemporaryDir reference, other;
+    const Run inZone = runProgram(ORVEX_EXPORT_PROGRAM, arguments(reference.path()) << "--quiet");
+    const Run run = runProgram(ORVEX_EXPORT_PROGRAM, arguments(other.path()) + extra << "--json", {"TZ=" + tz});
+    QVERIFY2(inZone.exitCode == 3 && run.exitCode == 3, qPrintable(run.err));
+    const QJsonObject json = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(json.value("timeZone").toString(), zone);
+    const QStringList warnings = json.value("warnings").toVariant().toStringList();
+    QCOMPARE(warnings.filter("time zone is UTC").size(), asBratislava ? 0 : 1);
+    const QByteArray file = readFile(other.filePath("ds032024_ID-1.txt"));
+    QCOMPARE(file == readFile(reference.filePath("ds032024_ID-1.txt")), asBratislava);
+}
+
+// orvex-prepare-test writes the month in its zone (kept in params.json);
+// a replay on a UTC machine exports the lines of the normal export, and
+// leaves the prepared file as it was. Folders that do not exist stop the
+// preparation before anything is written.
+void TestOrvexExport::replayMatchesExport()
+{
+    QTemporaryDir work;
+    const QString staging = work.filePath("DB_test_paterns/demo.db");
+    QVERIFY(QDir(work.path()).mkpath("DB_test_paterns"));
+    const QStringList prepare{"--socket", TestHostDb::connectOptions().mid(int(qstrlen("UNIX_SOCKET="))), "--user",
+                              "root", "--database", "t_tools_demo", "--month", "2024-03", "--out", staging};
+    Run run = runProgram(ORVEX_PREPARE_TEST_PROGRAM, prepare + QStringList{"--params", work.filePath("no/p.json")});
+    QVERIFY2(run.exitCode == 2 && run.err.contains("does not exist"), qPrintable(run.err));
+    QVERIFY(!QFile::exists(staging));
+    run = runProgram(ORVEX_PREPARE_TEST_PROGRAM, prepare + QStringList{"--params", work.filePath("params.json")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QByteArray prepared = readFile(staging);
+
+    // Without --params the replay finds WORK/params.json.
+    const Run replay = runProgram(ORVEX_EXPORT_PROGRAM, {"--replay", staging, "--json", "--quiet"}, {"TZ=UTC"});
+    const Run normal = runProgram(ORVEX_EXPORT_PROGRAM, arguments() << "--json" << "--quiet");
+    QVERIFY2(replay.exitCode == 0 && normal.exitCode == 3, qPrintable(replay.err));
+    const QJsonObject replayed = QJsonDocument::fromJson(replay.out).object();
+    const QJsonObject exported = QJsonDocument::fromJson(normal.out).object();
+    QCOMPARE(replayed.value("fileState").toString(), QString("replay"));
+    QCOMPARE(replayed.value("timeZone").toString(), QString("Europe/Bratislava"));
+    QCOMPARE(replayed.value("peopleCount"), exported.value("peopleCount"));
+    QCOMPARE(replayed.value("summary"), exported.value("summary"));
+    QCOMPARE(readFile(staging), prepared);
 }
 
 // The same company, byte for byte, on every run; never one stamped in another

@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "processzone.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QDir>
@@ -24,6 +26,11 @@ bool parsePositive(const QString& text, int& value)
 QString ExportRequest::monthText() const
 {
     return QStringLiteral("%1-%2").arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0'));
+}
+
+bool resolveMonth(ExportRequest& request, const QDate& today, QString& errorText)
+{
+    return parseMonth(request.monthArgument, today, request.year, request.month, errorText);
 }
 
 bool parseMonth(const QString& text, const QDate& today, int& year, int& month, QString& errorText)
@@ -81,10 +88,14 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Runs the Orvexuniversal payroll export for one month, writes the payroll import file and\n"
-        "prints a control summary read back from that file.\n\n"
-        "Exit status: 0 success; 1 the export reported an error or its file failed the control\n"
-        "check; 2 bad usage, or a database, plug-in or stored settings that cannot be used.\n"
-        "The database password is taken from the environment variable ORVEX_DB_PASSWORD."));
+        "prints a control summary read back from that file.\n"
+        "With --replay it runs a prepared staging file (orvex-prepare-test) through the plug-in's\n"
+        "TEST mode instead, without a host database, and prints the same summary of its rows.\n\n"
+        "Exit status: 0 written, nothing to report; 3 written (or emptied) with warnings the clerk\n"
+        "must read (people left out, values skipped, odd or shared personal numbers, no people or\n"
+        "data, a UTC zone); 1 no file written (an earlier one is kept) or the file failed the control\n"
+        "check; 2 bad usage, or an output folder, database, plug-in or stored settings that cannot\n"
+        "be used. The database password is taken from the environment variable ORVEX_DB_PASSWORD."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption month(QStringLiteral("month"),
@@ -115,10 +126,20 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     const QCommandLineOption log(QStringLiteral("log"),
         QStringLiteral("Append the plug-in's warnings and diagnostics to this file instead of the terminal."),
         QStringLiteral("file"));
-    const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Print errors only."));
+    const QCommandLineOption timeZone(QStringLiteral("time-zone"), timeZoneOptionHelp(), QStringLiteral("zone"));
+    const QCommandLineOption replay(QStringLiteral("replay"),
+        QStringLiteral("Replay this prepared staging file in the plug-in's TEST mode (a copy in a temporary "
+                       "folder; the file is not changed). Needs no database and writes no payroll file."),
+        QStringLiteral("file.db"));
+    const QCommandLineOption params(QStringLiteral("params"),
+        QStringLiteral("The parameters of a replay as orvex-prepare-test wrote them; default: params.json in "
+                       "the folder that holds DB_test_paterns/ (or beside the file)."),
+        QStringLiteral("params.json"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"),
+        QStringLiteral("Print nothing when all is well; else the warnings or the error, one line each, on stderr."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the summary as JSON on stdout."));
     parser.addOptions({month, out, people, settingsId, host, port, socket, user, database, askPassword,
-                       plugin, log, quiet, json});
+                       plugin, log, timeZone, replay, params, quiet, json});
 
     if (!parser.parse(arguments)) {
         errorText = parser.errorText();
@@ -132,15 +153,28 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
         errorText = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
         return false;
     }
-    for (const QCommandLineOption* required : {&month, &out, &database}) {
-        if (!parser.isSet(*required)) {
-            errorText = QStringLiteral("--%1 is required").arg(required->names().first());
+    request.replayFile = parser.value(replay);
+    request.paramsFile = parser.value(params);
+    if (parser.isSet(params) && request.replayFile.isEmpty()) {
+        errorText = QStringLiteral("--params belongs to --replay");
+        return false;
+    }
+    const QList<const QCommandLineOption*> required =
+        request.replayFile.isEmpty() ? QList<const QCommandLineOption*>{&month, &out, &database}
+                                     : QList<const QCommandLineOption*>();
+    for (const QCommandLineOption* option : required) {
+        if (!parser.isSet(*option)) {
+            errorText = QStringLiteral("--%1 is required").arg(option->names().first());
             return false;
         }
     }
 
-    if (!parseMonth(parser.value(month), QDate::currentDate(), request.year, request.month, errorText))
+    request.monthArgument = parser.value(month);
+    request.timeZone = parser.value(timeZone).trimmed().toLatin1();
+    if (parser.isSet(timeZone) && request.timeZone.isEmpty()) {
+        errorText = QStringLiteral("--time-zone needs a zone name such as Europe/Bratislava");
         return false;
+    }
     if (!parsePeople(parser.value(people), request.allPeople, request.peopleIds, errorText))
         return false;
     if (parser.isSet(settingsId) && !parsePositive(parser.value(settingsId), request.settingsId)) {
@@ -151,11 +185,12 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
         errorText = QStringLiteral("--port \"%1\" is not a port number").arg(parser.value(port));
         return false;
     }
-    if (parser.value(out).trimmed().isEmpty()) {
+    if (request.replayFile.isEmpty() && parser.value(out).trimmed().isEmpty()) {
         errorText = QStringLiteral("--out needs a directory");
         return false;
     }
-    request.outDir = QDir::cleanPath(QFileInfo(parser.value(out)).absoluteFilePath());
+    if (parser.isSet(out))
+        request.outDir = QDir::cleanPath(QFileInfo(parser.value(out)).absoluteFilePath());
     request.host = parser.value(host);
     request.socket = parser.value(socket);
     request.user = parser.value(user);

@@ -7,16 +7,19 @@
 
 // Exit statuses of orvex-export.
 enum ExitStatus {
-    ExitOk = 0,           // the file was written and passed the control check
-    ExitExportFailed = 1, // the export reported an error, or its file failed the control check
-    ExitUsage = 2         // bad usage or an unusable environment; nothing was exported
+    ExitOk = 0,           // the file was written, passed the control check, nothing to report
+    ExitExportFailed = 1, // no file was written (an earlier one is kept), or the file failed the control check
+    ExitUsage = 2,        // bad usage or an unusable environment; nothing was exported
+    ExitWarnings = 3      // the file was written or emptied, with warnings the clerk must read
 };
 
 // What one run was asked to do.
 struct ExportRequest
 {
+    QString monthArgument;    // as given; resolved by resolveMonth() once the zone is in use
     int year = 0;
     int month = 0;
+    QByteArray timeZone;      // IANA name given with --time-zone; empty: the system's zone
     QString outDir;           // absolute, cleaned
     bool allPeople = true;
     QStringList peopleIds;    // host person ids when not all people
@@ -31,6 +34,8 @@ struct ExportRequest
     QString logFile;
     bool quiet = false;
     bool json = false;
+    QString replayFile;       // --replay: a prepared staging file replayed in TEST mode
+    QString paramsFile;       // --params of a replay
 
     QString monthText() const;  // "YYYY-MM"
 };
@@ -39,6 +44,10 @@ struct ExportRequest
 // and end the process with status 0. On a usage error returns false with a
 // one-line explanation in `errorText`.
 bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QString& errorText);
+
+// Sets year and month from `monthArgument`; "previous" and "current" are
+// relative to `today`, which must be taken in the zone the run uses.
+bool resolveMonth(ExportRequest& request, const QDate& today, QString& errorText);
 
 // "YYYY-MM", or "previous" / "current" relative to `today`.
 bool parseMonth(const QString& text, const QDate& today, int& year, int& month, QString& errorText);

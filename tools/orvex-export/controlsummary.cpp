@@ -1,5 +1,7 @@
 #include "controlsummary.h"
 
+#include "personalnumbers.h"
+
 #include <QFile>
 #include <QMap>
 #include <QRegularExpression>
@@ -50,8 +52,6 @@ void collectLine(Collector& c, int lineNumber, const QString& line, const QStrin
     if (fields[Year] != year || fields[Month] != month)
         c.problem(lineNumber, QStringLiteral("year and month %1%2%3 instead of %4%2%5")
                                   .arg(fields[Year], separator, fields[Month], year, month));
-    if (fields[PersonalNumber].isEmpty())
-        c.problem(lineNumber, QStringLiteral("no personal number"));
 
     CodeTotal& total = c.codes[fields[Code]];
     total.code = fields[Code];
@@ -108,6 +108,9 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
     std::sort(c.summary.codes.begin(), c.summary.codes.end(),
               [](const CodeTotal& a, const CodeTotal& b) { return codeLess(a.code, b.code); });
     for (auto it = c.people.constBegin(); it != c.people.constEnd(); ++it) {
+        const QString warning = oddPersonalNumberWarning(it.key(), it.value());
+        if (!warning.isEmpty())
+            c.summary.warnings << warning;
         PersonRows person;
         person.personalNumber = it.key();
         person.rows = it.value();
@@ -116,6 +119,17 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
     std::sort(c.summary.people.begin(), c.summary.people.end(),
               [](const PersonRows& a, const PersonRows& b) { return codeLess(a.personalNumber, b.personalNumber); });
     return c.summary;
+}
+
+QString writtenSeparator(const QHash<QString, QVariant>& options)
+{
+    const QString stored = options.value(QStringLiteral("separator")).toString();
+    if (stored.isEmpty())
+        return QStringLiteral("|");
+    const QChar first = stored.at(0);
+    if (first.unicode() < 0x20 && first != QLatin1Char('\t'))
+        return QStringLiteral("|");
+    return QString(first);
 }
 
 QStringList leftOutPeople(const QString& doneString)

@@ -1,8 +1,10 @@
 #ifndef ORVEX_EXPORT_CONTROLSUMMARY_H
 #define ORVEX_EXPORT_CONTROLSUMMARY_H
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVector>
 
 // Rows and total amount of one payroll code.
@@ -31,12 +33,20 @@ struct ControlSummary
     QVector<PersonRows> people; // in personal number order
     int rowsWithoutCode = 0;
     QStringList problems;       // malformed lines, wrong year or month, unreadable file
+    QStringList warnings;       // personal numbers that payroll may not match: empty, blanks, control characters, quotes
 };
 
 // Reads the payroll file at `path`, whose fields are joined by `separator`,
 // and checks every line against the export's year ("2024") and month ("03").
 ControlSummary summarizeExportFile(const QString& path, const QString& separator, const QString& year,
                                    const QString& month);
+
+// The separator the plug-in writes for the options record's "separator".
+// The payroll import takes one character: the plug-in writes "|" for a
+// missing or empty value and for a control character other than the tab, and
+// the first character of a longer value. This mirrors the plug-in's file
+// writer (plugin/outputfile.cpp), which this program does not link.
+QString writtenSeparator(const QHash<QString, QVariant>& options);
 
 // The personal numbers that the plug-in's summary message names as left out
 // for an unclosed month ("... s ID: 523,77 boli vyradení ...").

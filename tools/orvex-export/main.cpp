@@ -1,11 +1,15 @@
 // orvex-export: runs the Orvexuniversal payroll export for one month from a
 // terminal or a scheduled task, the way the attendance host runs it, and
-// prints a control summary read back from the written file.
+// prints a control summary read back from the written file; or replays a
+// prepared staging file through the plug-in's TEST mode.
 
 #include "commandline.h"
 #include "controlsummary.h"
 #include "hostsession.h"
 #include "messagerouter.h"
+#include "personalnumbers.h"
+#include "processzone.h"
+#include "replay.h"
 #include "report.h"
 #include "runparameters.h"
 #include "terminal.h"
@@ -14,11 +18,16 @@
 #include "verinfointerface.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPluginLoader>
 #include <QPointer>
+#include <QSet>
 #include <QSqlDatabase>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -102,14 +111,96 @@ public:
     }
 };
 
+// 1 when no file was written or it failed the control check; 3 when it was
+// written or emptied with something the clerk must read.
 int exitStatusOf(const ExportOutcome& outcome, int returned)
 {
-    if (!outcome.error.isEmpty() || returned < 0)
+    if (!outcome.error.isEmpty() || returned < 0 || !outcome.summary.problems.isEmpty())
         return ExitExportFailed;
-    return outcome.summary.problems.isEmpty() ? ExitOk : ExitExportFailed;
+    return outcome.warnings.isEmpty() ? ExitOk : ExitWarnings;
 }
 
-ExportOutcome runExport(PamExportInterface* exporter, const ExportRequest& request, const StoredSettings& settings)
+// Every non-empty line of the plug-in's "doneString" is one thing to read.
+QStringList messageLines(const QString& message)
+{
+    QStringList lines;
+    for (const QString& line : message.split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    }
+    return lines;
+}
+
+// The zone the run uses: the one given (made the process's zone), else the
+// system's, with a warning when that is UTC.
+bool chooseTimeZone(const QByteArray& requested, ExportOutcome& outcome, QString& errorText)
+{
+    if (!requested.isEmpty()) {
+        if (!useTimeZone(requested, errorText))
+            return false;
+        outcome.timeZone = QString::fromLatin1(requested);
+        return true;
+    }
+    const QByteArray system = systemTimeZoneId();
+    outcome.timeZone = system.isEmpty() ? QStringLiteral("unknown") : QString::fromLatin1(system);
+    if (isUtcZoneName(system))
+        outcome.warnings << utcZoneWarning(system);
+    return true;
+}
+
+// The output folder must take the file before anything is exported.
+bool checkOutputDirectory(const QString& path, QString& errorText)
+{
+    const QFileInfo folder(path);
+    if (!folder.exists())
+        errorText = QStringLiteral("the output directory \"%1\" does not exist").arg(path);
+    else if (!folder.isDir())
+        errorText = QStringLiteral("the output path \"%1\" is not a directory").arg(path);
+    else if (!QTemporaryFile(QDir(path).filePath(QStringLiteral("orvex-export-XXXXXX"))).open())
+        errorText = QStringLiteral("the output directory \"%1\" is not writable").arg(path);
+    else
+        return true;
+    return false;
+}
+
+QString exportFileName(const ExportRequest& request, int settingsId)
+{
+    return QStringLiteral("ds%1%2_ID-%3.txt").arg(request.month, 2, 10, QLatin1Char('0')).arg(request.year).arg(settingsId);
+}
+
+FileState fileStateAfter(const QString& path, int returned)
+{
+    if (returned > 0)
+        return FileState::Written;
+    if (returned == 0 && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
+        return FileState::Emptied;
+    return FileState::Untouched;
+}
+
+void addSharedNumberWarnings(const QVector<PersonNumber>& people, ExportOutcome& outcome)
+{
+    QSet<QString> numbers;
+    for (const PersonRows& person : outcome.summary.people)
+        numbers.insert(person.personalNumber);
+    outcome.warnings << sharedPersonalNumberWarnings(people, numbers);
+}
+
+// The plug-in's result as the outcome: the file, its state, the messages.
+void takeResult(const QHash<QString, QVariant>& result, int returned, ExportOutcome& outcome)
+{
+    outcome.linesWritten = returned;
+    outcome.error = result.value(QStringLiteral("errorString")).toString();
+    if (outcome.error.isEmpty() && returned < 0)
+        outcome.error = QStringLiteral("the export failed (the plug-in returned %1)").arg(returned);
+    outcome.message = result.value(QStringLiteral("doneString")).toString();
+    outcome.warnings << messageLines(outcome.message);
+    outcome.peopleCount = result.value(QStringLiteral("peopleCount")).toInt();
+    outcome.peopleLeftOut = leftOutPeople(outcome.message);
+    outcome.stages = MessageRouter::stages();
+}
+
+void runExport(PamExportInterface* exporter, const ExportRequest& request, const StoredSettings& settings,
+               const QSqlDatabase& hostDb, ExportOutcome& outcome)
 {
     QHash<QString, QVariant> result;
     MessageRouter::startLiveProgress();
@@ -117,33 +208,72 @@ ExportOutcome runExport(PamExportInterface* exporter, const ExportRequest& reque
     const int returned = exporter->makeExport(exportParameters(request, settings), &result);
     MessageRouter::setPhase(MessageRouter::Phase::Finished);
 
-    ExportOutcome outcome;
-    outcome.month = request.monthText();
     outcome.settingsId = settings.id;
-    outcome.linesWritten = returned;
-    outcome.error = result.value(QStringLiteral("errorString")).toString();
-    if (outcome.error.isEmpty() && returned < 0)
-        outcome.error = QStringLiteral("the export failed (the plug-in returned %1)").arg(returned);
-    outcome.message = result.value(QStringLiteral("doneString")).toString();
-    outcome.peopleCount = result.value(QStringLiteral("peopleCount")).toInt();
-    outcome.peopleLeftOut = leftOutPeople(outcome.message);
+    takeResult(result, returned, outcome);
     outcome.fileName = result.value(QStringLiteral("fileName")).toString();
-    if (!outcome.fileName.isEmpty())
-        outcome.filePath = request.outDir + QLatin1Char('/') + outcome.fileName;
-    outcome.stages = MessageRouter::stages();
+    if (outcome.fileName.isEmpty())
+        outcome.fileName = exportFileName(request, settings.id);
+    outcome.filePath = request.outDir + QLatin1Char('/') + outcome.fileName;
+    outcome.fileState = outcome.error.isEmpty() ? fileStateAfter(outcome.filePath, returned) : FileState::Untouched;
 
-    if (!outcome.filePath.isEmpty() && returned >= 0) {
-        QString separator = settings.optWidget.value(QStringLiteral("separator")).toString();
-        if (separator.isEmpty())
-            separator = QStringLiteral("|");
-        outcome.summary = summarizeExportFile(outcome.filePath, separator, QString::number(request.year),
+    if (outcome.fileState != FileState::Untouched) {
+        outcome.summary = summarizeExportFile(outcome.filePath, writtenSeparator(settings.optWidget),
+                                              QString::number(request.year),
                                               QStringLiteral("%1").arg(request.month, 2, 10, QLatin1Char('0')));
         if (outcome.summary.fileRead && outcome.summary.lines != returned)
             outcome.summary.problems.prepend(QStringLiteral("the file holds %1 lines, the plug-in reported %2")
                                                  .arg(outcome.summary.lines).arg(returned));
+        outcome.warnings << outcome.summary.warnings;
+        QVector<PersonNumber> people;
+        QString errorText;
+        if (hostPersonNumbers(hostDb, request.allPeople, request.peopleIds, people, errorText))
+            addSharedNumberWarnings(people, outcome);
+        else
+            outcome.warnings << QStringLiteral("the personal numbers could not be compared with the host's people: %1")
+                                    .arg(errorText);
     }
     outcome.exitStatus = exitStatusOf(outcome, returned);
-    return outcome;
+}
+
+// The TEST run of a prepared file; its rows are summarized as the file they
+// would make.
+void runReplay(PamExportInterface* exporter, QHash<QString, QVariant> parameters, const QString& workPath,
+               const QString& stagingFile, ExportOutcome& outcome)
+{
+    QHash<QString, QVariant> result;
+    MessageRouter::setPhase(MessageRouter::Phase::Export);
+    const int returned = exporter->makeExport(parameters, &result);
+    MessageRouter::setPhase(MessageRouter::Phase::Finished);
+
+    outcome.settingsId = parameters.value(QStringLiteral("pamSettingsId")).toInt();
+    outcome.fileState = FileState::Replay;
+    outcome.fileName = QFileInfo(stagingFile).fileName();
+    takeResult(result, returned, outcome);
+    QStringList lines;
+    QString errorText;
+    if (outcome.error.isEmpty() && !readReplayedLines(workPath, parameters.value(QStringLiteral("optWidget")).toHash(),
+                                                      lines, errorText))
+        outcome.error = errorText;
+    if (outcome.error.isEmpty()) {
+        const QString linesPath = QDir(workPath).filePath(QStringLiteral("replayed-lines.txt"));
+        QFile file(linesPath);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Text))
+            file.write(lines.isEmpty() ? QByteArray() : (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toLocal8Bit());
+        file.close();
+        outcome.summary = summarizeExportFile(linesPath, writtenSeparator(parameters.value(QStringLiteral("optWidget")).toHash()),
+                                              outcome.month.left(4), outcome.month.mid(5));
+        outcome.warnings << outcome.summary.warnings;
+        QSqlDatabase staging = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("orvex-export-replay-people"));
+        staging.setDatabaseName(replayStagingPath(workPath, stagingFile));
+        QVector<PersonNumber> people;
+        if (staging.open() && stagingPersonNumbers(staging, people, errorText)) {
+            outcome.peopleCount = people.size(); // the staging file holds the people of its run
+            addSharedNumberWarnings(people, outcome);
+        }
+        if (lines.isEmpty())
+            outcome.warnings << QStringLiteral("the replay exported no rows");
+    }
+    outcome.exitStatus = exitStatusOf(outcome, returned);
 }
 
 void report(const ExportRequest& request, const ExportOutcome& outcome)
@@ -153,6 +283,9 @@ void report(const ExportRequest& request, const ExportOutcome& outcome)
     else if (!outcome.summary.problems.isEmpty())
         MessageRouter::error(QStringLiteral("the file failed the control check:\n  ")
                              + outcome.summary.problems.join(QStringLiteral("\n  ")));
+    else if (request.quiet)
+        for (const QString& warning : outcome.warnings)
+            MessageRouter::error(QStringLiteral("warning: ") + warning);
     if (MessageRouter::logOpen() && MessageRouter::warningCount() > 0)
         MessageRouter::note(QStringLiteral("%1 plug-in warnings were written to %2")
                                 .arg(MessageRouter::warningCount()).arg(MessageRouter::logPath()));
@@ -193,28 +326,62 @@ int main(int argc, char* argv[])
     MessageRouter::setQuiet(request.quiet);
     if (!request.logFile.isEmpty() && !MessageRouter::openLog(request.logFile, error))
         return usageError(error);
-    if (!QFileInfo::exists(request.outDir))
-        return usageError(QStringLiteral("the output directory \"%1\" does not exist").arg(request.outDir));
+
+    // The zone first: the month, "previous" included, is a date of that zone.
+    const bool replay = !request.replayFile.isEmpty();
+    QHash<QString, QVariant> replayParameters;
+    QByteArray zone = request.timeZone;
+    if (replay) {
+        if (!readReplayParameters(replayParametersPath(request.replayFile, request.paramsFile), replayParameters, error))
+            return usageError(error);
+        if (zone.isEmpty())
+            zone = replayParameters.value(QStringLiteral("timeZone")).toString().toLatin1();
+    }
+    ExportOutcome outcome;
+    if (!chooseTimeZone(zone, outcome, error))
+        return usageError(error);
+    if (replay) {
+        const QDate first = QDateTime::fromSecsSinceEpoch(replayParameters.value(QStringLiteral("beginDay")).toLongLong()).date();
+        request.year = first.year();
+        request.month = first.month();
+    } else if (!resolveMonth(request, QDate::currentDate(), error)) {
+        return usageError(error);
+    }
+    outcome.month = request.monthText();
+    if (!zone.isEmpty() && !localTimeFollowsZone(zone, QDate(request.year, request.month, 1), error))
+        return usageError(error);
+
+    // Removed after the session below has closed the plug-in's connections.
+    QTemporaryDir replayWork;
+    if (replay) {
+        if (!replayWork.isValid())
+            return usageError(QStringLiteral("cannot create a temporary folder for the replay"));
+        if (!prepareReplayFolder(replayWork.path(), request.replayFile, replayParameters, error))
+            return usageError(error);
+    } else if (!checkOutputDirectory(request.outDir, error)) {
+        return usageError(error);
+    }
 
     QString password;
-    if (!resolvePassword(request, password, error))
+    if (!replay && !resolvePassword(request, password, error))
         return usageError(error);
     OrderlyShutdown session;
-    QString pluginVersion;
-    PamExportInterface* exporter = loadPlugin(request.pluginFile, session.plugin, pluginVersion, error);
+    PamExportInterface* exporter = loadPlugin(request.pluginFile, session.plugin, outcome.pluginVersion, error);
     if (!exporter)
         return usageError(error);
-    if (!openHostDatabase(request, password, session.hostDb, error))
-        return usageError(error);
-    password.fill(QLatin1Char(' '));
-    StoredSettings settings;
-    const QString type = exporter->getType().isEmpty() ? QStringLiteral("Orvexuniversal") : exporter->getType();
-    if (!readStoredSettings(session.hostDb, type, request.settingsId, settings, error))
-        return usageError(error);
-
-    exporter->setDatabase(session.hostDb);
-    ExportOutcome outcome = runExport(exporter, request, settings);
-    outcome.pluginVersion = pluginVersion;
+    if (replay) {
+        runReplay(exporter, replayParameters, replayWork.path(), request.replayFile, outcome);
+    } else {
+        if (!openHostDatabase(request, password, session.hostDb, error))
+            return usageError(error);
+        password.fill(QLatin1Char(' '));
+        StoredSettings settings;
+        const QString type = exporter->getType().isEmpty() ? QStringLiteral("Orvexuniversal") : exporter->getType();
+        if (!readStoredSettings(session.hostDb, type, request.settingsId, settings, error))
+            return usageError(error);
+        exporter->setDatabase(session.hostDb);
+        runExport(exporter, request, settings, session.hostDb, outcome);
+    }
     report(request, outcome);
     return outcome.exitStatus;
 }

@@ -9,15 +9,6 @@
 
 namespace {
 
-// The plug-in's messages start with a line break and may hold several lines.
-QString indentedMessage(const QString& message, int indent)
-{
-    QStringList lines = message.trimmed().split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        line = line.trimmed();
-    return lines.join(QLatin1Char('\n') + QString(indent, QLatin1Char(' ')));
-}
-
 // A table with a left-aligned first column and right-aligned others.
 void printTable(QTextStream& out, const QStringList& header, const QVector<QStringList>& rows)
 {
@@ -45,25 +36,51 @@ double roundedAmount(double amount)
 
 } // namespace
 
+QString fileStateText(FileState state)
+{
+    switch (state) {
+    case FileState::Written: return QStringLiteral("written");
+    case FileState::Emptied: return QStringLiteral("emptied");
+    case FileState::Untouched: return QStringLiteral("untouched");
+    case FileState::Replay: return QStringLiteral("replay");
+    }
+    return QString();
+}
+
 void printTextReport(QTextStream& out, const ExportOutcome& outcome)
 {
     const ControlSummary& summary = outcome.summary;
-    out << "File:             " << (outcome.filePath.isEmpty() ? QStringLiteral("(none)") : outcome.filePath) << '\n';
-    out << "Lines written:    " << outcome.linesWritten << '\n';
+    switch (outcome.fileState) {
+    case FileState::Written: out << "File:             " << outcome.filePath << " (written)\n"; break;
+    case FileState::Emptied: out << "File:             " << outcome.filePath << " (emptied: nothing to export)\n"; break;
+    case FileState::Untouched: out << "File:             " << outcome.filePath << " (left untouched)\n"; break;
+    case FileState::Replay: out << "File:             none (a replay; the rows of the TEST run are summarized)\n"; break;
+    }
+    out << "Month:            " << outcome.month << " in the time zone " << outcome.timeZone << '\n';
+    out << (outcome.fileState == FileState::Replay ? "Rows exported:    " : "Lines written:    ")
+        << (outcome.fileState == FileState::Replay ? outcome.summary.lines : outcome.linesWritten) << '\n';
     out << "People exported:  " << outcome.peopleCount << '\n';
-    out << "People left out:  " << outcome.peopleLeftOut.size();
-    if (!outcome.peopleLeftOut.isEmpty())
-        out << " (" << outcome.peopleLeftOut.join(QStringLiteral(", ")) << ")";
-    out << '\n';
-    if (!outcome.message.trimmed().isEmpty())
-        out << "Message:          " << indentedMessage(outcome.message, 18) << '\n';
+    if (outcome.fileState != FileState::Replay) { // the prepared file holds only the people of the run
+        out << "People left out:  " << outcome.peopleLeftOut.size();
+        if (!outcome.peopleLeftOut.isEmpty())
+            out << " (" << outcome.peopleLeftOut.join(QStringLiteral(", ")) << ")";
+        out << '\n';
+    }
+    if (!outcome.warnings.isEmpty()) {
+        out << "Warnings:         " << outcome.warnings.size() << '\n';
+        for (const QString& warning : outcome.warnings)
+            out << "  " << warning << '\n';
+    }
 
     if (!summary.fileRead) {
         out << '\n' << "No file to read back: no control summary.\n";
         out.flush();
         return;
     }
-    out << '\n' << "Control summary of " << outcome.fileName << " (" << summary.lines << " lines read back)\n";
+    if (outcome.fileState == FileState::Replay)
+        out << '\n' << "Control summary of the replayed rows (" << summary.lines << " lines as the file would hold them)\n";
+    else
+        out << '\n' << "Control summary of " << outcome.fileName << " (" << summary.lines << " lines read back)\n";
     QVector<QStringList> codeRows;
     int rowsWithoutAmount = 0;
     for (const CodeTotal& total : summary.codes) {
@@ -123,8 +140,11 @@ QByteArray jsonReport(const ExportOutcome& outcome)
                            {QStringLiteral("month"), outcome.month},
                            {QStringLiteral("settingsId"), outcome.settingsId},
                            {QStringLiteral("pluginVersion"), outcome.pluginVersion},
+                           {QStringLiteral("timeZone"), outcome.timeZone},
                            {QStringLiteral("file"), outcome.filePath},
                            {QStringLiteral("fileName"), outcome.fileName},
+                           {QStringLiteral("fileState"), fileStateText(outcome.fileState)},
+                           {QStringLiteral("warnings"), QJsonArray::fromStringList(outcome.warnings)},
                            {QStringLiteral("linesWritten"), outcome.linesWritten},
                            {QStringLiteral("peopleCount"), outcome.peopleCount},
                            {QStringLiteral("peopleLeftOut"), QJsonArray::fromStringList(outcome.peopleLeftOut)},

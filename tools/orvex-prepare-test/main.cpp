@@ -3,15 +3,18 @@
 //
 //   orvex-prepare-test --database tenra --socket /run/mysqld/mysqld.sock --user export
 //       --month 2024-03 --out DB_test_paterns/customer-2024-03.db [--people all|12,15]
-//       [--settings-id 7] [--params params.json]
+//       [--settings-id 7] [--params params.json] [--time-zone Europe/Bratislava]
 //
-// Exit status: 0 written, 1 the data could not be read or written, 2 usage.
+// Exit status: 0 written, 1 the data could not be read or written, 2 usage,
+// an unknown time zone or an output folder that does not exist.
 
 #include "orvexuniversal.h"
 #include "preparerequest.h"
+#include "processzone.h"
 #include "stagingfile.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,14 +37,48 @@ void chooseOffscreenWithoutDisplay()
 #endif
 }
 
+// The zone given is made the process's zone; without one, the system's zone
+// is used and named in a warning when it is UTC.
+bool chooseTimeZone(const PrepareRequest& request, QByteArray& zone, QString& errorText)
+{
+    zone = request.timeZone;
+    if (!zone.isEmpty())
+        return useTimeZone(zone, errorText)
+               && localTimeFollowsZone(zone, QDate(request.year, request.month, 1), errorText);
+    zone = systemTimeZoneId();
+    if (isUtcZoneName(zone))
+        QTextStream(stderr) << "orvex-prepare-test: warning: " << utcZoneWarning(zone) << "\n";
+    return true;
+}
+
+// Both files go into folders that exist: nothing is written otherwise.
+bool checkOutputPaths(const PrepareRequest& request, QString& errorText)
+{
+    for (const QString& path : {request.outFile, request.parametersFile}) {
+        if (path.isEmpty())
+            continue;
+        const QFileInfo file(path);
+        if (!file.absoluteDir().exists())
+            errorText = QStringLiteral("the folder of \"%1\" does not exist").arg(path);
+        else if (file.isDir())
+            errorText = QStringLiteral("\"%1\" is a folder, not a file").arg(path);
+        else
+            continue;
+        return false;
+    }
+    return true;
+}
+
 // The parameters of a TEST run on the written file: "dbName" is its name, and
 // when it lies in a folder DB_test_paterns, that folder's parent is the
-// working path.
+// working path. "timeZone" names the zone of the period, for a replay.
 bool writeParameters(const QString& path, const QString& stagingFile, const QHash<QString, QVariant>& parameters,
-                     QString& errorText)
+                     const QByteArray& zone, QString& errorText)
 {
     QHash<QString, QVariant> testParameters = parameters;
     testParameters.insert(QStringLiteral("mode"), QStringLiteral("test"));
+    if (!zone.isEmpty())
+        testParameters.insert(QStringLiteral("timeZone"), QString::fromLatin1(zone));
     const QFileInfo staging(stagingFile);
     testParameters.insert(QStringLiteral("dbName"), staging.fileName());
     QDir folder = staging.absoluteDir();
@@ -56,10 +93,12 @@ bool writeParameters(const QString& path, const QString& stagingFile, const QHas
     return true;
 }
 
-void printSummary(QTextStream& out, const PrepareRequest& request, const PreparedStaging& prepared)
+void printSummary(QTextStream& out, const PrepareRequest& request, const QByteArray& zone,
+                  const PreparedStaging& prepared)
 {
     out << "month " << QStringLiteral("%1-%2").arg(request.year).arg(request.month, 2, 10, QLatin1Char('0'))
-        << ": " << prepared.peopleCount << " people in the run\n";
+        << " in the time zone " << (zone.isEmpty() ? QByteArray("unknown") : zone) << ": " << prepared.peopleCount
+        << " people in the run\n";
     if (!prepared.excludedPeople.isEmpty())
         out << "left out for unclosed days: " << prepared.excludedPeople.join(QLatin1Char(',')) << "\n";
     for (const auto& table : prepared.tableRows)
@@ -86,6 +125,11 @@ int main(int argc, char* argv[])
     }
     if (helpShown)
         return ExitOk;
+    QByteArray zone;
+    if (!chooseTimeZone(request, zone, errorText) || !checkOutputPaths(request, errorText)) {
+        err << "orvex-prepare-test: " << errorText << "\n";
+        return ExitUsage;
+    }
 
     QSqlDatabase hostDb;
     StoredSettings settings;
@@ -106,10 +150,10 @@ int main(int argc, char* argv[])
         err << "orvex-prepare-test: the people could not be read: " << prepared.hostError << "\n";
         return ExitFailed;
     }
-    if (!request.parametersFile.isEmpty() && !writeParameters(request.parametersFile, request.outFile, parameters, errorText)) {
+    if (!request.parametersFile.isEmpty() && !writeParameters(request.parametersFile, request.outFile, parameters, zone, errorText)) {
         err << "orvex-prepare-test: " << errorText << "\n";
         return ExitFailed;
     }
-    printSummary(out, request, prepared);
+    printSummary(out, request, zone, prepared);
     return ExitOk;
 }

@@ -1,5 +1,7 @@
 #include "preparerequest.h"
 
+#include "processzone.h"
+
 #include <QCommandLineParser>
 #include <QDate>
 #include <QDateTime>
@@ -60,7 +62,9 @@ bool parsePrepareArguments(const QStringList& arguments, PrepareRequest& request
     parser.setApplicationDescription(QStringLiteral(
         "Turns one month of a host database into a prepared staging file for the TEST mode of the\n"
         "Orvexuniversal export plug-in. The password of the database user is read from the\n"
-        "environment variable ORVEX_DB_PASSWORD."));
+        "environment variable ORVEX_DB_PASSWORD. The folders of --out and --params must exist.\n"
+        "Exit status: 0 written (a UTC system zone is warned about on stderr), 1 the data could not\n"
+        "be read or written, 2 usage, an unknown time zone or a missing output folder."));
     parser.addHelpOption();
     const QCommandLineOption socket(QStringLiteral("socket"), QStringLiteral("Unix socket of the server."),
                                     QStringLiteral("path"));
@@ -83,7 +87,8 @@ bool parsePrepareArguments(const QStringList& arguments, PrepareRequest& request
     const QCommandLineOption params(QStringLiteral("params"),
                                     QStringLiteral("Also write the export parameters of the month as JSON."),
                                     QStringLiteral("file"));
-    parser.addOptions({socket, host, port, user, database, month, settingsId, people, out, params});
+    const QCommandLineOption timeZone(QStringLiteral("time-zone"), timeZoneOptionHelp(), QStringLiteral("zone"));
+    parser.addOptions({socket, host, port, user, database, month, settingsId, people, out, params, timeZone});
 
     helpShown = false;
     if (!parser.parse(arguments)) {
@@ -113,6 +118,11 @@ bool parsePrepareArguments(const QStringList& arguments, PrepareRequest& request
     request.database = parser.value(database);
     request.outFile = parser.value(out);
     request.parametersFile = parser.value(params);
+    request.timeZone = parser.value(timeZone).trimmed().toLatin1();
+    if (parser.isSet(timeZone) && request.timeZone.isEmpty()) {
+        errorText = QStringLiteral("--time-zone needs a zone name such as Europe/Bratislava");
+        return false;
+    }
     bool ok = true;
     if (parser.isSet(port) && ((request.port = parser.value(port).toInt(&ok)) <= 0 || !ok)) {
         errorText = QStringLiteral("--port needs a positive number");

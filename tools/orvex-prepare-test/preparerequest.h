@@ -22,6 +22,7 @@ struct PrepareRequest
     QStringList peopleIds;
     QString outFile;
     QString parametersFile; // optional: the TEST-mode parameters as JSON
+    QByteArray timeZone;    // IANA name given with --time-zone; empty: the system's zone
 };
 
 // Reads the arguments (program name first). Returns false with a one-line

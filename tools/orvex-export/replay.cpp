@@ -1,0 +1,131 @@
+#include "replay.h"
+
+#include "controlsummary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+const char* const stagingFolder = "DB_test_paterns";
+const char* const outputConnection = "orvex-export-replay";
+
+// As the plug-in writes a field: the separator and control characters but
+// the tab would cut the line, so they become blanks.
+QString writtenField(QString field, QChar separator)
+{
+    for (QChar& c : field)
+        if (c == separator || (c.unicode() < 0x20 && c != QLatin1Char('\t')))
+            c = QLatin1Char(' ');
+    return field;
+}
+
+// item0 .. item7 joined; the separator after the last field follows the
+// option "isSeparatorOnEnd", as in the plug-in's file writer.
+QString writtenLine(const QStringList& fields, QChar separator, bool separatorOnEnd)
+{
+    QString line;
+    for (const QString& field : fields)
+        line += writtenField(field, separator) + separator;
+    line.chop(1);
+    if (separatorOnEnd) {
+        if (!line.endsWith(separator))
+            line += separator;
+    } else if (line.endsWith(separator)) {
+        line.chop(1);
+    }
+    return line;
+}
+
+} // namespace
+
+QString replayParametersPath(const QString& stagingFile, const QString& given)
+{
+    if (!given.isEmpty())
+        return given;
+    QDir folder = QFileInfo(stagingFile).absoluteDir();
+    if (folder.dirName() == QLatin1String(stagingFolder))
+        folder.cdUp();
+    return folder.filePath(QStringLiteral("params.json"));
+}
+
+bool readReplayParameters(const QString& path, QHash<QString, QVariant>& parameters, QString& errorText)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        errorText = QStringLiteral("cannot read the replay's parameters \"%1\" (give them with --params): %2")
+                        .arg(path, file.errorString());
+        return false;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+        errorText = QStringLiteral("the replay's parameters \"%1\" are not a JSON object").arg(path);
+        return false;
+    }
+    parameters = document.object().toVariantHash();
+    if (!parameters.contains(QStringLiteral("beginDay"))) {
+        errorText = QStringLiteral("the replay's parameters \"%1\" hold no period (beginDay)").arg(path);
+        return false;
+    }
+    return true;
+}
+
+QString replayStagingPath(const QString& workPath, const QString& stagingFile)
+{
+    return QDir(workPath).filePath(QLatin1String(stagingFolder) + QLatin1Char('/') + QFileInfo(stagingFile).fileName());
+}
+
+bool prepareReplayFolder(const QString& workPath, const QString& stagingFile, QHash<QString, QVariant>& parameters,
+                         QString& errorText)
+{
+    if (!QFileInfo(stagingFile).isFile()) {
+        errorText = QStringLiteral("--replay: \"%1\" is not a file").arg(stagingFile);
+        return false;
+    }
+    const QDir work(workPath);
+    const QString copy = replayStagingPath(workPath, stagingFile);
+    if (!work.mkpath(QLatin1String(stagingFolder)) || !work.mkpath(QStringLiteral("TMP"))
+        || !QFile::copy(stagingFile, copy)) {
+        errorText = QStringLiteral("cannot copy \"%1\" into the temporary folder %2").arg(stagingFile, workPath);
+        return false;
+    }
+    QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    parameters.insert(QStringLiteral("mode"), QStringLiteral("test"));
+    parameters.insert(QStringLiteral("dbName"), QFileInfo(stagingFile).fileName());
+    parameters.insert(QStringLiteral("testWorkPath"), workPath);
+    return true;
+}
+
+bool readReplayedLines(const QString& workPath, const QHash<QString, QVariant>& options, QStringList& lines,
+                       QString& errorText)
+{
+    const QChar separator = writtenSeparator(options).at(0);
+    const bool separatorOnEnd = options.value(QStringLiteral("isSeparatorOnEnd"), false).toBool();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(outputConnection));
+    db.setDatabaseName(QDir(workPath).filePath(QStringLiteral("TMP/tmp_outDatabase.db")));
+    bool ok = db.open();
+    if (ok) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        ok = query.exec(QStringLiteral("SELECT item0, item1, item2, item3, item4, item5, item6, item7 FROM export "
+                                       "ORDER BY pid, item5"));
+        while (ok && query.next()) {
+            QStringList fields;
+            for (int column = 0; column < 8; ++column)
+                fields << query.value(column).toString();
+            lines << writtenLine(fields, separator, separatorOnEnd);
+        }
+        if (!ok)
+            errorText = QStringLiteral("cannot read the replayed rows: %1").arg(query.lastError().text().simplified());
+    } else {
+        errorText = QStringLiteral("cannot open the replay's output database: %1").arg(db.lastError().text());
+    }
+    return ok;
+}
