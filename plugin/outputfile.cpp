@@ -203,21 +203,22 @@ void reportWriteFailure(QHash<QString, QVariant>& result, const QString& systemR
     qCritical() << "Vystupny subor sa nepodarilo zapisat!" << systemReason;
 }
 
-// Puts the written file in place of the earlier one.
-bool commitFile(QSaveFile& file, QTextStream& out)
+// Puts the written file in place of the earlier one, unless a write failed
+// on the way: QSaveFile does not learn of a failed flush of its buffer and
+// would put a cut-off file in place. On failure the temporary file is
+// dropped and `reason` holds the system's reason, which the device gives
+// only when asked to flush again.
+bool commitFile(QSaveFile& file, QTextStream& out, QString& reason)
 {
     out.flush();
-    if (out.status() == QTextStream::Ok && file.commit())
+    const bool written = out.status() == QTextStream::Ok && file.flush() && file.error() == QFileDevice::NoError;
+    if (written && file.commit())
         return true;
+    if (!written)
+        file.flush();
+    reason = file.errorString();
     file.cancelWriting();
     return false;
-}
-
-// The system's reason of a failed write, never empty.
-QString writeFailureReason(const QSaveFile& file)
-{
-    const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("unknown error") : reason;
 }
 
 // Writes the rows of `export`, sorted by person and date-from, one line each.
@@ -272,8 +273,9 @@ int Orvexuniversal::createCSVfile(const QHash<QString, QVariant>& parameters, QH
     QTextStream out(&file);
 
     if (peopleUids.isEmpty()) {
-        if (!commitFile(file, out)) {
-            reportWriteFailure(result, writeFailureReason(file));
+        QString reason;
+        if (!commitFile(file, out, reason)) {
+            reportWriteFailure(result, reason);
             return -1;
         }
         result.insert(QStringLiteral("doneString"),
@@ -293,8 +295,9 @@ int Orvexuniversal::createCSVfile(const QHash<QString, QVariant>& parameters, QH
         result.insert(QStringLiteral("errorString"), runFailureMessage(runFailure));
         return -1;
     }
-    if (!commitFile(file, out)) {
-        reportWriteFailure(result, writeFailureReason(file));
+    QString reason;
+    if (!commitFile(file, out, reason)) {
+        reportWriteFailure(result, reason);
         return -1;
     }
 
