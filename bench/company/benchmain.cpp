@@ -28,6 +28,7 @@
 #include <QSqlQuery>
 #include <QTextStream>
 #include <QThread>
+#include <QVector>
 #include <cstdio>
 
 namespace {
