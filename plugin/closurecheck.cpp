@@ -4,9 +4,11 @@
 
 #include "orvexuniversal.h"
 
+#include "personalnumbers.h"
 #include "personids.h"
 
 #include <QDebug>
+#include <QSet>
 #include <QSqlError>
 
 namespace {
@@ -27,17 +29,38 @@ bool intervalCoversPeriod(const QVariant& rsBegin, const QVariant& rsEnd, unsign
 
 } // namespace
 
+namespace {
+
+// Why the people list could not be read, for the clerk: the driver's code as
+// the message always gave it, or, without a code, a reason that can be read
+// (a host connection whose driver is not installed has none).
+QString peopleListReason(const QSqlDatabase& host, const QSqlError& error)
+{
+    if (!error.nativeErrorCode().isEmpty())
+        return error.nativeErrorCode();
+    if (!host.isValid())
+        return Orvexuniversal::tr("ovládač databázy %1 nie je nainštalovaný").arg(host.driverName());
+    const QString text = error.text().trimmed();
+    return text.isEmpty() ? Orvexuniversal::tr("bez udania dôvodu") : text;
+}
+
+} // namespace
+
 bool Orvexuniversal::checkPeople(QString& selectedUids, QHash<QString, QVariant> parameters, QSqlQuery query,
                                  QHash<QString, QVariant>& result)
 {
     peopleUids.clear();
     excludedPeople.clear();
 
-    const auto fail = [&](const QString& code, const QString& text, const QString& userText) {
-        qCritical().noquote() << QStringLiteral("%1::checkPeople() - SQL ERROR [%2]: %3").arg(getType(), code, text);
-        result.insert(QStringLiteral("errorString"),
-                      tr("Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: %1)!")
-                          .arg(userText));
+    const auto peopleListFailure = [](const QString& reason) {
+        return tr("Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: %1)!").arg(reason);
+    };
+    // The host did not give the list: the export stops, no file is written.
+    const auto fail = [&](const QSqlError& error) {
+        qCritical().noquote() << QStringLiteral("%1::checkPeople() - SQL ERROR [%2]: %3")
+                                     .arg(getType(), error.nativeErrorCode(), error.text());
+        failRun(tr("kontrola uzávierky mesiaca"), error.text(), peopleListFailure(peopleListReason(hostDb, error)));
+        result.insert(QStringLiteral("errorString"), runFailureMessage(runFailure));
         return false;
     };
 
@@ -47,23 +70,25 @@ bool Orvexuniversal::checkPeople(QString& selectedUids, QHash<QString, QVariant>
         "LEFT JOIN atten_month am ON am.uid=p.uid AND am.month =? WHERE p.status>0");
     if (!allPeople) {
         // The selection comes from the host as text: only a list of numbers
-        // may reach the statement.
+        // may reach the statement. A selection that is not one exports nobody.
         QVector<unsigned> ids;
         QString badPart;
-        if (!parsePersonIds(selectedUids, &ids, &badPart))
-            return fail(QStringLiteral("0"),
-                        QStringLiteral("selected people are not a list of person ids, wrong part: '%1'").arg(badPart),
-                        QStringLiteral("neplatný výber zamestnancov '%1'").arg(badPart));
+        if (!parsePersonIds(selectedUids, &ids, &badPart)) {
+            qCritical().noquote() << QStringLiteral("%1::checkPeople() - SQL ERROR [0]: selected people are not a "
+                                                    "list of person ids, wrong part: '%2'")
+                                         .arg(getType(), badPart);
+            result.insert(QStringLiteral("errorString"),
+                          peopleListFailure(QStringLiteral("neplatný výber zamestnancov '%1'").arg(badPart)));
+            return false;
+        }
         sqlText += QStringLiteral(" AND p.uid IN(%1)").arg(personIdsText(ids));
     }
 
     query.prepare(sqlText);
     query.setForwardOnly(true);
     query.addBindValue(parameters.value(QStringLiteral("month")).toUInt());
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        return fail(error.nativeErrorCode(), error.text(), error.nativeErrorCode());
-    }
+    if (!query.exec())
+        return fail(query.lastError());
 
     while (query.next()) {
         const unsigned uid = query.value(0).toUInt();
@@ -78,12 +103,70 @@ bool Orvexuniversal::checkPeople(QString& selectedUids, QHash<QString, QVariant>
     }
     if (query.lastError().isValid()) {
         // The rows ended on an error (the connection lost on the way): the
-        // people after it are neither exported nor reported.
-        qCritical().noquote() << QStringLiteral("%1::checkPeople() - SQL ERROR while reading the people: %2")
-                                     .arg(getType(), query.lastError().text());
-        exportWarnings << tr("Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.")
-                              .arg(QStringLiteral("people"));
+        // people after it would be neither exported nor reported.
+        peopleUids.clear();
+        excludedPeople.clear();
+        return fail(query.lastError());
     }
     selectedUids = personIdsText(peopleUids);
     return true;
+}
+
+// Selected ids that no person of the host has: the clerk may have meant
+// someone else. Asked with a statement of its own, all ids bound.
+void Orvexuniversal::reportUnknownSelectedIds(const QString& wanted)
+{
+    QVector<unsigned> ids;
+    if (!parsePersonIds(wanted, &ids, nullptr) || ids.isEmpty())
+        return;
+    QStringList placeholders;
+    for (int i = 0; i < ids.size(); ++i)
+        placeholders << QStringLiteral("?");
+    QSqlQuery query(hostDb);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT uid FROM people WHERE uid IN (%1)").arg(placeholders.join(QLatin1Char(','))));
+    for (const unsigned id : ids)
+        query.addBindValue(id);
+    QSet<unsigned> found;
+    if (query.exec())
+        while (query.next())
+            found.insert(query.value(0).toUInt());
+    if (!query.isActive() || query.lastError().isValid()) {
+        qWarning() << "Orvexuniversal::checkPeople() ERROR (SELECT uid FROM people ...)" << query.lastError().text();
+        failRun(tr("kontrola zvolených zamestnancov"), query.lastError().text());
+        return;
+    }
+    QStringList unknown;
+    for (const unsigned id : ids)
+        if (!found.contains(id) && !unknown.contains(QString::number(id)))
+            unknown << QString::number(id);
+    if (unknown.size() == 1)
+        exportWarnings << tr("Zamestnanec s ID: %1 v databáze dochádzky neexistuje.").arg(unknown.first());
+    else if (!unknown.isEmpty())
+        exportWarnings << tr("Zamestnanci s ID: %1 v databáze dochádzky neexistujú.").arg(unknown.join(QLatin1Char(',')));
+}
+
+// Personal numbers that would change someone's pay without a word: shared by
+// several exported people (payroll merges them), or that payroll may not match.
+void Orvexuniversal::reportPersonalNumbers()
+{
+    const QMap<QString, QVector<unsigned>> shared = sharedPersonalNumbers(peopleUids, pamPidByUid);
+    for (auto it = shared.constBegin(); it != shared.constEnd(); ++it) {
+        QStringList uids;
+        for (const unsigned uid : it.value())
+            uids << QString::number(uid);
+        exportWarnings << tr("Osobné číslo \"%1\" majú viacerí zamestnanci (ID: %2); mzdy ich zlúčia do jedného "
+                             "záznamu.")
+                              .arg(visiblePersonalNumber(it.key()), uids.join(QLatin1Char(',')));
+    }
+    QSet<unsigned> seen;
+    for (const unsigned uid : peopleUids) {
+        const QString number = pamPidByUid.value(uid);
+        if (seen.contains(uid) || !isOddPersonalNumber(number))
+            continue;
+        seen.insert(uid);
+        exportWarnings << tr("Osobné číslo \"%1\" zamestnanca s ID: %2 je prázdne, má medzery na začiatku alebo na "
+                             "konci, riadiace znaky alebo úvodzovky; mzdy ho nemusia priradiť.")
+                              .arg(visiblePersonalNumber(number), QString::number(uid));
+    }
 }

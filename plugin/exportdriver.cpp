@@ -4,6 +4,7 @@
 
 #include "orvexuniversal.h"
 
+#include "stagingsql.h"
 #include "tenradbsettings.h"
 
 #include <QCoreApplication>
@@ -127,6 +128,7 @@ int Orvexuniversal::makeExport(const QHash<QString, QVariant>& parameters,
     testMode = parameters.value(QStringLiteral("mode")).toString() == QLatin1String("test");
     testWorkPath = normalisedWorkPath(parameters.value(QStringLiteral("testWorkPath")).toString());
     exportWarnings.clear();
+    runFailure = RunFailure();
     // Statements prepared on the staging connection of an earlier export go
     // before that connection is replaced.
     dropStagingStatements();
@@ -142,12 +144,14 @@ int Orvexuniversal::makeExport(const QHash<QString, QVariant>& parameters,
 
     int returnValue = 0;
     if (testMode)
-        runTestMode(parameters);
+        runTestMode(parameters, result, returnValue);
     else
         runNormalMode(parameters, result, returnValue);
     return returnValue;
 }
 
+// A host setting that cannot be read falls back to its default: the export
+// goes on.
 void Orvexuniversal::readAdvancedOvertimeFromHost()
 {
     const QStringList names = {
@@ -155,6 +159,32 @@ void Orvexuniversal::readAdvancedOvertimeFromHost()
         QStringLiteral("iidOCR"), QStringLiteral("iidMD"), QStringLiteral("iidUr"), QStringLiteral("iidKar")};
     const QMap<QString, QVariant> vars = TenraDbSettings::variableGetMultiple(hostDb, names);
     advancedOvertime = vars.value(QStringLiteral("advancedOvertime"), false).toBool();
+}
+
+// Opens a fresh staging connection on `databaseName`; false (logged) when it
+// cannot be opened.
+bool Orvexuniversal::openStaging(const QString& databaseName)
+{
+    stagingQuery = QSqlQuery();
+    stagingDb = registerSqlite(stagingDb, stagingConnectionName);
+    stagingDb.setDatabaseName(databaseName);
+    const bool opened = stagingDb.open();
+    if (!opened)
+        qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << stagingDb.lastError().text();
+    stagingQuery = QSqlQuery(stagingDb);
+    return opened;
+}
+
+// Runs a step on the staging database unless the export has failed already;
+// a statement of the step that failed (a row or a span lost) fails the export.
+void Orvexuniversal::runStagingStep(const QString& step, const std::function<void()>& work)
+{
+    if (runFailed())
+        return;
+    SqlFailureWatch watch;
+    work();
+    if (watch.failed())
+        failRun(step, watch.firstReason());
 }
 
 void Orvexuniversal::runNormalMode(const QHash<QString, QVariant>& parameters,
@@ -167,35 +197,48 @@ void Orvexuniversal::runNormalMode(const QHash<QString, QVariant>& parameters,
 
     QSqlQuery hostQuery(hostDb);
     getAllPeopleSelected();
-    checkPeople(selectedUids, parameters, hostQuery, hostResult);
+    const QString wantedUids = selectedUids;
+    if (!runFailed())
+        checkPeople(selectedUids, parameters, hostQuery, hostResult);
+    if (!runFailed() && !allPeople)
+        reportUnknownSelectedIds(wantedUids);
 
-    stagingQuery = QSqlQuery();
-    stagingDb = registerSqlite(stagingDb, stagingConnectionName);
-    stagingDb.setDatabaseName(QStringLiteral(":memory:"));
-    if (!stagingDb.open())
-        qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << stagingDb.lastError().text();
-    stagingQuery = QSqlQuery(stagingDb);
+    if (!runFailed() && !openStaging(QStringLiteral(":memory:")))
+        failRun(tr("otvorenie pomocnej databázy SQLite"), stagingDb.lastError().text());
 
-    qDebug() << "createSQLiteTables ~START";
-    createSQLiteTables(stagingQuery, false);
-    qDebug() << "createSQLiteTables ~DONE";
-
-    qDebug() << "loadDataToSQLiteTables ~START";
-    loadDataToSQLiteTables(parameters);
-    qDebug() << "loadDataToSQLiteTables ~DONE";
-
-    qDebug() << "spansCalc ~START";
-    spansCalc(stagingQuery, true);
-    spansCalcWork(stagingQuery, parameters);
-    qDebug() << "spansCalc ~DONE";
-
-    getHolidaysMap();
-    resolveSpecialInterruptions();
+    runStagingStep(tr("vytvorenie pomocných tabuliek"), [this]() {
+        qDebug() << "createSQLiteTables ~START";
+        createSQLiteTables(stagingQuery, false);
+        qDebug() << "createSQLiteTables ~DONE";
+    });
+    runStagingStep(tr("príprava údajov na export"), [this, &parameters]() {
+        qDebug() << "loadDataToSQLiteTables ~START";
+        loadDataToSQLiteTables(parameters);
+        qDebug() << "loadDataToSQLiteTables ~DONE";
+    });
+    runStagingStep(tr("výpočet úsekov"), [this, &parameters]() {
+        qDebug() << "spansCalc ~START";
+        spansCalc(stagingQuery, true);
+        spansCalcWork(stagingQuery, parameters);
+        qDebug() << "spansCalc ~DONE";
+    });
 
     QHash<QString, QVariant> runResult;
-    qDebug() << "runExport ~START";
-    returnValue = runExport(parameters, runResult);
-    qDebug() << "runExport ~DONE";
+    if (!runFailed()) {
+        getHolidaysMap();
+        resolveSpecialInterruptions();
+        reportPersonalNumbers();
+        qDebug() << "runExport ~START";
+        returnValue = runExport(parameters, runResult);
+        qDebug() << "runExport ~DONE";
+    }
+    if (runFailed()) {
+        // No file: the earlier one stays as it was, and the clerk learns why.
+        hostResult.clear();
+        hostResult.insert(QStringLiteral("errorString"), runFailureMessage(runFailure));
+        returnValue = -1;
+        return;
+    }
 
     const QString errorKey = QStringLiteral("errorString");
     if (!runResult.contains(errorKey) && hostResult.contains(errorKey))
@@ -211,7 +254,8 @@ void Orvexuniversal::resolveSpecialInterruptions()
     iidKarOCR = name2iidMap.value(exportOptions.value(QStringLiteral("comboIntKarOCR")).toString(), 0);
 }
 
-void Orvexuniversal::runTestMode(const QHash<QString, QVariant>& parameters)
+void Orvexuniversal::runTestMode(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>* result,
+                                 int& returnValue)
 {
     testInputDbPath = testWorkPath + QStringLiteral("DB_test_paterns/")
                       + parameters.value(QStringLiteral("dbName")).toString();
@@ -219,28 +263,35 @@ void Orvexuniversal::runTestMode(const QHash<QString, QVariant>& parameters)
 
     testOutDb = registerSqlite(testOutDb, testOutConnectionName);
     testOutDb.setDatabaseName(testOutputDbPath);
-    if (!testOutDb.open())
+    if (testOutDb.open()) {
+        createSQLiteTables(QSqlQuery(testOutDb), true);
+    } else {
         qWarning() << "Orvexuniversal::makeExport() ::: SQLite ldbOut.open() ERROR: " << testOutDb.lastError().text();
-    createSQLiteTables(QSqlQuery(testOutDb), true);
+        // Without its output database the run would only log a failed
+        // insert per row.
+        failRun(tr("otvorenie výstupnej databázy testu %1").arg(testOutputDbPath), testOutDb.lastError().text());
+    }
 
-    stagingQuery = QSqlQuery();
-    stagingDb = registerSqlite(stagingDb, stagingConnectionName);
-    stagingDb.setDatabaseName(testInputDbPath);
-    if (!stagingDb.open())
-        qWarning() << "Orvexuniversal::makeExport() ::: SQLite ERROR: " << stagingDb.lastError().text();
-    stagingQuery = QSqlQuery(stagingDb);
+    if (!runFailed()) {
+        openStaging(testInputDbPath);
+        readAdvancedOvertimeFromStaging();
+        // The prepared file holds the period's holidays; the special
+        // interruptions are resolved when it also holds the interruption names.
+        getHolidaysMap();
+        if (readInterruptionNamesFromStaging(*this))
+            resolveSpecialInterruptions();
+        getAllPeopleSelected();
 
-    readAdvancedOvertimeFromStaging();
-    // The prepared file holds the period's holidays; the special
-    // interruptions are resolved when it also holds the interruption names.
-    getHolidaysMap();
-    if (readInterruptionNamesFromStaging(*this))
-        resolveSpecialInterruptions();
-    getAllPeopleSelected();
-
-    QHash<QString, QVariant> runResult;
-    runExport(parameters, runResult);
-    qDebug() << "Orvexuniversal::makeExport() - Plugin mode: TEST ";
+        QHash<QString, QVariant> runResult;
+        runExport(parameters, runResult);
+        qDebug() << "Orvexuniversal::makeExport() - Plugin mode: TEST ";
+    }
+    // The host's result is touched only to say why the run failed.
+    if (runFailed()) {
+        if (result)
+            result->insert(QStringLiteral("errorString"), runFailureMessage(runFailure));
+        returnValue = -1;
+    }
 }
 
 void Orvexuniversal::readAdvancedOvertimeFromStaging()

@@ -54,12 +54,18 @@ void Orvexuniversal::getAllPeopleSelected()
         if (!query.exec(sqlText)) {
             qWarning() << "Orvexuniversal::getAllPeopleSelected() ERROR (SELECT ... FROM people (allPeople)...)"
                        << query.lastError().text();
+            // In TEST mode the prepared file is read; a host that cannot
+            // give its people stops the export.
+            if (!testMode)
+                failRun(tr("čítanie zoznamu zamestnancov z databázy hostiteľa"), query.lastError().text());
         } else {
             QStringList allUids;
             while (query.next()) {
                 pamPidByUid.insert(query.value(0).toUInt(), query.value(1).toString());
                 allUids << query.value(0).toString();
             }
+            if (!testMode && query.lastError().isValid())
+                failRun(tr("čítanie zoznamu zamestnancov z databázy hostiteľa"), query.lastError().text());
             if (allPeople) {
                 parts = allUids;
                 selectedUids = parts.join(QLatin1Char(','));

@@ -76,7 +76,8 @@ int Orvexuniversal::runExport(const QHash<QString, QVariant>& parameters, QHash<
     rowText.clear();
 
     // The length is read anew on every pass: the loop runs while i is below it.
-    for (int i = 0; i < peopleUids.size(); ++i) {
+    // A row that could not be written fails the export: the run stops there.
+    for (int i = 0; i < peopleUids.size() && !runFailed(); ++i) {
         if (progress) {
             progress->setValue(i);
             // QProgressDialog lets events through in setValue() only once it

@@ -21,7 +21,10 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
+
 #include "pamexportinterface.h"
+#include "runfailure.h"
 #include "verinfointerface.h"
 
 class Orvexuniversal : public QObject, public PamExportInterface, public VerInfoInterface
@@ -139,10 +142,23 @@ public:
     // every export; the file writer appends them to "doneString".
     QStringList exportWarnings;
 
+    // The first failure that makes the export's file untrustworthy (host data
+    // not read, a staging row lost, the rows not read back). Emptied at the
+    // start of every export; once set, the steps stop and no file is written.
+    RunFailure runFailure;
+    // Records a failure unless an earlier one is recorded already.
+    void failRun(const QString& step, const QString& reason, const QString& lead = QString());
+    bool runFailed() const { return runFailure.failed(); }
+
 private:
     void runNormalMode(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>* result,
                        int& returnValue);
-    void runTestMode(const QHash<QString, QVariant>& parameters);
+    void runTestMode(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>* result,
+                     int& returnValue);
+    bool openStaging(const QString& databaseName);
+    void runStagingStep(const QString& step, const std::function<void()>& work);
+    void reportUnknownSelectedIds(const QString& wanted);
+    void reportPersonalNumbers();
     void resolveSpecialInterruptions();
     void readAdvancedOvertimeFromHost();
     void readAdvancedOvertimeFromStaging();

@@ -2,13 +2,15 @@
 // sorted by person and date-from, fields joined by the chosen separator.
 //
 // The file is written through QSaveFile: payroll finds either the complete new
-// file or the file of an earlier export, never a half-written one. A write
-// that fails on the way is reported to the clerk like a file that cannot be
-// opened.
+// file or the file of an earlier export, never a half-written one. A file
+// that cannot be opened, written or put in place is reported to the clerk
+// with its cause, and the earlier file stays.
 
 #include "orvexuniversal.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
 #include <QSqlError>
@@ -161,25 +163,69 @@ QString withWarnings(const QString& message, const QStringList& warnings)
     return message + QLatin1Char('\n') + warnings.join(QLatin1Char('\n'));
 }
 
-void reportFileFailure(QHash<QString, QVariant>& result)
+// Why the file cannot be opened, when it can be told: the folder is missing,
+// is a file, or a folder stands where the file should be. Otherwise the
+// message of an open failure, with the system's reason.
+QString openFailureMessage(const QString& path, const QString& systemReason)
 {
-    result.insert(QStringLiteral("errorString"),
-                  Orvexuniversal::tr("Výstupný súbor sa nepodarilo otvoriť pre zápis! \nUistite sa, či nie je "
-                                     "otvorený v inom programe."));
-    qCritical() << "Vystupny subor sa nepodarilo otvorit!";
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    const QString lead = Orvexuniversal::tr("Výstupný súbor sa nepodarilo otvoriť pre zápis! \n");
+    if (!folder.exists())
+        return lead + Orvexuniversal::tr("Priečinok %1 neexistuje.").arg(QDir::toNativeSeparators(folder.filePath()));
+    if (!folder.isDir())
+        return lead + Orvexuniversal::tr("Cesta %1 nie je priečinok, ale súbor.")
+                          .arg(QDir::toNativeSeparators(folder.filePath()));
+    if (file.isDir())
+        return lead + Orvexuniversal::tr("Na mieste súboru %1 je priečinok.")
+                          .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
+    const QString message = Orvexuniversal::tr("Výstupný súbor sa nepodarilo otvoriť pre zápis! \nUistite sa, či nie je "
+                                               "otvorený v inom programe.");
+    return systemReason.isEmpty() ? message
+                                  : message + QStringLiteral(" \n") + Orvexuniversal::tr("Príčina: %1").arg(systemReason);
 }
 
-// Puts the written file in place of the earlier one.
-bool commitFile(QSaveFile& file, QTextStream& out)
+void reportOpenFailure(QHash<QString, QVariant>& result, const QString& path, const QString& systemReason)
+{
+    result.insert(QStringLiteral("errorString"), openFailureMessage(path, systemReason));
+    qCritical() << "Vystupny subor sa nepodarilo otvorit!" << systemReason;
+}
+
+// A write or the final rename failed (a full disk, a quota): the temporary
+// file is dropped and the earlier file stays.
+void reportWriteFailure(QHash<QString, QVariant>& result, const QString& systemReason)
+{
+    result.clear();
+    result.insert(QStringLiteral("errorString"),
+                  Orvexuniversal::tr("Výstupný súbor sa nepodarilo zapísať (%1)! \nPredchádzajúci súbor zostal "
+                                     "nezmenený.")
+                      .arg(systemReason));
+    qCritical() << "Vystupny subor sa nepodarilo zapisat!" << systemReason;
+}
+
+// Puts the written file in place of the earlier one, unless a write failed
+// on the way: QSaveFile does not learn of a failed flush of its buffer and
+// would put a cut-off file in place. On failure the temporary file is
+// dropped and `reason` holds the system's reason, which the device gives
+// only when asked to flush again.
+bool commitFile(QSaveFile& file, QTextStream& out, QString& reason)
 {
     out.flush();
-    return out.status() == QTextStream::Ok && file.commit();
+    const bool written = out.status() == QTextStream::Ok && file.flush() && file.error() == QFileDevice::NoError;
+    if (written && file.commit())
+        return true;
+    if (!written)
+        file.flush();
+    reason = file.errorString();
+    file.cancelWriting();
+    return false;
 }
 
 // Writes the rows of `export`, sorted by person and date-from, one line each.
-// Returns the number of lines, or -1 when the rows cannot be read.
+// Returns the number of lines, or -1 when the rows cannot be read all
+// (`error` says why).
 int writeExportRows(QSqlQuery& query, QTextStream& out, const QHash<QString, QVariant>& options,
-                    QStringList& warnings)
+                    QStringList& warnings, QString& error)
 {
     const QChar separator = separatorFromOptions(options);
     const bool separatorOnEnd = options.value(QStringLiteral("isSeparatorOnEnd"), false).toBool();
@@ -194,9 +240,15 @@ int writeExportRows(QSqlQuery& query, QTextStream& out, const QHash<QString, QVa
             out << joinedLine(rowFields(query, separator, warnings, reported), separator, separatorOnEnd) << '\n';
             ++lines;
         }
+        if (query.lastError().isValid()) {
+            // The walk ended on an error: rows after it would be missing.
+            error = query.lastError().text();
+            qWarning() << "Orvexuniversal::createCSVfile() ::: SQLite ERROR: (SELECT * FROM export ) :: " << error;
+            lines = -1;
+        }
     } else {
-        qWarning() << "Orvexuniversal::createCSVfile() ::: SQLite ERROR: (SELECT * FROM export ) :: "
-                   << query.lastError().text();
+        error = query.lastError().text();
+        qWarning() << "Orvexuniversal::createCSVfile() ::: SQLite ERROR: (SELECT * FROM export ) :: " << error;
     }
     query.finish();
     query.setForwardOnly(false);
@@ -207,16 +259,23 @@ int writeExportRows(QSqlQuery& query, QTextStream& out, const QHash<QString, QVa
 
 int Orvexuniversal::createCSVfile(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>& result)
 {
-    QSaveFile file(parameters.value(QStringLiteral("exportPath")).toString() + QLatin1Char('/') + exportFileName);
+    // An export that failed on the way writes no file.
+    if (runFailed()) {
+        result.insert(QStringLiteral("errorString"), runFailureMessage(runFailure));
+        return -1;
+    }
+    const QString path = parameters.value(QStringLiteral("exportPath")).toString() + QLatin1Char('/') + exportFileName;
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        reportFileFailure(result);
+        reportOpenFailure(result, path, file.errorString());
         return -1;
     }
     QTextStream out(&file);
 
     if (peopleUids.isEmpty()) {
-        if (!commitFile(file, out)) {
-            reportFileFailure(result);
+        QString reason;
+        if (!commitFile(file, out, reason)) {
+            reportWriteFailure(result, reason);
             return -1;
         }
         result.insert(QStringLiteral("doneString"),
@@ -227,13 +286,20 @@ int Orvexuniversal::createCSVfile(const QHash<QString, QVariant>& parameters, QH
         return 0;
     }
 
-    const int lines = writeExportRows(stagingQuery, out, exportOptions, exportWarnings);
-    if (!commitFile(file, out)) {
-        reportFileFailure(result);
+    QString readError;
+    const int lines = writeExportRows(stagingQuery, out, exportOptions, exportWarnings, readError);
+    if (lines < 0) {
+        // The rows were not all read back: the earlier file stays.
+        file.cancelWriting();
+        failRun(tr("čítanie riadkov exportu pre súbor"), readError);
+        result.insert(QStringLiteral("errorString"), runFailureMessage(runFailure));
         return -1;
     }
-    if (lines < 0)
-        return 0; // the file is left empty and `result` untouched
+    QString reason;
+    if (!commitFile(file, out, reason)) {
+        reportWriteFailure(result, reason);
+        return -1;
+    }
 
     const QString message = lines == 0 ? tr("Export neprebehol, pretože neexistujú žiadne data pre export! \n"
                                             "Prekontrolujte prosím nastavenia a spustite export znovu.")

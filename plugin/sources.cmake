@@ -8,5 +8,9 @@ set(ORVEX_PLUGIN_SOURCES
     plugin/parametercheck.h
     plugin/parametercheck.cpp
     plugin/closurecheck.cpp
+    plugin/personalnumbers.h
+    plugin/personalnumbers.cpp
+    plugin/runfailure.h
+    plugin/runfailure.cpp
     plugin/exportrun.cpp
     plugin/outputfile.cpp)

@@ -34,8 +34,11 @@ void Orvexuniversal::insertToExport(QSqlQuery query, QString data, QString separ
         return;
     const QStringList parts = data.split(separator, QString::KeepEmptyParts, Qt::CaseSensitive);
     QString error;
-    if (!execExportInsert(driver, parts, pid, error))
+    if (!execExportInsert(driver, parts, pid, error)) {
         qWarning() << "Orvexuniversal::insertToExport() ::: SQLite ERROR: (INSERT INTO [export]) :: " << error;
+        // A row missing from the file is somebody's wrong pay.
+        failRun(tr("tvorba riadkov exportu"), error);
+    }
 }
 
 const QSqlDriver* Orvexuniversal::exportRowDriver(const QSqlQuery& query)
@@ -162,9 +165,11 @@ void Orvexuniversal::writeExportRow(const QString& code, const QString& value, c
             // Split at ";" the row would spill into further columns and be
             // lost; its fields go into the row as they are.
             QString error;
-            if (!execExportInsert(exportRowDriver(stagingQuery), fields + QStringList(QString()), currentPid, error))
+            if (!execExportInsert(exportRowDriver(stagingQuery), fields + QStringList(QString()), currentPid, error)) {
                 qWarning() << "Orvexuniversal::insertToExport() ::: SQLite ERROR: (INSERT INTO [export]) :: "
                            << error;
+                failRun(tr("tvorba riadkov exportu"), error);
+            }
             return;
         }
     }

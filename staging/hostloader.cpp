@@ -26,6 +26,7 @@
 #include <QSqlError>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -159,7 +160,7 @@ private:
     bool runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
                  const char* table);
     void checkHostWalk(const QSqlQuery& query, const char* table);
-    void reportHostReadFailure(const char* table);
+    void reportHostReadFailure(const char* table, const QString& reason);
     QSqlQuery stagingStatement(const char* sql);
     void debugTable(const char* text) const;
     void insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure);
@@ -188,7 +189,7 @@ bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantLis
     if (query.exec())
         return true;
     logSqlFailure(QString::fromUtf8(failure), query.lastError().text());
-    reportHostReadFailure(table);
+    reportHostReadFailure(table, query.lastError().text());
     return false;
 }
 
@@ -200,18 +201,14 @@ void HostLoader::checkHostWalk(const QSqlQuery& query, const char* table)
         return;
     qWarning() << "Orvexuniversal::loadDataToSQLiteTables() ::: host read of" << table
                << "ended before its last row ::" << query.lastError().text();
-    reportHostReadFailure(table);
+    reportHostReadFailure(table, query.lastError().text());
 }
 
-// Whatever the host did not deliver is missing from staging, so rows of the
-// file may be missing or wrong: the clerk learns it from the export's summary.
-void HostLoader::reportHostReadFailure(const char* table)
+// Whatever the host did not deliver would be missing from staging, and rows
+// of the file missing or wrong: the export stops without a file.
+void HostLoader::reportHostReadFailure(const char* table, const QString& reason)
 {
-    const QString warning =
-        Orvexuniversal::tr("Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.")
-            .arg(QLatin1String(table));
-    if (!plugin.exportWarnings.contains(warning))
-        plugin.exportWarnings << warning;
+    plugin.failRun(Orvexuniversal::tr("čítanie údajov z databázy hostiteľa (%1)").arg(QLatin1String(table)), reason);
 }
 
 QSqlQuery HostLoader::stagingStatement(const char* sql)
@@ -567,23 +564,33 @@ void Orvexuniversal::loadDataToSQLiteTables(const QHash<QString, QVariant>& para
     // The reference funds are read again from the tables loaded here.
     dropStagingStatements();
     HostLoader loader(*this, personIdsText(ids));
-    loader.loadPeople();
-    loader.createIndexes("lpeople");
-    loader.loadHolidays();
-    loader.loadSettings(parameters);
-    progress.setValue(2);
-    loader.loadPeriodInterruptions();
-    loader.createIndexes("latten_data");
-    progress.setValue(8);
-    loader.loadPeriodDays();
-    loader.createIndexes("latten");
-    spansCalc(stagingQuery, false);
-    progress.setValue(62);
-    loader.loadAroundInterruptions();
-    loader.createIndexes("latten_data_around");
-    progress.setValue(97);
-    loader.loadAroundFunds();
-    loader.loadInterruptionNames();
-    progress.setValue(100);
+    // A host table not read, or a staging row not written, stops the loading:
+    // the export writes no file then.
+    SqlFailureWatch watch;
+    const std::function<void()> steps[] = {
+        [&]() { loader.loadPeople(); },
+        [&]() { loader.createIndexes("lpeople"); },
+        [&]() { loader.loadHolidays(); },
+        [&]() { loader.loadSettings(parameters); },
+        [&]() { progress.setValue(2); },
+        [&]() { loader.loadPeriodInterruptions(); },
+        [&]() { loader.createIndexes("latten_data"); },
+        [&]() { progress.setValue(8); },
+        [&]() { loader.loadPeriodDays(); },
+        [&]() { loader.createIndexes("latten"); },
+        [&]() { spansCalc(stagingQuery, false); },
+        [&]() { progress.setValue(62); },
+        [&]() { loader.loadAroundInterruptions(); },
+        [&]() { loader.createIndexes("latten_data_around"); },
+        [&]() { progress.setValue(97); },
+        [&]() { loader.loadAroundFunds(); },
+        [&]() { loader.loadInterruptionNames(); },
+        [&]() { progress.setValue(100); },
+    };
+    for (const std::function<void()>& step : steps) {
+        if (runFailed() || watch.failed())
+            break;
+        step();
+    }
     progress.close();
 }

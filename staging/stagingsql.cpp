@@ -5,9 +5,36 @@
 #include <QDebug>
 #include <QSqlError>
 
+namespace {
+SqlFailureWatch* innermostWatch = nullptr;
+}
+
 void logSqlFailure(const QString& fixedText, const QString& errorText)
 {
     qWarning() << fixedText.toUtf8().constData() << errorText;
+    if (innermostWatch)
+        innermostWatch->note(fixedText, errorText);
+}
+
+SqlFailureWatch::SqlFailureWatch() : outer(innermostWatch)
+{
+    innermostWatch = this;
+}
+
+SqlFailureWatch::~SqlFailureWatch()
+{
+    innermostWatch = outer;
+    if (outer && seen)
+        outer->note(statement, reason);
+}
+
+void SqlFailureWatch::note(const QString& fixedText, const QString& errorText)
+{
+    if (seen)
+        return;
+    seen = true;
+    statement = fixedText;
+    reason = errorText;
 }
 
 QString nonNullText(const QVariant& value)

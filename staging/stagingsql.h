@@ -9,8 +9,31 @@
 // Small pieces shared by the loading step and the span calculation.
 
 // Logs a failed statement the way every step does: the fixed text, then the
-// driver's error text.
+// driver's error text. The innermost SqlFailureWatch alive learns of it.
 void logSqlFailure(const QString& fixedText, const QString& errorText);
+
+// Tells a step whether any statement logged through logSqlFailure() failed
+// while the watch lived (a row or a span is then missing), and keeps the
+// first such failure. Watches nest; the plug-in runs on one thread.
+class SqlFailureWatch
+{
+public:
+    SqlFailureWatch();
+    ~SqlFailureWatch();
+    SqlFailureWatch(const SqlFailureWatch&) = delete;
+    SqlFailureWatch& operator=(const SqlFailureWatch&) = delete;
+
+    bool failed() const { return seen; }
+    QString firstFailure() const { return statement; }
+    QString firstReason() const { return reason; }
+    void note(const QString& fixedText, const QString& errorText);
+
+private:
+    SqlFailureWatch* outer;
+    bool seen = false;
+    QString statement;
+    QString reason;
+};
 
 // A value as text for a TEXT column, never a null string: a NULL host value is
 // stored as empty text (binding a null QString would store NULL instead).

@@ -387,8 +387,108 @@ Please check the settings and run the export again.</translation>
         <translation>Personal number %1: the value in days (%2) for %3 was not exported, the day has no working-time fund.</translation>
     </message>
     <message>
-        <source>Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.</source>
-        <translation>Error reading data from the host database (%1): the export may be incomplete.</translation>
+        <source>bez udania dôvodu</source>
+        <translation>no reason given</translation>
+    </message>
+    <message>
+        <source>Export sa nepodaril, zlyhal krok: %1 (%2)!</source>
+        <translation>The export failed at the step: %1 (%2)!</translation>
+    </message>
+    <message>
+        <source>Príčina: %1</source>
+        <translation>Cause: %1</translation>
+    </message>
+    <message>
+        <source>Výstupný súbor nebol zapísaný, predchádzajúci súbor zostal nezmenený.</source>
+        <translation>No output file was written; the previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>otvorenie pomocnej databázy SQLite</source>
+        <translation>opening the SQLite staging database</translation>
+    </message>
+    <message>
+        <source>vytvorenie pomocných tabuliek</source>
+        <translation>creating the staging tables</translation>
+    </message>
+    <message>
+        <source>príprava údajov na export</source>
+        <translation>preparing the data for the export</translation>
+    </message>
+    <message>
+        <source>výpočet úsekov</source>
+        <translation>calculating the spans</translation>
+    </message>
+    <message>
+        <source>otvorenie výstupnej databázy testu %1</source>
+        <translation>opening the test output database %1</translation>
+    </message>
+    <message>
+        <source>čítanie zoznamu zamestnancov z databázy hostiteľa</source>
+        <translation>reading the list of employees from the host database</translation>
+    </message>
+    <message>
+        <source>ovládač databázy %1 nie je nainštalovaný</source>
+        <translation>database driver %1 is not installed</translation>
+    </message>
+    <message>
+        <source>kontrola uzávierky mesiaca</source>
+        <translation>checking the monthly closure</translation>
+    </message>
+    <message>
+        <source>kontrola zvolených zamestnancov</source>
+        <translation>checking the selected employees</translation>
+    </message>
+    <message>
+        <source>Zamestnanec s ID: %1 v databáze dochádzky neexistuje.</source>
+        <translation>Employee with ID: %1 does not exist in the attendance database.</translation>
+    </message>
+    <message>
+        <source>Zamestnanci s ID: %1 v databáze dochádzky neexistujú.</source>
+        <translation>Employees with IDs: %1 do not exist in the attendance database.</translation>
+    </message>
+    <message>
+        <source>Osobné číslo &quot;%1&quot; majú viacerí zamestnanci (ID: %2); mzdy ich zlúčia do jedného záznamu.</source>
+        <translation>Personal number &quot;%1&quot; is shared by several employees (ID: %2); payroll will merge them into one record.</translation>
+    </message>
+    <message>
+        <source>Osobné číslo &quot;%1&quot; zamestnanca s ID: %2 je prázdne, má medzery na začiatku alebo na konci, riadiace znaky alebo úvodzovky; mzdy ho nemusia priradiť.</source>
+        <translation>Personal number &quot;%1&quot; of the employee with ID: %2 is empty, has blanks at its start or end, control characters or quotes; payroll may not match it.</translation>
+    </message>
+    <message>
+        <source>čítanie údajov z databázy hostiteľa (%1)</source>
+        <translation>reading data from the host database (%1)</translation>
+    </message>
+    <message>
+        <source>tvorba riadkov exportu</source>
+        <translation>creating the export rows</translation>
+    </message>
+    <message>
+        <source>Výstupný súbor sa nepodarilo otvoriť pre zápis! 
+</source>
+        <translation>The output file could not be opened for writing! 
+</translation>
+    </message>
+    <message>
+        <source>Priečinok %1 neexistuje.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Cesta %1 nie je priečinok, ale súbor.</source>
+        <translation>The path %1 is a file, not a folder.</translation>
+    </message>
+    <message>
+        <source>Na mieste súboru %1 je priečinok.</source>
+        <translation>There is a folder in place of the file %1.</translation>
+    </message>
+    <message>
+        <source>Výstupný súbor sa nepodarilo zapísať (%1)! 
+Predchádzajúci súbor zostal nezmenený.</source>
+        <translation>The output file could not be written (%1)! 
+The previous file is unchanged.</translation>
+    </message>
+    <message>
+        <source>čítanie riadkov exportu pre súbor</source>
+        <translation>reading the export rows for the file</translation>
     </message>
 </context>
 </TS>

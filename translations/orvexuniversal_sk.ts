@@ -387,8 +387,108 @@ Prekontrolujte prosím nastavenia a spustite export znovu.</translation>
         <translation>Osobné číslo %1: hodnota v dňoch (%2) za %3 nebola exportovaná, deň nemá fond pracovného času.</translation>
     </message>
     <message>
-        <source>Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.</source>
-        <translation>Chyba pri čítaní údajov z databázy hostiteľa (%1): export môže byť neúplný.</translation>
+        <source>bez udania dôvodu</source>
+        <translation>bez udania dôvodu</translation>
+    </message>
+    <message>
+        <source>Export sa nepodaril, zlyhal krok: %1 (%2)!</source>
+        <translation>Export sa nepodaril, zlyhal krok: %1 (%2)!</translation>
+    </message>
+    <message>
+        <source>Príčina: %1</source>
+        <translation>Príčina: %1</translation>
+    </message>
+    <message>
+        <source>Výstupný súbor nebol zapísaný, predchádzajúci súbor zostal nezmenený.</source>
+        <translation>Výstupný súbor nebol zapísaný, predchádzajúci súbor zostal nezmenený.</translation>
+    </message>
+    <message>
+        <source>otvorenie pomocnej databázy SQLite</source>
+        <translation>otvorenie pomocnej databázy SQLite</translation>
+    </message>
+    <message>
+        <source>vytvorenie pomocných tabuliek</source>
+        <translation>vytvorenie pomocných tabuliek</translation>
+    </message>
+    <message>
+        <source>príprava údajov na export</source>
+        <translation>príprava údajov na export</translation>
+    </message>
+    <message>
+        <source>výpočet úsekov</source>
+        <translation>výpočet úsekov</translation>
+    </message>
+    <message>
+        <source>otvorenie výstupnej databázy testu %1</source>
+        <translation>otvorenie výstupnej databázy testu %1</translation>
+    </message>
+    <message>
+        <source>čítanie zoznamu zamestnancov z databázy hostiteľa</source>
+        <translation>čítanie zoznamu zamestnancov z databázy hostiteľa</translation>
+    </message>
+    <message>
+        <source>ovládač databázy %1 nie je nainštalovaný</source>
+        <translation>ovládač databázy %1 nie je nainštalovaný</translation>
+    </message>
+    <message>
+        <source>kontrola uzávierky mesiaca</source>
+        <translation>kontrola uzávierky mesiaca</translation>
+    </message>
+    <message>
+        <source>kontrola zvolených zamestnancov</source>
+        <translation>kontrola zvolených zamestnancov</translation>
+    </message>
+    <message>
+        <source>Zamestnanec s ID: %1 v databáze dochádzky neexistuje.</source>
+        <translation>Zamestnanec s ID: %1 v databáze dochádzky neexistuje.</translation>
+    </message>
+    <message>
+        <source>Zamestnanci s ID: %1 v databáze dochádzky neexistujú.</source>
+        <translation>Zamestnanci s ID: %1 v databáze dochádzky neexistujú.</translation>
+    </message>
+    <message>
+        <source>Osobné číslo &quot;%1&quot; majú viacerí zamestnanci (ID: %2); mzdy ich zlúčia do jedného záznamu.</source>
+        <translation>Osobné číslo &quot;%1&quot; majú viacerí zamestnanci (ID: %2); mzdy ich zlúčia do jedného záznamu.</translation>
+    </message>
+    <message>
+        <source>Osobné číslo &quot;%1&quot; zamestnanca s ID: %2 je prázdne, má medzery na začiatku alebo na konci, riadiace znaky alebo úvodzovky; mzdy ho nemusia priradiť.</source>
+        <translation>Osobné číslo &quot;%1&quot; zamestnanca s ID: %2 je prázdne, má medzery na začiatku alebo na konci, riadiace znaky alebo úvodzovky; mzdy ho nemusia priradiť.</translation>
+    </message>
+    <message>
+        <source>čítanie údajov z databázy hostiteľa (%1)</source>
+        <translation>čítanie údajov z databázy hostiteľa (%1)</translation>
+    </message>
+    <message>
+        <source>tvorba riadkov exportu</source>
+        <translation>tvorba riadkov exportu</translation>
+    </message>
+    <message>
+        <source>Výstupný súbor sa nepodarilo otvoriť pre zápis! 
+</source>
+        <translation>Výstupný súbor sa nepodarilo otvoriť pre zápis! 
+</translation>
+    </message>
+    <message>
+        <source>Priečinok %1 neexistuje.</source>
+        <translation>Priečinok %1 neexistuje.</translation>
+    </message>
+    <message>
+        <source>Cesta %1 nie je priečinok, ale súbor.</source>
+        <translation>Cesta %1 nie je priečinok, ale súbor.</translation>
+    </message>
+    <message>
+        <source>Na mieste súboru %1 je priečinok.</source>
+        <translation>Na mieste súboru %1 je priečinok.</translation>
+    </message>
+    <message>
+        <source>Výstupný súbor sa nepodarilo zapísať (%1)! 
+Predchádzajúci súbor zostal nezmenený.</source>
+        <translation>Výstupný súbor sa nepodarilo zapísať (%1)! 
+Predchádzajúci súbor zostal nezmenený.</translation>
+    </message>
+    <message>
+        <source>čítanie riadkov exportu pre súbor</source>
+        <translation>čítanie riadkov exportu pre súbor</translation>
     </message>
 </context>
 </TS>

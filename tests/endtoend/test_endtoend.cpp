@@ -232,8 +232,8 @@ void TestEndToEnd::exports_data()
     QTest::addColumn<int>("lines");
     QTest::addColumn<QString>("message"); // doneString, or errorString when the export fails
     QTest::addColumn<int>("peopleCount"); // -1: the message is all the result holds
-    const QString cannotWrite = QString::fromUtf8("Výstupný súbor sa nepodarilo otvoriť pre zápis! \nUistite sa, "
-                                                  "či nie je otvorený v inom programe.");
+    // The cause that can be told is said (%1: the path concerned).
+    const QString cannotOpen = QString::fromUtf8("Výstupný súbor sa nepodarilo otvoriť pre zápis! \n");
     const QString main = QStringLiteral("main-settings.json");
     const QString twoLeftOut =
         QString::fromUtf8("\nZamestnanci s ID: 5006,5008 boli vyradení z dôvodu neuzavretých dní.");
@@ -256,9 +256,12 @@ void TestEndToEnd::exports_data()
     QTest::newRow("a closed person without data") << main << 3 << "7" << "" << "" << 0 << noData << 1;
     QTest::newRow("no people in the host database")
         << main << 3 << "all" << "empty host database" << "" << 0 << emptyList << -1;
-    QTest::newRow("missing folder") << main << 3 << "1" << "missing folder" << "" << -1 << cannotWrite << -1;
-    QTest::newRow("folder is a file") << main << 3 << "1" << "folder is a file" << "" << -1 << cannotWrite << -1;
-    QTest::newRow("target is a folder") << main << 3 << "1" << "target is a folder" << "" << -1 << cannotWrite << -1;
+    QTest::newRow("missing folder") << main << 3 << "1" << "missing folder" << "" << -1
+                                    << cannotOpen + QString::fromUtf8("Priečinok %1 neexistuje.") << -1;
+    QTest::newRow("folder is a file") << main << 3 << "1" << "folder is a file" << "" << -1
+                                      << cannotOpen + QString::fromUtf8("Cesta %1 nie je priečinok, ale súbor.") << -1;
+    QTest::newRow("target is a folder") << main << 3 << "1" << "target is a folder" << "" << -1
+                                        << cannotOpen + QString::fromUtf8("Na mieste súboru %1 je priečinok.") << -1;
 }
 
 void TestEndToEnd::exports()
@@ -318,6 +321,9 @@ void TestEndToEnd::exports()
     QCOMPARE(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).size(),
              lines >= 0 || setup == "folder is a file" ? 1 : 0);
     const QString resultKey = lines < 0 ? "errorString" : "doneString";
+    if (message.contains("%1"))
+        message = message.arg(QDir::toNativeSeparators(setup == "target is a folder" ? directory.filePath(fileName)
+                                                                                     : exportPath));
     QCOMPARE(result.value(resultKey).toString(), message);
     if (peopleCount < 0) {
         QCOMPARE(result.keys(), QStringList{resultKey});
@@ -342,12 +348,26 @@ void TestEndToEnd::testModeReplaysAPreparedFile()
                 work.filePath("DB_test_paterns/company-2024-03.db"), "--params", work.filePath("params.json")});
     QVERIFY(tool.waitForFinished(120000));
     QVERIFY2(tool.exitCode() == 0, tool.readAllStandardError().constData());
+    const QHash<QString, QVariant> p =
+        QJsonDocument::fromJson(fileBytes(work.filePath("params.json"))).object().toVariantHash();
+
+    // Without its TMP folder the run stops with one message instead of a failed insert per row.
+    QVERIFY(QDir(work.filePath("TMP")).removeRecursively());
+    {
+        LogCapture log;
+        QHash<QString, QVariant> result{{"kept", true}};
+        QCOMPARE(plugin->exporter()->makeExport(p, &result), -1);
+        QCOMPARE(result.keys().size(), 2);
+        QVERIFY2(result.value("errorString").toString().startsWith(
+                     QString::fromUtf8("Export sa nepodaril, zlyhal krok: otvorenie výstupnej databázy testu ")),
+                 qPrintable(result.value("errorString").toString()));
+        QVERIFY(log.matching("warning", "INSERT INTO [export]").isEmpty());
+    }
+    QVERIFY(QDir(work.path()).mkpath("TMP"));
 
     delete plugin->object();
     plugin.reset(new PluginHost);
     QVERIFY(plugin->loaded());
-    const QHash<QString, QVariant> p =
-        QJsonDocument::fromJson(fileBytes(work.filePath("params.json"))).object().toVariantHash();
     QHash<QString, QVariant> result{{"kept", true}};
     bool dialogSeen = false;
     QTimer probe;
@@ -379,7 +399,7 @@ void TestEndToEnd::writer_data()
     QTest::addColumn<QVariantHash>("setup"); // export options; people, excluded, warnings: the writer's state
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QStringList>("expected"); // the file's lines
-    QTest::addColumn<QString>("doneString");
+    QTest::addColumn<QString>("doneString"); // errorString when the rows cannot be read
     QTest::addColumn<QStringList>("logged"); // a part of each warning the writer logs
     const QStringList no, one{"1,1,1,,"}, oneLine{"2024|03|1234|1|1||"};
     auto row = [](const char* name, const QVariantHash& setup, const QStringList& rows, const QStringList& expected,
@@ -417,8 +437,11 @@ void TestEndToEnd::writer_data()
         {"3,1|2,5,,"}, {"2024|03|1234|1 2|5||"}, oneLeftOut + "\nw1\nw2" + badValueMessage("1234", "1|2"),
         {"holds the separator"});
     row("warnings after no data", {{"warnings", "w1"}}, no, no, noData + "\nw1", no);
-    // The rows cannot be read: the earlier file is replaced by an empty one, the result is left alone.
-    row("no staging table", {{"drop", true}}, no, no, "",
+    // The rows cannot be read: no file is written, the earlier one stays, the clerk is told.
+    row("no staging table", {{"drop", true}}, no, no,
+        QString::fromUtf8("Export sa nepodaril, zlyhal krok: čítanie riadkov exportu pre súbor (no such table: "
+                          "export Unable to execute statement)! \nVýstupný súbor nebol zapísaný, predchádzajúci súbor "
+                          "zostal nezmenený."),
         {"Orvexuniversal::createCSVfile() ::: SQLite ERROR: (SELECT * FROM export ) :: "});
 }
 
@@ -439,17 +462,20 @@ void TestEndToEnd::writer()
     if (dropTable)
         writer.plugin.stagingQuery.exec("DROP TABLE export");
     writer.plugin.exportOptions = setup;
+    const QByteArray earlier = fileBytes(directory.filePath(writerFile));
     LogCapture log;
-    QCOMPARE(writer.plugin.createCSVfile(writer.parameters, writer.result), expected.size());
+    QCOMPARE(writer.plugin.createCSVfile(writer.parameters, writer.result), dropTable ? -1 : expected.size());
     QCOMPARE(fileBytes(directory.filePath(writerFile)),
-             expected.isEmpty() ? QByteArray() : nativeLines(expected.join('\n').toUtf8() + "\n"));
-    QCOMPARE(writer.result.value("doneString").toString(), doneString);
-    QHash<QString, QVariant> wanted{{"doneString", doneString}};
-    if (!writer.plugin.peopleUids.isEmpty()) {
+             dropTable ? earlier : expected.isEmpty() ? QByteArray() : nativeLines(expected.join('\n').toUtf8() + "\n"));
+    QCOMPARE(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden), QStringList(writerFile));
+    const QString key = dropTable ? "errorString" : "doneString";
+    QCOMPARE(writer.result.value(key).toString(), doneString);
+    QHash<QString, QVariant> wanted{{key, doneString}};
+    if (!dropTable && !writer.plugin.peopleUids.isEmpty()) {
         wanted.insert("peopleCount", writer.plugin.peopleUids.size());
         wanted.insert("fileName", writerFile);
     }
-    QCOMPARE(writer.result, dropTable ? decltype(wanted)() : wanted);
+    QCOMPARE(writer.result, wanted);
     const QStringList warned = log.matching("warning", "createCSVfile");
     QCOMPARE(warned.size(), logged.size());
     for (int i = 0; i < logged.size(); ++i)

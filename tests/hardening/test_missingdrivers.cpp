@@ -48,8 +48,8 @@ private slots:
     }
 
 #if ORVEX_DRIVERS_CASE == 1
-    // The normal mode reports the people list failure; TEST mode needs no host
-    // and exports its staging file: 5001 worked 8 hours on 4 and 5 March.
+    // The normal mode fails naming the missing driver and writes no file; TEST mode
+    // needs no host and exports its staging file: 5001 worked 8 hours on 4 and 5 March.
     void noMySqlDriver()
     {
         QVERIFY(QDir().mkpath(folders.filePath("DB_test_paterns")) && QDir().mkpath(folders.filePath("TMP")));
@@ -73,8 +73,11 @@ private slots:
 
         LogCapture log;
         plugin->exporter()->setDatabase(QSqlDatabase::addDatabase("QMYSQL", "host-without-driver"));
-        QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", folders.path()), &result), 0);
-        QVERIFY(result.value("errorString").toString().startsWith(peopleListFailure));
+        QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("1", folders.path()), &result), -1);
+        QVERIFY2(result.value("errorString").toString().startsWith(
+                     peopleListFailure + " (interná chyba SQL: ovládač databázy QMYSQL nie je nainštalovaný)!"),
+                 qPrintable(result.value("errorString").toString()));
+        QVERIFY(!QFile::exists(folders.filePath(hardeningFileName)));
         QVERIFY(log.contains("critical", "checkPeople() - SQL ERROR"));
         QVERIFY(log.contains("critical", "Driver not loaded"));
 
@@ -89,9 +92,9 @@ private slots:
                  (QStringList{"2024|03|5001|1|8|04.03.2024|04.03.2024", "2024|03|5001|1|8|05.03.2024|05.03.2024"}));
     }
 #else
-    // No staging database: the file is left empty, the export answers 0, the log says why,
-    // TEST mode leaves the result alone. No staging statement may reach the host's
-    // database, which is also the default connection, as in the host.
+    // No staging database: no file, the export answers -1 and says why, and so does TEST mode
+    // (no output database). No staging statement may reach the host's database, which is
+    // also the default connection, as in the host.
     void noSqliteDriver()
     {
         TestHostDb host(QStringLiteral("t_hardening_nosqlite"));
@@ -106,14 +109,17 @@ private slots:
         const QStringList hostTables = defaultDb.tables();
 
         LogCapture log;
-        QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", folders.path()), &result), 0);
-        QVERIFY(!result.contains("errorString"));
-        QCOMPARE(fileBytes(folders.filePath(hardeningFileName)), QByteArray());
+        QCOMPARE(plugin->exporter()->makeExport(hardeningParameters("all", folders.path()), &result), -1);
+        QCOMPARE(result.keys(), QStringList{"errorString"});
+        QVERIFY2(result.value("errorString").toString().startsWith(
+                     "Export sa nepodaril, zlyhal krok: otvorenie pomocnej databázy SQLite (driver QSQLITE not available"),
+                 qPrintable(result.value("errorString").toString()));
+        QVERIFY(!QFile::exists(folders.filePath(hardeningFileName)));
         QVERIFY(log.contains("warning", "driver QSQLITE not available"));
-        QVERIFY(log.contains("warning", "createCSVfile() ::: SQLite ERROR: (SELECT * FROM export )"));
         result = {{"untouched", true}};
-        QCOMPARE(exportInTestMode(), 0);
-        QCOMPARE(result, (QHash<QString, QVariant>{{"untouched", true}}));
+        QCOMPARE(exportInTestMode(), -1);
+        QCOMPARE(result.keys().size(), 2);
+        QVERIFY(result.value("errorString").toString().contains("otvorenie výstupnej databázy testu"));
         QCOMPARE(defaultDb.tables(), hostTables);
     }
 #endif

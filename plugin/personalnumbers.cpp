@@ -1,0 +1,47 @@
+#include "personalnumbers.h"
+
+#include <QSet>
+
+QMap<QString, QVector<unsigned>> sharedPersonalNumbers(const QVector<unsigned>& uids,
+                                                       const QHash<unsigned, QString>& numbers)
+{
+    QMap<QString, QVector<unsigned>> byNumber;
+    QSet<unsigned> seen;
+    for (const unsigned uid : uids) {
+        if (seen.contains(uid))
+            continue;
+        seen.insert(uid);
+        byNumber[numbers.value(uid)].append(uid);
+    }
+    for (auto it = byNumber.begin(); it != byNumber.end();)
+        it = it.value().size() > 1 ? it + 1 : byNumber.erase(it);
+    return byNumber;
+}
+
+bool isOddPersonalNumber(const QString& number)
+{
+    if (number.isEmpty() || number.at(0).isSpace() || number.at(number.size() - 1).isSpace())
+        return true;
+    for (const QChar c : number)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('"') || c == QLatin1Char('\''))
+            return true;
+    return false;
+}
+
+QString visiblePersonalNumber(const QString& number)
+{
+    QString shown;
+    for (const QChar c : number) {
+        if (c == QLatin1Char('\t'))
+            shown += QLatin1String("\\t");
+        else if (c == QLatin1Char('\r'))
+            shown += QLatin1String("\\r");
+        else if (c == QLatin1Char('\n'))
+            shown += QLatin1String("\\n");
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
