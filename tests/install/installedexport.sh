@@ -13,7 +13,8 @@ prefix="$work/prefix"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 rm -rf "$work" && mkdir -p "$work/installed-out" "$work/built-out"
-"$cmake" --install "$build" --prefix "$prefix" > "$work/install.log"
+# What "cmake --install BUILD --prefix PREFIX" does (that form needs CMake 3.15).
+"$cmake" -DCMAKE_INSTALL_PREFIX="$prefix" -P "$build/cmake_install.cmake" > "$work/install.log"
 installed="$(cd "$prefix" && find . -type f | sort | tr '\n' ' ')"
 [ "$installed" = "./bin/orvex-export ./bin/orvex-prepare-test ./bin/orvex-settings ./plugins/$plugin_name " ] \
     || fail "the installed files are: $installed"
