@@ -11,6 +11,7 @@
 // Linux only (reads /proc for the machine and the peak resident memory).
 
 #include "companygenerator.h"
+#include "defaultplugin.h"
 #include "hostfloor.h"
 #include "pamexportinterface.h"
 
@@ -445,7 +446,7 @@ int main(int argc, char* argv[])
         {QStringLiteral("work"), QStringLiteral("Folder for the export files."), QStringLiteral("dir"),
          QDir::tempPath() + QStringLiteral("/orvex-bench")},
         {QStringLiteral("plugin"), QStringLiteral("The plug-in file."), QStringLiteral("file"),
-         QStringLiteral(ORVEX_PLUGIN_PATH)},
+         defaultPluginFile(QStringLiteral(ORVEX_PLUGIN_PATH))},
         {QStringLiteral("seed"), QStringLiteral("Seed of the company."), QStringLiteral("n"), QStringLiteral("20240301")},
         {QStringLiteral("reuse"), QStringLiteral("Keep a company database generated with the same profile.")},
         {QStringLiteral("event-scale"), QStringLiteral("Chance multiplier of the rarer events."), QStringLiteral("x"),

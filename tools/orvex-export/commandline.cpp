@@ -1,5 +1,6 @@
 #include "commandline.h"
 
+#include "defaultplugin.h"
 #include "processzone.h"
 
 #include <QCommandLineOption>
@@ -120,9 +121,10 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
         QStringLiteral("The attendance host's database."), QStringLiteral("name"));
     const QCommandLineOption askPassword(QStringLiteral("ask-password"),
         QStringLiteral("Ask for the password on the terminal when ORVEX_DB_PASSWORD is not set."));
+    const QString defaultPlugin = defaultPluginFile(QStringLiteral(ORVEX_EXPORT_DEFAULT_PLUGIN));
     const QCommandLineOption plugin(QStringLiteral("plugin"),
-        QStringLiteral("The plug-in file to load (default: %1).").arg(QStringLiteral(ORVEX_EXPORT_DEFAULT_PLUGIN)),
-        QStringLiteral("file"), QStringLiteral(ORVEX_EXPORT_DEFAULT_PLUGIN));
+        QStringLiteral("The plug-in file to load (default: %1).").arg(defaultPlugin),
+        QStringLiteral("file"), defaultPlugin);
     const QCommandLineOption log(QStringLiteral("log"),
         QStringLiteral("Append the plug-in's warnings and diagnostics to this file instead of the terminal."),
         QStringLiteral("file"));

@@ -1,5 +1,7 @@
 #include "settingssession.h"
 
+#include "defaultplugin.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -34,8 +36,8 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
                        "as JSON on stdout. The database password is taken from ORVEX_DB_PASSWORD."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption plugin(QStringLiteral("plugin"),
-                                    QStringLiteral("Plug-in file (default: the built one)."),
-                                    QStringLiteral("file"), QStringLiteral(ORVEX_SETTINGS_DEFAULT_PLUGIN));
+                                    QStringLiteral("Plug-in file (default: the installed one, else the built one)."),
+                                    QStringLiteral("file"), defaultPluginFile(QStringLiteral(ORVEX_SETTINGS_DEFAULT_PLUGIN)));
     const QCommandLineOption socket(QStringLiteral("socket"), QStringLiteral("Database server unix socket."),
                                     QStringLiteral("path"));
     const QCommandLineOption host(QStringLiteral("host"), QStringLiteral("Database server host."),
