@@ -28,8 +28,13 @@ bash "$hostdb" create "$dbdir" "$database"
 "$demo" > "$work/demo-company.sql"
 bash "$hostdb" sql "$dbdir" "$database" < "$work/demo-company.sql"
 
+# The demo leaves two people out for an unclosed month on purpose: the export
+# ends with status 3 (written, with warnings for the clerk).
 export_month() {
-    "$1" --socket "$sock" --user root --database "$database" --month 2024-03 --out "$2" --quiet
+    local status=0
+    "$1" --socket "$sock" --user root --database "$database" --month 2024-03 --out "$2" --quiet 2>/dev/null \
+        || status=$?
+    [ "$status" = 3 ] || fail "$1 ended with status $status, not 3"
 }
 LD_DEBUG=files LD_DEBUG_OUTPUT="$work/loader" export_month "$prefix/bin/orvex-export" "$work/installed-out"
 grep -q "file=$prefix/plugins/$plugin_name " "$work"/loader.* \
