@@ -12,6 +12,7 @@
 
 #include "companygenerator.h"
 #include "defaultplugin.h"
+#include "hostconnection.h"
 #include "hostfloor.h"
 #include "pamexportinterface.h"
 
@@ -89,12 +90,19 @@ QString databaseName(int people)
     return QStringLiteral("orvex_bench_%1").arg(people);
 }
 
+// The private server, reached as root through its socket.
+HostConnection serverConnection(const QString& socket, const QString& database)
+{
+    HostConnection server;
+    server.socket = socket;
+    server.user = QStringLiteral("root");
+    server.database = database;
+    return server;
+}
+
 QSqlDatabase openHost(const QString& socket, const QString& name, const QString& connection)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connection);
-    db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socket);
-    db.setUserName(QStringLiteral("root"));
-    db.setDatabaseName(name);
+    QSqlDatabase db = addHostConnection(serverConnection(socket, name), connection);
     db.open();
     return db;
 }
@@ -136,9 +144,7 @@ int childGenerate(const QString& socket, const CompanyProfile& profile, bool reu
             return 0;
         }
     }
-    QSqlDatabase host = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), QStringLiteral("host"));
-    host.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socket);
-    host.setUserName(QStringLiteral("root"));
+    QSqlDatabase host = addHostConnection(serverConnection(socket, QString()), QStringLiteral("host"));
     QString error;
     if (!createHostDatabase(server, host, databaseName(profile.people), QStringLiteral(ORVEX_HOSTDB_SCHEMA), &error))
         return fail(error);

@@ -11,9 +11,11 @@
 // record ("optWidget") through setOptionsData() and shown. When it is closed
 // the record as the page left it (optionsData()) is printed as JSON.
 
+#include "hostconnection.h"
 #include "pamexportinterface.h"
 #include "pamoptionswidget.h"
 #include "settingssession.h"
+#include "storedsettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,8 +33,6 @@
 #include <cstdio>
 
 namespace {
-
-const char* const pluginType = "Orvexuniversal";
 
 enum ExitCode { Done = 0, UsageError = 1, HostError = 2, ScreenshotError = 3 };
 
@@ -121,7 +121,14 @@ int main(int argc, char** argv)
         return fail(UsageError, QStringLiteral("there is no display to show the page on: give --screenshot or "
                                                "--auto-close, or run under a display (e.g. xvfb-run)"));
 
-    if (!openDefaultHostDatabase(request, QString::fromLocal8Bit(qgetenv("ORVEX_DB_PASSWORD")), errorText))
+    // The options page reads the stored settings through the application's
+    // default connection, as in the host.
+    QString password;
+    if (!hostPassword(request.connection, password, errorText))
+        return fail(UsageError, errorText);
+    QSqlDatabase hostDb;
+    if (!openHostDatabase(request.connection, password, QLatin1String(QSqlDatabase::defaultConnection), hostDb,
+                          errorText))
         return fail(HostError, errorText);
 
     QPluginLoader loader(request.pluginPath);
@@ -129,7 +136,7 @@ int main(int argc, char** argv)
     if (!exporter)
         return fail(HostError, QStringLiteral("cannot load the plug-in %1: %2")
                                    .arg(request.pluginPath, loader.errorString()));
-    exporter->setDatabase(QSqlDatabase::database());
+    exporter->setDatabase(hostDb);
 
     // The translations are compiled into the module; they are reachable once it is loaded.
     QTranslator translator;
@@ -141,18 +148,23 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&translator);
     }
 
-    QHash<QString, QVariant> record;
-    bool found = false;
-    if (!readOptionsRecord(QLatin1String(pluginType), request.settingsId, record, found, errorText))
+    // Without a record of the plug-in's type the page starts from an empty one.
+    StoredSettings settings;
+    switch (lookUpStoredSettings(hostDb, pluginSettingsType(), request.settingsId, settings, errorText)) {
+    case SettingsLookup::Failed:
         return fail(HostError, errorText);
-    if (!found)
-        QTextStream(stderr) << "orvex-settings: no stored settings of type " << pluginType
+    case SettingsLookup::NoneOfType:
+        QTextStream(stderr) << "orvex-settings: no stored settings of type " << pluginSettingsType()
                             << "; the page starts from an empty record\n";
+        break;
+    case SettingsLookup::Found:
+        break;
+    }
 
     QScopedPointer<PamOptionsWidget> page(exporter->getOptionsWidget());
     if (!page)
         return fail(HostError, QStringLiteral("the plug-in gave no settings page"));
-    page->setOptionsData(record);
+    page->setOptionsData(settings.optWidget);
     page->setWindowTitle(QStringLiteral("%1 - nastavenia exportu").arg(exporter->getType()));
     if (request.size.isValid())
         page->resize(request.size);
