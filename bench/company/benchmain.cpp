@@ -10,6 +10,7 @@
 //
 // Linux only (reads /proc for the machine and the peak resident memory).
 
+#include "commandoptions.h"
 #include "companygenerator.h"
 #include "defaultplugin.h"
 #include "hostconnection.h"
@@ -440,9 +441,7 @@ int main(int argc, char* argv[])
     // and other options of its own out of the arguments.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = commandLineArguments(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOptions({

@@ -95,6 +95,27 @@ bool checkArguments(const QCommandLineParser& parser, const QList<const QCommand
     return true;
 }
 
+QStringList commandLineArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+bool renderOffscreenWithoutDisplay()
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+#endif
+}
+
 bool parsePositive(const QString& text, int& value)
 {
     bool ok = false;

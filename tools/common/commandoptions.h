@@ -59,6 +59,17 @@ struct MonthOptions
 bool checkArguments(const QCommandLineParser& parser, const QList<const QCommandLineOption*>& required,
                     QString& errorText);
 
+// The program's arguments, the program name first. The tools hand them to
+// their own parser and show QApplication the program name only: Qt's command
+// line would take --plugin for itself (it loads generic input plug-ins by that
+// option).
+QStringList commandLineArguments(int argc, char* argv[]);
+
+// Makes Qt draw off screen when there is no display to draw on (on Unix, no
+// DISPLAY and no WAYLAND_DISPLAY) and no platform was chosen. True when it
+// did. Call it before the application object exists.
+bool renderOffscreenWithoutDisplay();
+
 // A whole number above 0, written without a sign.
 bool parsePositive(const QString& text, int& value);
 

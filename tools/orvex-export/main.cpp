@@ -290,12 +290,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     MessageRouter::install();
-    // Qt's own command line would take --plugin for itself (it loads generic
-    // input plug-ins by that option), so the arguments are read here and
-    // QApplication sees the program name only.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = commandLineArguments(argc, argv);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("orvex-export"));

@@ -30,17 +30,6 @@ enum ExitStatus { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
 const char* const hostConnectionName = "orvex-prepare-test-host";
 
-// The loading step shows a progress dialog; without a display it is drawn
-// off screen.
-void chooseOffscreenWithoutDisplay()
-{
-#ifndef Q_OS_WIN
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-}
-
 // The zone given is made the process's zone; without one, the system's zone
 // is used and named in a warning when it is UTC. The month, "previous" and
 // "current" included, is then read in that zone.
@@ -116,7 +105,9 @@ void printSummary(QTextStream& out, const PrepareRequest& request, const QByteAr
 
 int main(int argc, char* argv[])
 {
-    chooseOffscreenWithoutDisplay();
+    // The loading step shows a progress dialog; without a display it is drawn
+    // off screen.
+    renderOffscreenWithoutDisplay();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -11,6 +11,7 @@
 // record ("optWidget") through setOptionsData() and shown. When it is closed
 // the record as the page left it (optionsData()) is printed as JSON.
 
+#include "commandoptions.h"
 #include "hostconnection.h"
 #include "pamexportinterface.h"
 #include "pamoptionswidget.h"
@@ -40,17 +41,6 @@ int fail(ExitCode code, const QString& text)
 {
     QTextStream(stderr) << "orvex-settings: " << text << '\n';
     return code;
-}
-
-// Without any display the page is rendered offscreen: enough for
-// --screenshot and --auto-close, and for the usage messages.
-bool renderOffscreenWhenHeadless()
-{
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
-        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        return false;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return true;
 }
 
 // Every tab as its own PNG: settings-tab1.png, settings-tab2.png, ...
@@ -93,13 +83,10 @@ void printRecord(const QHash<QString, QVariant>& record)
 
 int main(int argc, char** argv)
 {
-    const bool headless = renderOffscreenWhenHeadless();
-    // Qt's own command line would take --plugin for itself (generic input
-    // plug-ins), so the arguments are read here and QApplication sees the
-    // program name only, as in orvex-export.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    // Without any display the page is rendered offscreen: enough for
+    // --screenshot and --auto-close, and for the usage messages.
+    const bool headless = renderOffscreenWithoutDisplay();
+    const QStringList arguments = commandLineArguments(argc, argv);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("orvex-settings"));
