@@ -10,8 +10,10 @@
 //
 // Linux only (reads /proc for the machine and the peak resident memory).
 
+#include "commandoptions.h"
 #include "companygenerator.h"
 #include "defaultplugin.h"
+#include "hostconnection.h"
 #include "hostfloor.h"
 #include "pamexportinterface.h"
 
@@ -89,12 +91,19 @@ QString databaseName(int people)
     return QStringLiteral("orvex_bench_%1").arg(people);
 }
 
+// The private server, reached as root through its socket.
+HostConnection serverConnection(const QString& socket, const QString& database)
+{
+    HostConnection server;
+    server.socket = socket;
+    server.user = QStringLiteral("root");
+    server.database = database;
+    return server;
+}
+
 QSqlDatabase openHost(const QString& socket, const QString& name, const QString& connection)
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connection);
-    db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socket);
-    db.setUserName(QStringLiteral("root"));
-    db.setDatabaseName(name);
+    QSqlDatabase db = addHostConnection(serverConnection(socket, name), connection);
     db.open();
     return db;
 }
@@ -136,9 +145,7 @@ int childGenerate(const QString& socket, const CompanyProfile& profile, bool reu
             return 0;
         }
     }
-    QSqlDatabase host = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), QStringLiteral("host"));
-    host.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + socket);
-    host.setUserName(QStringLiteral("root"));
+    QSqlDatabase host = addHostConnection(serverConnection(socket, QString()), QStringLiteral("host"));
     QString error;
     if (!createHostDatabase(server, host, databaseName(profile.people), QStringLiteral(ORVEX_HOSTDB_SCHEMA), &error))
         return fail(error);
@@ -434,9 +441,7 @@ int main(int argc, char* argv[])
     // and other options of its own out of the arguments.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = commandLineArguments(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOptions({

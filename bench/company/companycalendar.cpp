@@ -31,11 +31,6 @@ QList<QDate> publicHolidays(int year)
     return days;
 }
 
-unsigned localMidnightOf(const QDate& date)
-{
-    return unsigned(QDateTime(date, QTime(0, 0)).toSecsSinceEpoch());
-}
-
 unsigned localTimeOf(const QDate& date, int secondsOfDay)
 {
     return unsigned(QDateTime(date, QTime(0, 0).addSecs(secondsOfDay)).toSecsSinceEpoch());

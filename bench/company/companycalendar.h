@@ -1,6 +1,8 @@
 #ifndef COMPANYCALENDAR_H
 #define COMPANYCALENDAR_H
 
+#include "exportparameters.h" // localMidnight(), as the host stamps its day records
+
 #include <QDate>
 #include <QList>
 
@@ -11,9 +13,6 @@ QList<QDate> publicHolidays(int year);
 // Easter Sunday of a Gregorian year.
 QDate easterSunday(int year);
 
-// Unix time of the local midnight that starts `date`, as the host stamps its
-// day records.
-unsigned localMidnightOf(const QDate& date);
 // Unix time of a local time of day on `date`.
 unsigned localTimeOf(const QDate& date, int secondsOfDay);
 

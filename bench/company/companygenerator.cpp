@@ -1,6 +1,9 @@
 #include "companygenerator.h"
 
 #include "companycalendar.h"
+#include "exportparameters.h"
+#include "sqlscript.h"
+#include "storedsettings.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -684,7 +687,7 @@ bool CompanyGenerator::writeCatalogue()
     int hid = 0;
     for (int year = profile.year - 1; year <= profile.year + 1; ++year)
         for (const QDate& date : publicHolidays(year))
-            holidayRows.add(Row().n(localMidnightOf(date)).n(++hid));
+            holidayRows.add(Row().n(localMidnight(date)).n(++hid));
     Inserter vars(db, "INSERT INTO vars (name, value) VALUES ");
     const char* const settings[][2] = {{"advancedOvertime", "1"}, {"groupsPlanEnabled", "1"},
                                        {"exportUseXLSX", "0"},    {"iidPN", "15"},
@@ -754,7 +757,7 @@ bool CompanyGenerator::writePeople()
             person.rsBegin = QDate();
         }
         auto stamp = [](Row& row, const QDate& date) -> Row& {
-            return date.isValid() ? row.n(localMidnightOf(date)) : row.raw("NULL");
+            return date.isValid() ? row.n(localMidnight(date)) : row.raw("NULL");
         };
         Row personRow;
         personRow.n(person.uid).n(person.pid).textOrNull(person.pamId).text(person.surname).text(person.name)
@@ -776,7 +779,7 @@ bool CompanyGenerator::writePeople()
                 continue;
             saldoTotal += day.diff;
             Row row;
-            row.n(uid).n(localMidnightOf(day.date)).n(day.date.day()).n(day.dow).n(day.hid).n(day.fond)
+            row.n(uid).n(localMidnight(day.date)).n(day.date.day()).n(day.dow).n(day.hid).n(day.fond)
                 .n(day.work).n(day.shift).real(day.vouchers).n(day.lunch).n(day.diff).n(day.diff)
                 .n(day.saldoP).n(saldoTotal).n(day.scheduled ? 0 : 1).n(day.night).n(day.readBegin)
                 .n(day.readEnd).n(0).n(day.expFund).n(day.bonus).n(day.work).n(1).textOrNull(day.note);
@@ -870,47 +873,17 @@ QByteArray CompanyGenerator::storedSettingsJson()
 QHash<QString, QVariant> companyExportParameters(const QSqlDatabase& db, const CompanyProfile& profile,
                                                  const QString& exportPath, QString* error)
 {
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT id, data FROM pamsettings WHERE type='Orvexuniversal' ORDER BY id"))
-        || !query.next()) {
+    StoredSettings settings;
+    QString errorText;
+    if (!readStoredSettings(db, pluginSettingsType(), 0, settings, errorText)) {
         if (error)
-            *error = QStringLiteral("no stored settings: ") + query.lastError().text();
+            *error = errorText;
         return QHash<QString, QVariant>();
     }
-    const QJsonObject stored = QJsonDocument::fromJson(query.value(1).toByteArray()).object();
-    const QDate first(profile.year, profile.month, 1);
-    QHash<QString, QVariant> parameters;
-    parameters.insert(QStringLiteral("beginDay"), localMidnightOf(first));
-    parameters.insert(QStringLiteral("endDay"), localMidnightOf(first.addMonths(1)));
-    parameters.insert(QStringLiteral("month"), profile.year * 100 + profile.month);
-    parameters.insert(QStringLiteral("allPeople"), true);
-    parameters.insert(QStringLiteral("selPeople"), QString());
-    parameters.insert(QStringLiteral("pamSettingsId"), query.value(0).toUInt());
-    parameters.insert(QStringLiteral("inters"), stored.value(QStringLiteral("inters")).toObject().toVariantHash());
-    parameters.insert(QStringLiteral("items"), stored.value(QStringLiteral("items")).toArray().toVariantList());
-    parameters.insert(QStringLiteral("optWidget"),
-                      stored.value(QStringLiteral("optWidget")).toObject().toVariantHash());
+    QHash<QString, QVariant> parameters =
+        exportParameters(profile.year, profile.month, true, QStringList(), settings);
     parameters.insert(QStringLiteral("exportPath"), exportPath);
     return parameters;
-}
-
-QStringList hostSchemaStatements(const QString& schemaPath)
-{
-    QFile file(schemaPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringList();
-    QStringList statements;
-    QString current;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-        if (line.trimmed().startsWith(QLatin1String("--")))
-            continue;
-        current += line + QLatin1Char('\n');
-        if (line.trimmed().endsWith(QLatin1Char(';'))) {
-            statements << current.trimmed();
-            current.clear();
-        }
-    }
-    return statements;
 }
 
 bool createHostDatabase(const QSqlDatabase& server, QSqlDatabase& target, const QString& name,
@@ -929,7 +902,7 @@ bool createHostDatabase(const QSqlDatabase& server, QSqlDatabase& target, const 
     target.setDatabaseName(name);
     if (!target.open())
         return fail(target.lastError().text());
-    const QStringList statements = hostSchemaStatements(schemaPath);
+    const QStringList statements = sqlScriptStatements(schemaPath);
     if (statements.isEmpty())
         return fail(QStringLiteral("no statements in ") + schemaPath);
     QSqlQuery query(target);

@@ -78,9 +78,6 @@ private:
 QHash<QString, QVariant> companyExportParameters(const QSqlDatabase& db, const CompanyProfile& profile,
                                                  const QString& exportPath, QString* error);
 
-// The statements of the host schema file, in file order.
-QStringList hostSchemaStatements(const QString& schemaPath);
-
 // Drops and creates database `name` on the server of `server` (a connection
 // without database) and runs the host schema in it through `target`, a
 // connection whose database name is `name` (opened here).

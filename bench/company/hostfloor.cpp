@@ -40,10 +40,10 @@ HostFloor measureHostFloor(const QSqlDatabase& host, const CompanyProfile& profi
 {
     HostFloor floor;
     const QDate first(profile.year, profile.month, 1);
-    const QString beginDay = QString::number(localMidnightOf(first));
-    const QString endDay = QString::number(localMidnightOf(first.addMonths(1)));
-    const QString previousBound = QString::number(localMidnightOf(first.addMonths(-1)));
-    const QString nextBound = QString::number(localMidnightOf(first.addMonths(2)));
+    const QString beginDay = QString::number(localMidnight(first));
+    const QString endDay = QString::number(localMidnight(first.addMonths(1)));
+    const QString previousBound = QString::number(localMidnight(first.addMonths(-1)));
+    const QString nextBound = QString::number(localMidnight(first.addMonths(2)));
 
     QElapsedTimer clock;
     clock.start();

@@ -1,5 +1,7 @@
 #include "hostdatabase.h"
 
+#include "sqlscript.h"
+
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -13,25 +15,6 @@ QString socketPath()
     if (!file.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromLocal8Bit(file.readAll()).trimmed();
-}
-
-QStringList schemaStatements()
-{
-    QFile file(QStringLiteral(ORVEX_HOSTDB_SCHEMA));
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringList();
-    QStringList statements;
-    QString current;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-        if (line.trimmed().startsWith(QLatin1String("--")))
-            continue;
-        current += line + QLatin1Char('\n');
-        if (line.trimmed().endsWith(QLatin1Char(';'))) {
-            statements << current.trimmed();
-            current.clear();
-        }
-    }
-    return statements;
 }
 
 QSqlDatabase openServerConnection(const QString& connectionName, const QString& database)
@@ -73,7 +56,7 @@ TestHostDb::TestHostDb(const QString& name) : databaseName(name)
         lastErrorText = connection.lastError().text();
         return;
     }
-    for (const QString& statement : schemaStatements())
+    for (const QString& statement : sqlScriptStatements(QStringLiteral(ORVEX_HOSTDB_SCHEMA)))
         exec(statement);
 }
 
@@ -173,19 +156,4 @@ void TestHostDb::closeMonth(unsigned uid, int monthKey, int days, int checks, in
 void TestHostDb::addPamSettings(const QByteArray& json, const QString& type)
 {
     exec(QStringLiteral("INSERT INTO pamsettings (type, data) VALUES (?, ?)"), {type, json});
-}
-
-unsigned localMidnight(const QDate& date)
-{
-    return unsigned(QDateTime(date, QTime(0, 0)).toSecsSinceEpoch());
-}
-
-QHash<QString, QVariant> monthPeriod(int year, int month)
-{
-    const QDate first(year, month, 1);
-    QHash<QString, QVariant> period;
-    period.insert(QStringLiteral("beginDay"), localMidnight(first));
-    period.insert(QStringLiteral("endDay"), localMidnight(first.addMonths(1)));
-    period.insert(QStringLiteral("month"), year * 100 + month);
-    return period;
 }

@@ -1,6 +1,8 @@
 #ifndef HOSTDATABASE_H
 #define HOSTDATABASE_H
 
+#include "exportparameters.h" // localMidnight() and monthPeriod(), as the host sets them
+
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
@@ -52,10 +54,5 @@ private:
     QSqlDatabase connection;
     QString lastErrorText;
 };
-
-// Unix time of the local midnight that starts `date`.
-unsigned localMidnight(const QDate& date);
-// The export parameters "beginDay", "endDay" and "month" of a month, as the host sets them.
-QHash<QString, QVariant> monthPeriod(int year, int month);
 
 #endif // HOSTDATABASE_H

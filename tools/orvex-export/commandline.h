@@ -1,6 +1,9 @@
 #ifndef ORVEX_EXPORT_COMMANDLINE_H
 #define ORVEX_EXPORT_COMMANDLINE_H
 
+#include "commandoptions.h"
+#include "hostconnection.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -16,20 +19,12 @@ enum ExitStatus {
 // What one run was asked to do.
 struct ExportRequest
 {
-    QString monthArgument;    // as given; resolved by resolveMonth() once the zone is in use
+    MonthSelection selection; // the month as given: resolved by resolveMonth() once the zone is in use
     int year = 0;
     int month = 0;
-    QByteArray timeZone;      // IANA name given with --time-zone; empty: the system's zone
     QString outDir;           // absolute, cleaned
-    bool allPeople = true;
-    QStringList peopleIds;    // host person ids when not all people
     int settingsId = 0;       // 0: the first stored settings record of the plug-in's type
-    QString host;
-    int port = 0;             // 0: the driver's default
-    QString socket;
-    QString user;
-    QString database;
-    bool askPassword = false;
+    HostConnection connection;
     QString pluginFile;
     QString logFile;
     bool quiet = false;
@@ -48,11 +43,5 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
 // Sets year and month from `monthArgument`; "previous" and "current" are
 // relative to `today`, which must be taken in the zone the run uses.
 bool resolveMonth(ExportRequest& request, const QDate& today, QString& errorText);
-
-// "YYYY-MM", or "previous" / "current" relative to `today`.
-bool parseMonth(const QString& text, const QDate& today, int& year, int& month, QString& errorText);
-
-// "all", or a comma list of host person ids (positive integers).
-bool parsePeople(const QString& text, bool& all, QStringList& ids, QString& errorText);
 
 #endif // ORVEX_EXPORT_COMMANDLINE_H

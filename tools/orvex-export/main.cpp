@@ -5,14 +5,14 @@
 
 #include "commandline.h"
 #include "controlsummary.h"
-#include "hostsession.h"
+#include "exportparameters.h"
+#include "hostconnection.h"
 #include "messagerouter.h"
 #include "personalnumbers.h"
 #include "processzone.h"
 #include "replay.h"
 #include "report.h"
-#include "runparameters.h"
-#include "terminal.h"
+#include "storedsettings.h"
 
 #include "pamexportinterface.h"
 #include "verinfointerface.h"
@@ -34,30 +34,12 @@
 
 namespace {
 
-const char* const passwordVariable = "ORVEX_DB_PASSWORD";
+const char* const hostConnectionName = "orvex-export-host";
 
 int usageError(const QString& text)
 {
     MessageRouter::error(text);
     return ExitUsage;
-}
-
-bool resolvePassword(const ExportRequest& request, QString& password, QString& errorText)
-{
-    if (qEnvironmentVariableIsSet(passwordVariable)) {
-        password = QString::fromLocal8Bit(qgetenv(passwordVariable));
-        return true;
-    }
-    if (!request.askPassword)
-        return true;
-    if (!stdinIsTerminal()) {
-        errorText = QStringLiteral("--ask-password needs a terminal; a scheduled run sets %1 instead")
-                        .arg(QLatin1String(passwordVariable));
-        return false;
-    }
-    const QString account = request.user.isEmpty() ? request.database : request.user + QLatin1Char('@') + request.database;
-    password = readPasswordWithoutEcho(QStringLiteral("Password for %1: ").arg(account));
-    return true;
 }
 
 // Loads the plug-in file as the host does and reaches it only through the
@@ -135,16 +117,13 @@ QStringList messageLines(const QString& message)
 // system's, with a warning when that is UTC.
 bool chooseTimeZone(const QByteArray& requested, ExportOutcome& outcome, QString& errorText)
 {
-    if (!requested.isEmpty()) {
-        if (!useTimeZone(requested, errorText))
-            return false;
-        outcome.timeZone = QString::fromLatin1(requested);
-        return true;
-    }
-    const QByteArray system = systemTimeZoneId();
-    outcome.timeZone = system.isEmpty() ? QStringLiteral("unknown") : QString::fromLatin1(system);
-    if (isUtcZoneName(system))
-        outcome.warnings << utcZoneWarning(system);
+    QByteArray zone;
+    QString warning;
+    if (!chooseProcessZone(requested, zone, warning, errorText))
+        return false;
+    outcome.timeZone = zone.isEmpty() ? QStringLiteral("unknown") : QString::fromLatin1(zone);
+    if (!warning.isEmpty())
+        outcome.warnings << warning;
     return true;
 }
 
@@ -205,7 +184,10 @@ void runExport(PamExportInterface* exporter, const ExportRequest& request, const
     QHash<QString, QVariant> result;
     MessageRouter::startLiveProgress();
     MessageRouter::setPhase(MessageRouter::Phase::Export);
-    const int returned = exporter->makeExport(exportParameters(request, settings), &result);
+    QHash<QString, QVariant> parameters =
+        exportParameters(request.year, request.month, request.selection.allPeople, request.selection.peopleIds, settings);
+    parameters.insert(QStringLiteral("exportPath"), request.outDir);
+    const int returned = exporter->makeExport(parameters, &result);
     MessageRouter::setPhase(MessageRouter::Phase::Finished);
 
     outcome.settingsId = settings.id;
@@ -226,7 +208,7 @@ void runExport(PamExportInterface* exporter, const ExportRequest& request, const
         outcome.warnings << outcome.summary.warnings;
         QVector<PersonNumber> people;
         QString errorText;
-        if (hostPersonNumbers(hostDb, request.allPeople, request.peopleIds, people, errorText))
+        if (hostPersonNumbers(hostDb, request.selection.allPeople, request.selection.peopleIds, people, errorText))
             addSharedNumberWarnings(people, outcome);
         else
             outcome.warnings << QStringLiteral("the personal numbers could not be compared with the host's people: %1")
@@ -308,12 +290,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     MessageRouter::install();
-    // Qt's own command line would take --plugin for itself (it loads generic
-    // input plug-ins by that option), so the arguments are read here and
-    // QApplication sees the program name only.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = commandLineArguments(argc, argv);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("orvex-export"));
@@ -330,7 +307,7 @@ int main(int argc, char* argv[])
     // The zone first: the month, "previous" included, is a date of that zone.
     const bool replay = !request.replayFile.isEmpty();
     QHash<QString, QVariant> replayParameters;
-    QByteArray zone = request.timeZone;
+    QByteArray zone = request.selection.timeZone;
     if (replay) {
         if (!readReplayParameters(replayParametersPath(request.replayFile, request.paramsFile), replayParameters, error))
             return usageError(error);
@@ -363,7 +340,7 @@ int main(int argc, char* argv[])
     }
 
     QString password;
-    if (!replay && !resolvePassword(request, password, error))
+    if (!replay && !hostPassword(request.connection, password, error))
         return usageError(error);
     OrderlyShutdown session;
     PamExportInterface* exporter = loadPlugin(request.pluginFile, session.plugin, outcome.pluginVersion, error);
@@ -372,11 +349,11 @@ int main(int argc, char* argv[])
     if (replay) {
         runReplay(exporter, replayParameters, replayWork.path(), request.replayFile, outcome);
     } else {
-        if (!openHostDatabase(request, password, session.hostDb, error))
+        if (!openHostDatabase(request.connection, password, QLatin1String(hostConnectionName), session.hostDb, error))
             return usageError(error);
         password.fill(QLatin1Char(' '));
         StoredSettings settings;
-        const QString type = exporter->getType().isEmpty() ? QStringLiteral("Orvexuniversal") : exporter->getType();
+        const QString type = exporter->getType().isEmpty() ? pluginSettingsType() : exporter->getType();
         if (!readStoredSettings(session.hostDb, type, request.settingsId, settings, error))
             return usageError(error);
         exporter->setDatabase(session.hostDb);

@@ -8,10 +8,12 @@
 // Exit status: 0 written, 1 the data could not be read or written, 2 usage,
 // an unknown time zone or an output folder that does not exist.
 
+#include "exportparameters.h"
 #include "orvexuniversal.h"
 #include "preparerequest.h"
 #include "processzone.h"
 #include "stagingfile.h"
+#include "storedsettings.h"
 
 #include <QApplication>
 #include <QDate>
@@ -26,29 +28,21 @@ namespace {
 
 enum ExitStatus { ExitOk = 0, ExitFailed = 1, ExitUsage = 2 };
 
-// The loading step shows a progress dialog; without a display it is drawn
-// off screen.
-void chooseOffscreenWithoutDisplay()
-{
-#ifndef Q_OS_WIN
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-}
+const char* const hostConnectionName = "orvex-prepare-test-host";
 
 // The zone given is made the process's zone; without one, the system's zone
-// is used and named in a warning when it is UTC.
-bool chooseTimeZone(const PrepareRequest& request, QByteArray& zone, QString& errorText)
+// is used and named in a warning when it is UTC. The month, "previous" and
+// "current" included, is then read in that zone.
+bool chooseTimeZone(PrepareRequest& request, QByteArray& zone, QString& errorText)
 {
-    zone = request.timeZone;
-    if (!zone.isEmpty())
-        return useTimeZone(zone, errorText)
-               && localTimeFollowsZone(zone, QDate(request.year, request.month, 1), errorText);
-    zone = systemTimeZoneId();
-    if (isUtcZoneName(zone))
-        QTextStream(stderr) << "orvex-prepare-test: warning: " << utcZoneWarning(zone) << "\n";
-    return true;
+    QString warning;
+    if (!chooseProcessZone(request.selection.timeZone, zone, warning, errorText)
+        || !parseMonth(request.selection.monthArgument, QDate::currentDate(), request.year, request.month, errorText))
+        return false;
+    if (!warning.isEmpty())
+        QTextStream(stderr) << "orvex-prepare-test: warning: " << warning << "\n";
+    return request.selection.timeZone.isEmpty()
+           || localTimeFollowsZone(zone, QDate(request.year, request.month, 1), errorText);
 }
 
 // Both files go into folders that exist: nothing is written otherwise.
@@ -111,7 +105,9 @@ void printSummary(QTextStream& out, const PrepareRequest& request, const QByteAr
 
 int main(int argc, char* argv[])
 {
-    chooseOffscreenWithoutDisplay();
+    // The loading step shows a progress dialog; without a display it is drawn
+    // off screen.
+    renderOffscreenWithoutDisplay();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -131,13 +127,20 @@ int main(int argc, char* argv[])
         return ExitUsage;
     }
 
+    QString password;
+    if (!hostPassword(request.connection, password, errorText)) {
+        err << "orvex-prepare-test: " << errorText << "\n";
+        return ExitUsage;
+    }
     QSqlDatabase hostDb;
     StoredSettings settings;
-    if (!openHostDatabase(request, hostDb, errorText) || !readStoredSettings(hostDb, request.settingsId, settings, errorText)) {
+    if (!openHostDatabase(request.connection, password, QLatin1String(hostConnectionName), hostDb, errorText)
+        || !readStoredSettings(hostDb, pluginSettingsType(), request.settingsId, settings, errorText)) {
         err << "orvex-prepare-test: " << errorText << "\n";
         return ExitFailed;
     }
-    const QHash<QString, QVariant> parameters = exportParameters(request, settings);
+    const QHash<QString, QVariant> parameters = exportParameters(request.year, request.month,
+        request.selection.allPeople, request.selection.peopleIds, settings);
 
     Orvexuniversal plugin;
     plugin.setDatabase(hostDb);

@@ -11,9 +11,12 @@
 // record ("optWidget") through setOptionsData() and shown. When it is closed
 // the record as the page left it (optionsData()) is printed as JSON.
 
+#include "commandoptions.h"
+#include "hostconnection.h"
 #include "pamexportinterface.h"
 #include "pamoptionswidget.h"
 #include "settingssession.h"
+#include "storedsettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,25 +35,12 @@
 
 namespace {
 
-const char* const pluginType = "Orvexuniversal";
-
 enum ExitCode { Done = 0, UsageError = 1, HostError = 2, ScreenshotError = 3 };
 
 int fail(ExitCode code, const QString& text)
 {
     QTextStream(stderr) << "orvex-settings: " << text << '\n';
     return code;
-}
-
-// Without any display the page is rendered offscreen: enough for
-// --screenshot and --auto-close, and for the usage messages.
-bool renderOffscreenWhenHeadless()
-{
-    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
-        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
-        return false;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return true;
 }
 
 // Every tab as its own PNG: settings-tab1.png, settings-tab2.png, ...
@@ -93,13 +83,10 @@ void printRecord(const QHash<QString, QVariant>& record)
 
 int main(int argc, char** argv)
 {
-    const bool headless = renderOffscreenWhenHeadless();
-    // Qt's own command line would take --plugin for itself (generic input
-    // plug-ins), so the arguments are read here and QApplication sees the
-    // program name only, as in orvex-export.
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    // Without any display the page is rendered offscreen: enough for
+    // --screenshot and --auto-close, and for the usage messages.
+    const bool headless = renderOffscreenWithoutDisplay();
+    const QStringList arguments = commandLineArguments(argc, argv);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("orvex-settings"));
@@ -121,7 +108,14 @@ int main(int argc, char** argv)
         return fail(UsageError, QStringLiteral("there is no display to show the page on: give --screenshot or "
                                                "--auto-close, or run under a display (e.g. xvfb-run)"));
 
-    if (!openDefaultHostDatabase(request, QString::fromLocal8Bit(qgetenv("ORVEX_DB_PASSWORD")), errorText))
+    // The options page reads the stored settings through the application's
+    // default connection, as in the host.
+    QString password;
+    if (!hostPassword(request.connection, password, errorText))
+        return fail(UsageError, errorText);
+    QSqlDatabase hostDb;
+    if (!openHostDatabase(request.connection, password, QLatin1String(QSqlDatabase::defaultConnection), hostDb,
+                          errorText))
         return fail(HostError, errorText);
 
     QPluginLoader loader(request.pluginPath);
@@ -129,7 +123,7 @@ int main(int argc, char** argv)
     if (!exporter)
         return fail(HostError, QStringLiteral("cannot load the plug-in %1: %2")
                                    .arg(request.pluginPath, loader.errorString()));
-    exporter->setDatabase(QSqlDatabase::database());
+    exporter->setDatabase(hostDb);
 
     // The translations are compiled into the module; they are reachable once it is loaded.
     QTranslator translator;
@@ -141,18 +135,23 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&translator);
     }
 
-    QHash<QString, QVariant> record;
-    bool found = false;
-    if (!readOptionsRecord(QLatin1String(pluginType), request.settingsId, record, found, errorText))
+    // Without a record of the plug-in's type the page starts from an empty one.
+    StoredSettings settings;
+    switch (lookUpStoredSettings(hostDb, pluginSettingsType(), request.settingsId, settings, errorText)) {
+    case SettingsLookup::Failed:
         return fail(HostError, errorText);
-    if (!found)
-        QTextStream(stderr) << "orvex-settings: no stored settings of type " << pluginType
+    case SettingsLookup::NoneOfType:
+        QTextStream(stderr) << "orvex-settings: no stored settings of type " << pluginSettingsType()
                             << "; the page starts from an empty record\n";
+        break;
+    case SettingsLookup::Found:
+        break;
+    }
 
     QScopedPointer<PamOptionsWidget> page(exporter->getOptionsWidget());
     if (!page)
         return fail(HostError, QStringLiteral("the plug-in gave no settings page"));
-    page->setOptionsData(record);
+    page->setOptionsData(settings.optWidget);
     page->setWindowTitle(QStringLiteral("%1 - nastavenia exportu").arg(exporter->getType()));
     if (request.size.isValid())
         page->resize(request.size);

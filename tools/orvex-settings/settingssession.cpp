@@ -1,21 +1,13 @@
 #include "settingssession.h"
 
+#include "commandoptions.h"
 #include "defaultplugin.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
-
-QString oneLine(QString text)
-{
-    return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
-}
 
 bool parseNumber(const QString& text, int minimum, int& value)
 {
@@ -38,19 +30,7 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
     const QCommandLineOption plugin(QStringLiteral("plugin"),
                                     QStringLiteral("Plug-in file (default: the installed one, else the built one)."),
                                     QStringLiteral("file"), defaultPluginFile(QStringLiteral(ORVEX_SETTINGS_DEFAULT_PLUGIN)));
-    const QCommandLineOption socket(QStringLiteral("socket"), QStringLiteral("Database server unix socket."),
-                                    QStringLiteral("path"));
-    const QCommandLineOption host(QStringLiteral("host"), QStringLiteral("Database server host."),
-                                  QStringLiteral("name"));
-    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Database server port."),
-                                  QStringLiteral("number"));
-    const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("Database user."), QStringLiteral("name"));
-    const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("Host database name (required)."),
-                                      QStringLiteral("name"));
-    const QCommandLineOption settingsId(QStringLiteral("settings-id"),
-                                        QStringLiteral("Id of the pamsettings record to load (default: the first "
-                                                       "record of type Orvexuniversal)."),
-                                        QStringLiteral("id"));
+    const HostOptions hostOptions;
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Save settings-tab1.png ... of every tab into dir and quit."),
                                         QStringLiteral("dir"));
@@ -61,7 +41,9 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
                                       QStringLiteral("code"));
     const QCommandLineOption size(QStringLiteral("size"), QStringLiteral("Window size, e.g. 1000x560."),
                                   QStringLiteral("WxH"));
-    parser.addOptions({plugin, socket, host, port, user, database, settingsId, screenshot, autoClose, language, size});
+    parser.addOption(plugin);
+    hostOptions.addTo(parser);
+    parser.addOptions({screenshot, autoClose, language, size});
 
     if (!parser.parse(arguments)) {
         errorText = parser.errorText();
@@ -71,30 +53,13 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
         helpText = parser.helpText();
         return true;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        errorText = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+    if (!checkArguments(parser, {&hostOptions.database}, errorText)
+        || !hostOptions.read(parser, request.connection, request.settingsId, errorText))
         return false;
-    }
     // QPluginLoader looks up relative names in the library paths, not here.
     request.pluginPath = QFileInfo(parser.value(plugin)).absoluteFilePath();
-    request.socket = parser.value(socket);
-    request.host = parser.value(host);
-    request.user = parser.value(user);
-    request.database = parser.value(database);
     request.screenshotDir = parser.value(screenshot);
     request.language = parser.value(language);
-    if (request.database.isEmpty()) {
-        errorText = QStringLiteral("--database is required");
-        return false;
-    }
-    if (parser.isSet(port) && !parseNumber(parser.value(port), 1, request.port)) {
-        errorText = QStringLiteral("--port \"%1\" is not a port number").arg(parser.value(port));
-        return false;
-    }
-    if (parser.isSet(settingsId) && !parseNumber(parser.value(settingsId), 1, request.settingsId)) {
-        errorText = QStringLiteral("--settings-id \"%1\" is not a record id").arg(parser.value(settingsId));
-        return false;
-    }
     if (parser.isSet(autoClose) && !parseNumber(parser.value(autoClose), 0, request.autoCloseMs)) {
         errorText = QStringLiteral("--auto-close \"%1\" is not a number of milliseconds").arg(parser.value(autoClose));
         return false;
@@ -111,64 +76,3 @@ bool parseSettingsArguments(const QStringList& arguments, SettingsRequest& reque
     return true;
 }
 
-bool openDefaultHostDatabase(const SettingsRequest& request, const QString& password, QString& errorText)
-{
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QMYSQL"))) {
-        errorText = QStringLiteral("the Qt MySQL driver (QMYSQL) is not installed");
-        return false;
-    }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"));
-    if (!request.socket.isEmpty())
-        db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + request.socket);
-    if (!request.host.isEmpty())
-        db.setHostName(request.host);
-    if (request.port > 0)
-        db.setPort(request.port);
-    db.setDatabaseName(request.database);
-    if (db.open(request.user, password))
-        return true;
-    errorText = QStringLiteral("cannot connect to the database \"%1\": %2")
-                    .arg(request.database, oneLine(db.lastError().text()));
-    return false;
-}
-
-bool readOptionsRecord(const QString& type, int id, QHash<QString, QVariant>& record, bool& found,
-                       QString& errorText)
-{
-    record.clear();
-    found = false;
-    QSqlQuery query;
-    if (id > 0) {
-        query.prepare(QStringLiteral("SELECT id, type, data FROM pamsettings WHERE id = ?"));
-        query.addBindValue(id);
-    } else {
-        query.prepare(QStringLiteral("SELECT id, type, data FROM pamsettings WHERE type = ? ORDER BY id"));
-        query.addBindValue(type);
-    }
-    if (!query.exec()) {
-        errorText = QStringLiteral("cannot read the stored settings (pamsettings): %1")
-                        .arg(oneLine(query.lastError().text()));
-        return false;
-    }
-    if (!query.next()) {
-        if (id > 0) {
-            errorText = QStringLiteral("there is no stored settings record %1 (pamsettings)").arg(id);
-            return false;
-        }
-        return true;
-    }
-    if (query.value(1).toString() != type) {
-        errorText = QStringLiteral("stored settings record %1 is of type \"%2\", not \"%3\"")
-                        .arg(id).arg(query.value(1).toString(), type);
-        return false;
-    }
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(query.value(2).toByteArray(), &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        errorText = QStringLiteral("stored settings record %1 is not a JSON object").arg(query.value(0).toInt());
-        return false;
-    }
-    record = document.object().value(QStringLiteral("optWidget")).toObject().toVariantHash();
-    found = true;
-    return true;
-}

@@ -1,5 +1,5 @@
-#ifndef ORVEX_EXPORT_TERMINAL_H
-#define ORVEX_EXPORT_TERMINAL_H
+#ifndef ORVEX_TOOLS_TERMINAL_H
+#define ORVEX_TOOLS_TERMINAL_H
 
 #include <QByteArray>
 #include <QString>
@@ -14,4 +14,4 @@ void writeStderr(const QString& text);
 // echoing it. The line break that ends the input is not part of the result.
 QString readPasswordWithoutEcho(const QString& prompt);
 
-#endif // ORVEX_EXPORT_TERMINAL_H
+#endif // ORVEX_TOOLS_TERMINAL_H

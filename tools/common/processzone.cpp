@@ -72,6 +72,17 @@ QString utcZoneWarning(const QByteArray& zoneId)
         .arg(zoneId.isEmpty() ? QStringLiteral("unknown") : QString::fromLatin1(zoneId));
 }
 
+bool chooseProcessZone(const QByteArray& requested, QByteArray& zone, QString& warning, QString& errorText)
+{
+    zone = requested;
+    if (!requested.isEmpty())
+        return useTimeZone(requested, errorText);
+    zone = systemTimeZoneId();
+    if (isUtcZoneName(zone))
+        warning = utcZoneWarning(zone);
+    return true;
+}
+
 QString timeZoneOptionHelp()
 {
     return QStringLiteral("IANA time zone of the company (e.g. Europe/Bratislava); the period and all local "

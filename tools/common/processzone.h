@@ -1,5 +1,5 @@
-#ifndef ORVEX_EXPORT_PROCESSZONE_H
-#define ORVEX_EXPORT_PROCESSZONE_H
+#ifndef ORVEX_TOOLS_PROCESSZONE_H
+#define ORVEX_TOOLS_PROCESSZONE_H
 
 #include <QByteArray>
 #include <QDate>
@@ -37,7 +37,13 @@ bool localTimeFollowsZone(const QByteArray& zoneId, const QDate& month, QString&
 // The warning of a run in the system zone when that zone is UTC.
 QString utcZoneWarning(const QByteArray& zoneId);
 
+// The zone a run uses: `requested` (made the process's zone), else the
+// system's. `zone` names it (empty when the system's zone is unknown);
+// `warning` is set when the system's zone is used and is UTC or unknown.
+// False, with a one-line reason, for a requested zone that is unknown.
+bool chooseProcessZone(const QByteArray& requested, QByteArray& zone, QString& warning, QString& errorText);
+
 // What --help says about the option on this platform.
 QString timeZoneOptionHelp();
 
-#endif // ORVEX_EXPORT_PROCESSZONE_H
+#endif // ORVEX_TOOLS_PROCESSZONE_H

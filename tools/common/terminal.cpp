@@ -12,22 +12,27 @@
 #include <unistd.h>
 #endif
 
-bool stdinIsTerminal()
+namespace {
+
+bool isTerminal(FILE* stream)
 {
 #ifdef Q_OS_WIN
-    return _isatty(_fileno(stdin)) != 0;
+    return _isatty(_fileno(stream)) != 0;
 #else
-    return isatty(fileno(stdin)) != 0;
+    return isatty(fileno(stream)) != 0;
 #endif
+}
+
+} // namespace
+
+bool stdinIsTerminal()
+{
+    return isTerminal(stdin);
 }
 
 bool stderrIsTerminal()
 {
-#ifdef Q_OS_WIN
-    return _isatty(_fileno(stderr)) != 0;
-#else
-    return isatty(fileno(stderr)) != 0;
-#endif
+    return isTerminal(stderr);
 }
 
 void writeStderr(const QString& text)

@@ -1,0 +1,174 @@
+#include "commandoptions.h"
+
+#include "processzone.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// The period's bounds are unsigned 32-bit Unix times, as the host passes them.
+const int firstYear = 1970;
+const int lastYear = 2105;
+
+} // namespace
+
+HostOptions::HostOptions()
+    : host(QStringLiteral("host"), QStringLiteral("Database server host."), QStringLiteral("host")),
+      port(QStringLiteral("port"), QStringLiteral("Database server port."), QStringLiteral("port")),
+      socket(QStringLiteral("socket"), QStringLiteral("Database server unix socket."), QStringLiteral("path")),
+      user(QStringLiteral("user"), QStringLiteral("Database user."), QStringLiteral("name")),
+      database(QStringLiteral("database"), QStringLiteral("The attendance host's database."), QStringLiteral("name")),
+      askPassword(QStringLiteral("ask-password"),
+                  QStringLiteral("Ask for the password on the terminal when %1 is not set.")
+                      .arg(QLatin1String(hostPasswordVariable))),
+      settingsId(QStringLiteral("settings-id"),
+                 QStringLiteral("Id of the stored export settings (pamsettings); default: the first of the "
+                                "plug-in's type."),
+                 QStringLiteral("id"))
+{
+}
+
+void HostOptions::addTo(QCommandLineParser& parser) const
+{
+    parser.addOptions({host, port, socket, user, database, askPassword, settingsId});
+}
+
+bool HostOptions::read(const QCommandLineParser& parser, HostConnection& connection, int& settingsIdValue,
+                       QString& errorText) const
+{
+    settingsIdValue = 0;
+    if (parser.isSet(settingsId) && !parsePositive(parser.value(settingsId), settingsIdValue)) {
+        errorText = QStringLiteral("--settings-id \"%1\" is not a record id").arg(parser.value(settingsId));
+        return false;
+    }
+    connection.port = 0;
+    if (parser.isSet(port) && (!parsePositive(parser.value(port), connection.port) || connection.port > 65535)) {
+        errorText = QStringLiteral("--port \"%1\" is not a port number").arg(parser.value(port));
+        return false;
+    }
+    connection.host = parser.value(host);
+    connection.socket = parser.value(socket);
+    connection.user = parser.value(user);
+    connection.database = parser.value(database);
+    connection.askPassword = parser.isSet(askPassword);
+    return true;
+}
+
+MonthOptions::MonthOptions()
+    : month(QStringLiteral("month"), QStringLiteral("The month to export: YYYY-MM, \"previous\" or \"current\"."),
+            QStringLiteral("month")),
+      people(QStringLiteral("people"), QStringLiteral("\"all\" (default) or host person ids separated by commas."),
+             QStringLiteral("ids"), QStringLiteral("all")),
+      timeZone(QStringLiteral("time-zone"), timeZoneOptionHelp(), QStringLiteral("zone"))
+{
+}
+
+void MonthOptions::addTo(QCommandLineParser& parser) const
+{
+    parser.addOptions({month, people, timeZone});
+}
+
+bool MonthOptions::read(const QCommandLineParser& parser, MonthSelection& selection, QString& errorText) const
+{
+    selection.monthArgument = parser.value(month);
+    selection.timeZone = parser.value(timeZone).trimmed().toLatin1();
+    if (parser.isSet(timeZone) && selection.timeZone.isEmpty()) {
+        errorText = QStringLiteral("--time-zone needs a zone name such as Europe/Bratislava");
+        return false;
+    }
+    return parsePeople(parser.value(people), selection.allPeople, selection.peopleIds, errorText);
+}
+
+bool checkArguments(const QCommandLineParser& parser, const QList<const QCommandLineOption*>& required,
+                    QString& errorText)
+{
+    if (!parser.positionalArguments().isEmpty()) {
+        errorText = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        return false;
+    }
+    for (const QCommandLineOption* option : required) {
+        if (!parser.isSet(*option)) {
+            errorText = QStringLiteral("--%1 is required").arg(option->names().first());
+            return false;
+        }
+    }
+    return true;
+}
+
+QStringList commandLineArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+bool renderOffscreenWithoutDisplay()
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+#endif
+}
+
+bool parsePositive(const QString& text, int& value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok && value > 0 && !text.startsWith(QLatin1Char('+'));
+}
+
+bool parseMonth(const QString& text, const QDate& today, int& year, int& month, QString& errorText)
+{
+    const QString given = text.trimmed();
+    if (given == QLatin1String("previous") || given == QLatin1String("current")) {
+        const QDate date = given == QLatin1String("previous") ? today.addMonths(-1) : today;
+        year = date.year();
+        month = date.month();
+        return true;
+    }
+    const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    const QRegularExpressionMatch match = pattern.match(given);
+    if (!match.hasMatch()) {
+        errorText = QStringLiteral("--month \"%1\" is not a month: use YYYY-MM (for example 2024-03), "
+                                   "\"previous\" or \"current\"").arg(text);
+        return false;
+    }
+    year = match.captured(1).toInt();
+    month = match.captured(2).toInt();
+    if (month < 1 || month > 12) {
+        errorText = QStringLiteral("--month \"%1\": there is no month %2").arg(text).arg(month);
+        return false;
+    }
+    if (year < firstYear || year > lastYear) {
+        errorText = QStringLiteral("--month \"%1\": the year must lie between %2 and %3")
+                        .arg(text).arg(firstYear).arg(lastYear);
+        return false;
+    }
+    return true;
+}
+
+bool parsePeople(const QString& text, bool& all, QStringList& ids, QString& errorText)
+{
+    ids.clear();
+    if (text.trimmed() == QLatin1String("all")) {
+        all = true;
+        return true;
+    }
+    all = false;
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        int id = 0;
+        if (!parsePositive(part.trimmed(), id)) {
+            errorText = QStringLiteral("--people \"%1\": \"%2\" is not a person id; use \"all\" or ids "
+                                       "separated by commas (for example 12,15,31)").arg(text, part);
+            return false;
+        }
+        ids << QString::number(id);
+    }
+    return true;
+}

@@ -1,0 +1,32 @@
+#include "exportparameters.h"
+
+#include <QDateTime>
+#include <QTime>
+
+unsigned localMidnight(const QDate& date)
+{
+    return unsigned(QDateTime(date, QTime(0, 0)).toSecsSinceEpoch());
+}
+
+QHash<QString, QVariant> monthPeriod(int year, int month)
+{
+    const QDate first(year, month, 1);
+    QHash<QString, QVariant> period;
+    period.insert(QStringLiteral("beginDay"), localMidnight(first));
+    period.insert(QStringLiteral("endDay"), localMidnight(first.addMonths(1)));
+    period.insert(QStringLiteral("month"), unsigned(year * 100 + month));
+    return period;
+}
+
+QHash<QString, QVariant> exportParameters(int year, int month, bool allPeople, const QStringList& peopleIds,
+                                          const StoredSettings& settings)
+{
+    QHash<QString, QVariant> parameters = monthPeriod(year, month);
+    parameters.insert(QStringLiteral("pamSettingsId"), unsigned(settings.id));
+    parameters.insert(QStringLiteral("allPeople"), allPeople);
+    parameters.insert(QStringLiteral("selPeople"), peopleIds.join(QLatin1Char(',')));
+    parameters.insert(QStringLiteral("inters"), settings.inters);
+    parameters.insert(QStringLiteral("items"), settings.items);
+    parameters.insert(QStringLiteral("optWidget"), settings.optWidget);
+    return parameters;
+}

@@ -1,0 +1,79 @@
+#include "hostconnection.h"
+
+#include "terminal.h"
+
+#include <QSqlError>
+#include <QStringList>
+
+const char* const hostPasswordVariable = "ORVEX_DB_PASSWORD";
+
+namespace {
+
+// An unreachable server should fail a scheduled run, not hang it.
+const int connectTimeoutSeconds = 15;
+
+QString serverText(const HostConnection& connection)
+{
+    if (!connection.socket.isEmpty())
+        return QStringLiteral("socket %1").arg(connection.socket);
+    const QString host = connection.host.isEmpty() ? QStringLiteral("localhost") : connection.host;
+    return connection.port > 0 ? QStringLiteral("%1:%2").arg(host).arg(connection.port) : host;
+}
+
+} // namespace
+
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified();
+}
+
+bool hostPassword(const HostConnection& connection, QString& password, QString& errorText)
+{
+    if (qEnvironmentVariableIsSet(hostPasswordVariable)) {
+        password = QString::fromLocal8Bit(qgetenv(hostPasswordVariable));
+        return true;
+    }
+    if (!connection.askPassword)
+        return true;
+    if (!stdinIsTerminal()) {
+        errorText = QStringLiteral("--ask-password needs a terminal; a scheduled run sets %1 instead")
+                        .arg(QLatin1String(hostPasswordVariable));
+        return false;
+    }
+    const QString account = connection.user.isEmpty() ? connection.database
+                                                      : connection.user + QLatin1Char('@') + connection.database;
+    password = readPasswordWithoutEcho(QStringLiteral("Password for %1: ").arg(account));
+    return true;
+}
+
+QSqlDatabase addHostConnection(const HostConnection& connection, const QString& connectionName)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
+    QStringList options{QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1").arg(connectTimeoutSeconds)};
+    if (!connection.socket.isEmpty())
+        options << QStringLiteral("UNIX_SOCKET=") + connection.socket;
+    db.setConnectOptions(options.join(QLatin1Char(';')));
+    if (!connection.host.isEmpty())
+        db.setHostName(connection.host);
+    if (connection.port > 0)
+        db.setPort(connection.port);
+    if (!connection.user.isEmpty())
+        db.setUserName(connection.user);
+    db.setDatabaseName(connection.database);
+    return db;
+}
+
+bool openHostDatabase(const HostConnection& connection, const QString& password, const QString& connectionName,
+                      QSqlDatabase& db, QString& errorText)
+{
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QMYSQL"))) {
+        errorText = QStringLiteral("the Qt MySQL driver (QMYSQL) is not installed");
+        return false;
+    }
+    db = addHostConnection(connection, connectionName);
+    if (db.open(connection.user, password))
+        return true;
+    errorText = QStringLiteral("cannot connect to the database \"%1\" (%2): %3")
+                    .arg(connection.database, serverText(connection), oneLine(db.lastError().text()));
+    return false;
+}
