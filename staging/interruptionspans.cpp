@@ -3,9 +3,10 @@
 // months from latten_data_around into lintersSpansAround (only spans that touch
 // the month's first or last day, which is all the continuation checks ask).
 
-#include "orvexuniversal.h"
+#include "interruptionspans.h"
 
 #include "daygrid.h"
+#include "stagingdatabase.h"
 #include "stagingsql.h"
 
 #include <QDebug>
@@ -231,13 +232,14 @@ void recreateSpanTable(QSqlQuery& query, const QString& target)
 
 } // namespace
 
-void Orvexuniversal::spansCalc(QSqlQuery query, bool around)
+void calculateInterruptionSpans(StagingDatabase& staging, const QDate& periodDate, const QVector<unsigned>& people,
+                                bool around)
 {
+    const QSqlDatabase stagingDb = staging.db();
+    QSqlQuery query(stagingDb);
     const QString source = around ? QStringLiteral("latten_data_around") : QStringLiteral("latten_data");
     const QString target = around ? QStringLiteral("lintersSpansAround") : QStringLiteral("lintersSpans");
 
-    // A half-walked result on this connection would lock the table drop.
-    query.finish();
     recreateSpanTable(query, target);
     if (around) {
         createStagingIndex(query, where, "idx_lintersSpansAround_uid_iid_month", "lintersSpansAround",
@@ -256,7 +258,7 @@ void Orvexuniversal::spansCalc(QSqlQuery query, bool around)
     StagingTransaction transaction(stagingDb, where);
     if (typesRead) {
         InterruptionSpanCalculator calculator(stagingDb, source, target, around);
-        for (const unsigned uid : peopleUids)
+        for (const unsigned uid : people)
             for (const unsigned iid : types)
                 for (const SpanPass& pass : passes)
                     calculator.run(uid, iid, pass);

@@ -2,9 +2,10 @@
 // and the days worked below the planned fund, appended to lintersSpans as
 // rows of type 1 after the interruption spans of the period.
 
-#include "orvexuniversal.h"
+#include "workspans.h"
 
 #include "daygrid.h"
+#include "stagingdatabase.h"
 #include "stagingsql.h"
 
 #include <QDebug>
@@ -128,29 +129,21 @@ void insertPartialWorkDays(const QSqlDatabase& db, const QString& kod, int month
     }
 }
 
-// The payroll code of work: the entry "1" of the interruption settings, empty
-// when it is missing.
-QString workCode(const QVariant& inters)
-{
-    const QString key = QStringLiteral("1");
-    if (inters.type() == QVariant::Map)
-        return inters.toMap().value(key).toString();
-    return inters.toHash().value(key).toString();
-}
-
 } // namespace
 
-void Orvexuniversal::spansCalcWork(QSqlQuery query, QHash<QString, QVariant> parameters)
+void calculateWorkSpans(StagingDatabase& staging, const QDate& periodDate, const QVector<unsigned>& people,
+                        const QString& workCode)
 {
-    const QString kod = workCode(parameters.value(QStringLiteral("inters")));
+    const QSqlDatabase stagingDb = staging.db();
+    QSqlQuery query(stagingDb);
     // The day query runs once per person: it must find the person's days
     // through an index, not by scanning latten.
     createPersonDayIndex(query, where);
 
     StagingTransaction transaction(stagingDb, where);
-    WorkSpanCalculator calculator(stagingDb, kod, periodDate.month(), periodDate.daysInMonth());
-    for (const unsigned uid : peopleUids)
-        calculator.run(uid, getRefFundForUid(uid));
-    insertPartialWorkDays(stagingDb, kod, periodMonth);
+    WorkSpanCalculator calculator(stagingDb, workCode, periodDate.month(), periodDate.daysInMonth());
+    for (const unsigned uid : people)
+        calculator.run(uid, staging.referenceFundOf(uid));
+    insertPartialWorkDays(stagingDb, workCode, periodDate.month());
     transaction.commit();
 }

@@ -28,8 +28,11 @@ bash "$hostdb" create "$dbdir" "$database"
 "$demo" > "$work/demo-company.sql"
 bash "$hostdb" sql "$dbdir" "$database" < "$work/demo-company.sql"
 
+# The demo's March exports with warnings: exit status 3.
 export_month() {
-    "$1" --socket "$sock" --user root --database "$database" --month 2024-03 --out "$2" --quiet
+    local status=0
+    "$1" --socket "$sock" --user root --database "$database" --month 2024-03 --out "$2" --quiet || status=$?
+    [ "$status" -eq 0 ] || [ "$status" -eq 3 ] || fail "$1 ended with status $status"
 }
 LD_DEBUG=files LD_DEBUG_OUTPUT="$work/loader" export_month "$prefix/bin/orvex-export" "$work/installed-out"
 grep -q "file=$prefix/plugins/$plugin_name " "$work"/loader.* \

@@ -4,11 +4,14 @@
 // Whole files of every kind of row are checked by tests/endtoend.
 
 #include "../staging/stagingtestkit.h"
+#include "bonusitemlist.h"
 #include "bonusitemrules.h"
 #include "codepair.h"
 #include "datechoice.h"
+#include "exportrowsink.h"
 #include "logcapture.h"
 #include "numbertext.h"
+#include "recordgenerators.h"
 #include "valuekinds.h"
 #include "workingdays.h"
 
@@ -121,14 +124,16 @@ private slots:
     void sickLeaveDaysAndContinuation()
     {
         Staged s;
-        s.p.iidPN = s.p.iidOCR = 0;
-        s.p.iidKarPN = 30;
+        s.run.special.sickLeave = s.run.special.familyCare = 0;
+        s.run.special.sickLeaveOfKeeper = 30;
         for (const char* record : {"15 5 28800 28800", "14 5 14400 28800", "30 3 28800 28800", "15 8 0 28800",
                                    "7 9 28800 28800"})
             s.addInterruption(QString(record).section(' ', 0, 0).toUInt(), QString(record).section(' ', 1));
-        s.p.getListDaysOfPN(1);
-        QCOMPARE(s.p.listDaysOfPN, QVector<int>({5, 3}));
-        QCOMPARE(s.p.iidPN + s.p.iidOCR * 100, 1415u);
+        ExportRowSink sink(s.staging, s.run);
+        RecordGenerators generators(s.run, s.staging, sink);
+        generators.startPerson(1);
+        QCOMPARE(generators.sickLeaveDays(), QVector<int>({5, 3}));
+        QCOMPARE(s.run.special.sickLeave + s.run.special.familyCare * 100, 1415u);
 
         const struct { QDate period; int month; const char* span; bool previous, next; } cases[] = {
             {QDate(2025, 1, 1), 12, "20 31 96 12", true, false}, {QDate(2025, 1, 1), 12, "20 30 88 11", false, false},
@@ -137,9 +142,12 @@ private slots:
         for (const auto& c : cases) {
             Staged around(c.period);
             around.addSpan("lintersSpansAround", 15, c.month, QLatin1String(c.span));
-            QCOMPARE(around.p.isPNcontFromPrevMonth(15, 1), c.previous);
-            QCOMPARE(around.p.isPNcontToNextMonth(15, 1), c.next);
-            QVERIFY(!around.p.isPNcontFromPrevMonth(14, 1) && !around.p.isPNcontToNextMonth(14, 1));
+            ExportRowSink aroundSink(around.staging, around.run);
+            RecordGenerators aroundGenerators(around.run, around.staging, aroundSink);
+            aroundGenerators.startPerson(1);
+            QCOMPARE(aroundGenerators.continuesFromPreviousMonth(15), c.previous);
+            QCOMPARE(aroundGenerators.continuesToNextMonth(15), c.next);
+            QVERIFY(!aroundGenerators.continuesFromPreviousMonth(14) && !aroundGenerators.continuesToNextMonth(14));
         }
     }
 
@@ -217,16 +225,22 @@ private slots:
         QFETCH(QStringList, rows);
         QFETCH(QStringList, around);
         Staged s(QDate(2024, 3, 1), options.contains('R') ? 25200 : 0);
-        Orvexuniversal& p = s.p;
-        p.exportOptions = {{"isNoPNWeekendsAndHolidays", options.contains('W')},
-                           {"isNoPNstartDate", options.contains('S')}, {"isNoPNendDate", options.contains('E')},
-                           {"Práca", settings}};
+        RunContext& run = s.run;
+        // The generator's letters choose the export type: per day, per span, per month.
+        settings.insert("0", generator.startsWith('b') ? settings.value("0") : QString("dsm").indexOf(generator.at(1)));
+        const QString rowName = generator.startsWith('b') ? bonusItemSourceNames().value(generator.mid(1).toInt())
+                                : generator.startsWith('w') ? QStringLiteral("Práca") : QStringLiteral("Iná");
+        run.options = ExportOptions::fromRecord({{"isNoPNWeekendsAndHolidays", options.contains('W')},
+                                                 {"isNoPNstartDate", options.contains('S')},
+                                                 {"isNoPNendDate", options.contains('E')},
+                                                 {rowName, settings}});
         if (options.contains('H'))
-            p.holidaysMap.insert(QDate(2024, 3, 4), true);
-        p.advancedOvertime = options.contains('A');
+            run.holidaysMap.insert(QDate(2024, 3, 4), true);
+        run.advancedOvertime = options.contains('A');
         if (options.contains('P'))
-            p.listDaysOfPN = {5};
-        p.iid2NameMap.insert(1, QStringLiteral("Práca"));
+            s.addInterruption(15, "5 28800 28800 11"); // sick leave on the 5th
+        run.iid2NameMap.insert(1, QStringLiteral("Práca"));
+        run.iid2NameMap.insert(iid, generator.startsWith('w') ? QStringLiteral("Práca") : QStringLiteral("Iná"));
         for (const QString& item : staged) {
             if (generator.endsWith('s'))
                 s.addSpan("lintersSpans", iid, 3, item);
@@ -237,37 +251,28 @@ private slots:
         }
         for (const QString& span : around)
             s.addSpan("lintersSpansAround", iid, span.section(' ', 0, 0).toInt(), span.section(' ', 1));
-        QStringList items;
         for (int index = 0; index < 13; ++index)
-            items << (index == 7 ? QStringLiteral("5/7") : QStringLiteral("c%1").arg(index));
+            run.itemCodes << (index == 7 ? QStringLiteral("5/7") : QStringLiteral("c%1").arg(index));
         // The row's own code, and work's code pair.
-        const QVariantHash parameters = {{"inters", QVariantMap{{QString::number(iid), "11"}, {"1", "1/2"}}},
-                                         {"items", items}};
+        run.interruptionCodes = {{QString::number(iid), "11"}, {"1", "1/2"}};
 
         LogCapture log;
-        if (generator == "id")
-            p.exportIntersDaily(parameters, 1, iid, settings);
-        else if (generator == "is")
-            p.exportIntersBySpans(parameters, 1, iid, settings);
-        else if (generator == "im")
-            p.exportIntersSummary(parameters, 1, iid, settings);
-        else if (generator == "wd")
-            p.exportWorkDaily(parameters, 1);
-        else if (generator == "ws")
-            p.exportWorkSpans(parameters, 1);
-        else if (generator == "wm")
-            p.exportWorkSummary(parameters, 1);
+        ExportRowSink sink(s.staging, run);
+        RecordGenerators generators(run, s.staging, sink);
+        generators.startPerson(1);
+        if (generator.startsWith('b'))
+            generators.exportBonusItem(generator.mid(1).toInt());
         else
-            p.exportBonusItems(parameters, 1, settings, generator.mid(1).toInt());
+            generators.exportInterruption(iid);
         QCOMPARE(s.rows("SELECT item3, item4, item5, item6 FROM export ORDER BY id"), rows);
         // year, month and payroll number first, the pid alongside
         QCOMPARE(s.rows("SELECT DISTINCT item0, item1, item2, pid FROM export"),
                  rows.isEmpty() ? QStringList() : QStringList("2024|03|P12|7"));
         const QStringList skipped = log.matching("warning", "personal number: P12, uid: 1");
         QCOMPARE(skipped.size(), options.contains('X') ? 1 : 0);
-        QCOMPARE(p.exportWarnings.size(), skipped.size());
+        QCOMPARE(run.warnings.size(), skipped.size());
         if (options.contains('X')) {
-            QVERIFY2(skipped.first().contains("5.3.2024") && p.exportWarnings.first().contains("P12"),
+            QVERIFY2(skipped.first().contains("5.3.2024") && run.warnings.first().contains("P12"),
                      qPrintable(skipped.first()));
             if (generator.startsWith('b'))
                 QVERIFY(log.contains("warning", "::: ERROR - neexistuje fond ani referenčný fond (uid: 1)"));

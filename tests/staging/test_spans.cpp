@@ -2,6 +2,7 @@
 // the neighbouring months, partial days, work spans.
 
 #include "stagingtestkit.h"
+#include "workspans.h"
 
 namespace {
 // Full-fund records (8 h) of one month on the given days, as Staged takes them.
@@ -70,7 +71,7 @@ private slots:
         Staged s(period);
         for (const QString& record : records)
             s.addInterruption(5, record, around ? "latten_data_around" : "latten_data");
-        s.p.spansCalc(s.p.stagingQuery, around);
+        calculateInterruptionSpans(s.staging, s.run.periodDate, s.run.peopleUids, around);
         QCOMPARE(s.rows(spanRows(around ? "lintersSpansAround" : "lintersSpans")), spans);
     }
 
@@ -103,8 +104,8 @@ private slots:
         Staged s(QDate(2024, 3, 1), refFund);
         for (const QString& day : days)
             s.addDay(day);
-        s.p.spansCalc(s.p.stagingQuery, false);
-        s.p.spansCalcWork(s.p.stagingQuery, {{"inters", QVariantHash{{"1", "W'1"}, {"5", ""}}}});
+        calculateInterruptionSpans(s.staging, s.run.periodDate, s.run.peopleUids, false);
+        calculateWorkSpans(s.staging, s.run.periodDate, s.run.peopleUids, "W'1");
         QCOMPARE(s.rows(spanRows("lintersSpans")), spans);
     }
 };

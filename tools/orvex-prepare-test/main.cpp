@@ -8,7 +8,6 @@
 // Exit status: 0 written, 1 the data could not be read or written, 2 usage,
 // an unknown time zone or an output folder that does not exist.
 
-#include "orvexuniversal.h"
 #include "preparerequest.h"
 #include "processzone.h"
 #include "stagingfile.h"
@@ -139,10 +138,8 @@ int main(int argc, char* argv[])
     }
     const QHash<QString, QVariant> parameters = exportParameters(request, settings);
 
-    Orvexuniversal plugin;
-    plugin.setDatabase(hostDb);
     PreparedStaging prepared;
-    if (!writeStagingFile(plugin, parameters, request.outFile, prepared, errorText)) {
+    if (!writeStagingFile(hostDb, parameters, request.outFile, prepared, errorText)) {
         err << "orvex-prepare-test: " << errorText << "\n";
         return ExitFailed;
     }

@@ -1,6 +1,30 @@
-#include "personalnumbers.h"
+#include "personalnumberchecks.h"
 
 #include <QSet>
+
+namespace {
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+} // namespace
+
+PersonalNumberFaults personalNumberFaults(const QString& number)
+{
+    PersonalNumberFaults faults;
+    if (number.isEmpty()) {
+        faults.empty = true;
+        return faults;
+    }
+    faults.blankAtEnd = number.at(0).isSpace() || number.at(number.size() - 1).isSpace();
+    for (const QChar c : number) {
+        faults.control = faults.control || isControl(c);
+        faults.quote = faults.quote || c == QLatin1Char('"') || c == QLatin1Char('\'');
+    }
+    return faults;
+}
 
 QMap<QString, QVector<unsigned>> sharedPersonalNumbers(const QVector<unsigned>& uids,
                                                        const QHash<unsigned, QString>& numbers)
@@ -20,12 +44,7 @@ QMap<QString, QVector<unsigned>> sharedPersonalNumbers(const QVector<unsigned>& 
 
 bool isOddPersonalNumber(const QString& number)
 {
-    if (number.isEmpty() || number.at(0).isSpace() || number.at(number.size() - 1).isSpace())
-        return true;
-    for (const QChar c : number)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c == QLatin1Char('"') || c == QLatin1Char('\''))
-            return true;
-    return false;
+    return personalNumberFaults(number).any();
 }
 
 QString visiblePersonalNumber(const QString& number)
@@ -38,7 +57,7 @@ QString visiblePersonalNumber(const QString& number)
             shown += QLatin1String("\\r");
         else if (c == QLatin1Char('\n'))
             shown += QLatin1String("\\n");
-        else if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        else if (isControl(c))
             shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         else
             shown += c;
