@@ -3,7 +3,6 @@
 #include "exportpipeline.h"
 
 #include "exportrowsink.h"
-#include "exporttexts.h"
 #include "hostloader.h"
 #include "interruptionspans.h"
 #include "payrollfile.h"
@@ -14,6 +13,7 @@
 #include "tenradbsettings.h"
 #include "workspans.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -127,19 +127,19 @@ int ExportPipeline::runNormalMode(RunContext& run, const QSqlDatabase& host, QHa
         reportUnknownSelectedIds(run, host, wantedUids);
 
     if (!run.failed() && !openStaging(QStringLiteral(":memory:")))
-        run.fail(ExportTexts::tr("otvorenie pomocnej databázy SQLite"), staging.lastErrorText());
+        run.fail(QCoreApplication::translate("Orvexuniversal", "otvorenie pomocnej databázy SQLite"), staging.lastErrorText());
 
-    runStagingStep(run, ExportTexts::tr("vytvorenie pomocných tabuliek"), [this]() {
+    runStagingStep(run, QCoreApplication::translate("Orvexuniversal", "vytvorenie pomocných tabuliek"), [this]() {
         qDebug() << "createSQLiteTables ~START";
         staging.createTables(false);
         qDebug() << "createSQLiteTables ~DONE";
     });
-    runStagingStep(run, ExportTexts::tr("príprava údajov na export"), [this, &run, &host]() {
+    runStagingStep(run, QCoreApplication::translate("Orvexuniversal", "príprava údajov na export"), [this, &run, &host]() {
         qDebug() << "loadDataToSQLiteTables ~START";
         loadHostData(run, staging, host);
         qDebug() << "loadDataToSQLiteTables ~DONE";
     });
-    runStagingStep(run, ExportTexts::tr("výpočet úsekov"), [this, &run]() {
+    runStagingStep(run, QCoreApplication::translate("Orvexuniversal", "výpočet úsekov"), [this, &run]() {
         qDebug() << "spansCalc ~START";
         calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, true);
         calculateWorkSpans(staging, run.periodDate, run.peopleUids,
@@ -181,7 +181,7 @@ int ExportPipeline::runTestMode(RunContext& run, QHash<QString, QVariant>* resul
         qWarning() << "Orvexuniversal::makeExport() ::: SQLite ldbOut.open() ERROR: " << testOutput.lastErrorText();
         // Without its output database the run would only log a failed
         // insert per row.
-        run.fail(ExportTexts::tr("otvorenie výstupnej databázy testu %1").arg(run.testOutputDbPath),
+        run.fail(QCoreApplication::translate("Orvexuniversal", "otvorenie výstupnej databázy testu %1").arg(run.testOutputDbPath),
                  testOutput.lastErrorText());
     }
 

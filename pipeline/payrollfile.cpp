@@ -8,13 +8,13 @@
 
 #include "payrollfile.h"
 
-#include "exporttexts.h"
 #include "fileline.h"
 #include "runcontext.h"
 #include "sqlerrortext.h"
 #include "stagingdatabase.h"
 #include "stagingsql.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -64,7 +64,7 @@ QStringList rowFields(const QSqlQuery& query, QChar separator, QStringList& warn
                        << query.value(pidColumn).toInt() << ") holds the separator" << QString(separator)
                        << "or a line break, written with blanks instead:" << value;
             const QString warning =
-                ExportTexts::tr("Osobné číslo %1: hodnota \"%2\" obsahuje oddeľovač položiek alebo "
+                QCoreApplication::translate("Orvexuniversal", "Osobné číslo %1: hodnota \"%2\" obsahuje oddeľovač položiek alebo "
                                    "koniec riadku; tieto znaky sú v súbore nahradené medzerou.")
                     .arg(visibleLineBreaks(personalNumber), visibleLineBreaks(value));
             if (!reported.contains(warning)) {
@@ -83,7 +83,7 @@ QString excludedPeopleMessage(const QStringList& excluded)
         return QString();
     const bool one = excluded.size() == 1;
     return QStringLiteral("\n")
-           + ExportTexts::tr("%1 s ID: %2 %3 z dôvodu neuzavretých dní.")
+           + QCoreApplication::translate("Orvexuniversal", "%1 s ID: %2 %3 z dôvodu neuzavretých dní.")
                  .arg(one ? QStringLiteral("Zamestnanec") : QStringLiteral("Zamestnanci"),
                       excluded.join(QLatin1Char(',')),
                       one ? QStringLiteral("bol vyradený") : QStringLiteral("boli vyradení"));
@@ -103,19 +103,19 @@ QString openFailureMessage(const QString& path, const QString& systemReason)
 {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
-    const QString lead = ExportTexts::tr("Výstupný súbor sa nepodarilo otvoriť pre zápis! \n");
+    const QString lead = QCoreApplication::translate("Orvexuniversal", "Výstupný súbor sa nepodarilo otvoriť pre zápis! \n");
     if (!folder.exists())
-        return lead + ExportTexts::tr("Priečinok %1 neexistuje.").arg(QDir::toNativeSeparators(folder.filePath()));
+        return lead + QCoreApplication::translate("Orvexuniversal", "Priečinok %1 neexistuje.").arg(QDir::toNativeSeparators(folder.filePath()));
     if (!folder.isDir())
-        return lead + ExportTexts::tr("Cesta %1 nie je priečinok, ale súbor.")
+        return lead + QCoreApplication::translate("Orvexuniversal", "Cesta %1 nie je priečinok, ale súbor.")
                           .arg(QDir::toNativeSeparators(folder.filePath()));
     if (file.isDir())
-        return lead + ExportTexts::tr("Na mieste súboru %1 je priečinok.")
+        return lead + QCoreApplication::translate("Orvexuniversal", "Na mieste súboru %1 je priečinok.")
                           .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
-    const QString message = ExportTexts::tr("Výstupný súbor sa nepodarilo otvoriť pre zápis! \nUistite sa, či nie je "
+    const QString message = QCoreApplication::translate("Orvexuniversal", "Výstupný súbor sa nepodarilo otvoriť pre zápis! \nUistite sa, či nie je "
                                                "otvorený v inom programe.");
     return systemReason.isEmpty() ? message
-                                  : message + QStringLiteral(" \n") + ExportTexts::tr("Príčina: %1").arg(systemReason);
+                                  : message + QStringLiteral(" \n") + QCoreApplication::translate("Orvexuniversal", "Príčina: %1").arg(systemReason);
 }
 
 void reportOpenFailure(QHash<QString, QVariant>& result, const QString& path, const QString& systemReason)
@@ -130,7 +130,7 @@ void reportWriteFailure(QHash<QString, QVariant>& result, const QString& systemR
 {
     result.clear();
     result.insert(QStringLiteral("errorString"),
-                  ExportTexts::tr("Výstupný súbor sa nepodarilo zapísať (%1)! \nPredchádzajúci súbor zostal "
+                  QCoreApplication::translate("Orvexuniversal", "Výstupný súbor sa nepodarilo zapísať (%1)! \nPredchádzajúci súbor zostal "
                                      "nezmenený.")
                       .arg(systemReason));
     qCritical() << "Vystupny subor sa nepodarilo zapisat!" << systemReason;
@@ -211,7 +211,7 @@ int writePayrollFile(RunContext& run, StagingDatabase& staging, QHash<QString, Q
             return -1;
         }
         result.insert(QStringLiteral("doneString"),
-                      withWarnings(ExportTexts::tr("Export neprebehol, pretože zoznam ľudí je prázdny!  \nVšetci požadovaní ľudia "
+                      withWarnings(QCoreApplication::translate("Orvexuniversal", "Export neprebehol, pretože zoznam ľudí je prázdny!  \nVšetci požadovaní ľudia "
                                       "boli možno vyradení z dôvodu neuzavretých dní.   \nPrekontrolujte prosím "
                                       "nastavenia a spustite export znovu."),
                                    run.warnings));
@@ -223,7 +223,7 @@ int writePayrollFile(RunContext& run, StagingDatabase& staging, QHash<QString, Q
     if (lines < 0) {
         // The rows were not all read back: the earlier file stays.
         file.cancelWriting();
-        run.fail(ExportTexts::tr("čítanie riadkov exportu pre súbor"), readError);
+        run.fail(QCoreApplication::translate("Orvexuniversal", "čítanie riadkov exportu pre súbor"), readError);
         result.insert(QStringLiteral("errorString"), runFailureMessage(run.failure));
         return -1;
     }
@@ -233,7 +233,7 @@ int writePayrollFile(RunContext& run, StagingDatabase& staging, QHash<QString, Q
         return -1;
     }
 
-    const QString message = lines == 0 ? ExportTexts::tr("Export neprebehol, pretože neexistujú žiadne data pre export! \n"
+    const QString message = lines == 0 ? QCoreApplication::translate("Orvexuniversal", "Export neprebehol, pretože neexistujú žiadne data pre export! \n"
                                             "Prekontrolujte prosím nastavenia a spustite export znovu.")
                                        : excludedPeopleMessage(run.excludedPeople);
     result.insert(QStringLiteral("doneString"), withWarnings(message, run.warnings));

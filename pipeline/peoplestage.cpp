@@ -6,11 +6,11 @@
 
 #include "peoplestage.h"
 
-#include "exporttexts.h"
 #include "personalnumberchecks.h"
 #include "personids.h"
 #include "runcontext.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QSet>
 #include <QSqlError>
@@ -47,9 +47,9 @@ QString peopleListReason(const QSqlDatabase& host, const QSqlError& error)
     if (!error.nativeErrorCode().isEmpty())
         return error.nativeErrorCode();
     if (!host.isValid())
-        return ExportTexts::tr("ovládač databázy %1 nie je nainštalovaný").arg(host.driverName());
+        return QCoreApplication::translate("Orvexuniversal", "ovládač databázy %1 nie je nainštalovaný").arg(host.driverName());
     const QString text = error.text().trimmed();
-    return text.isEmpty() ? ExportTexts::tr("bez udania dôvodu") : text;
+    return text.isEmpty() ? QCoreApplication::translate("Orvexuniversal", "bez udania dôvodu") : text;
 }
 
 } // namespace
@@ -61,13 +61,13 @@ bool checkClosure(RunContext& run, const QSqlDatabase& host, QHash<QString, QVar
     QSqlQuery query(host);
 
     const auto peopleListFailure = [](const QString& reason) {
-        return ExportTexts::tr("Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: %1)!").arg(reason);
+        return QCoreApplication::translate("Orvexuniversal", "Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: %1)!").arg(reason);
     };
     // The host did not give the list: the export stops, no file is written.
     const auto fail = [&](const QSqlError& error) {
         qCritical().noquote() << QStringLiteral("Orvexuniversal::checkPeople() - SQL ERROR [%1]: %2")
                                      .arg(error.nativeErrorCode(), error.text());
-        run.fail(ExportTexts::tr("kontrola uzávierky mesiaca"), error.text(), peopleListFailure(peopleListReason(host, error)));
+        run.fail(QCoreApplication::translate("Orvexuniversal", "kontrola uzávierky mesiaca"), error.text(), peopleListFailure(peopleListReason(host, error)));
         result.insert(QStringLiteral("errorString"), runFailureMessage(run.failure));
         return false;
     };
@@ -141,7 +141,7 @@ void reportUnknownSelectedIds(RunContext& run, const QSqlDatabase& host, const Q
             found.insert(query.value(0).toUInt());
     if (!query.isActive() || query.lastError().isValid()) {
         qWarning() << "Orvexuniversal::checkPeople() ERROR (SELECT uid FROM people ...)" << query.lastError().text();
-        run.fail(ExportTexts::tr("kontrola zvolených zamestnancov"), query.lastError().text());
+        run.fail(QCoreApplication::translate("Orvexuniversal", "kontrola zvolených zamestnancov"), query.lastError().text());
         return;
     }
     QStringList unknown;
@@ -149,9 +149,9 @@ void reportUnknownSelectedIds(RunContext& run, const QSqlDatabase& host, const Q
         if (!found.contains(id) && !unknown.contains(QString::number(id)))
             unknown << QString::number(id);
     if (unknown.size() == 1)
-        run.warnings << ExportTexts::tr("Zamestnanec s ID: %1 v databáze dochádzky neexistuje.").arg(unknown.first());
+        run.warnings << QCoreApplication::translate("Orvexuniversal", "Zamestnanec s ID: %1 v databáze dochádzky neexistuje.").arg(unknown.first());
     else if (!unknown.isEmpty())
-        run.warnings << ExportTexts::tr("Zamestnanci s ID: %1 v databáze dochádzky neexistujú.").arg(unknown.join(QLatin1Char(',')));
+        run.warnings << QCoreApplication::translate("Orvexuniversal", "Zamestnanci s ID: %1 v databáze dochádzky neexistujú.").arg(unknown.join(QLatin1Char(',')));
 }
 
 // Personal numbers that would change someone's pay without a word: shared by
@@ -163,7 +163,7 @@ void reportPersonalNumbers(RunContext& run)
         QStringList uids;
         for (const unsigned uid : it.value())
             uids << QString::number(uid);
-        run.warnings << ExportTexts::tr("Osobné číslo \"%1\" majú viacerí zamestnanci (ID: %2); mzdy ich zlúčia do jedného "
+        run.warnings << QCoreApplication::translate("Orvexuniversal", "Osobné číslo \"%1\" majú viacerí zamestnanci (ID: %2); mzdy ich zlúčia do jedného "
                              "záznamu.")
                               .arg(visiblePersonalNumber(it.key()), uids.join(QLatin1Char(',')));
     }
@@ -173,7 +173,7 @@ void reportPersonalNumbers(RunContext& run)
         if (seen.contains(uid) || !isOddPersonalNumber(number))
             continue;
         seen.insert(uid);
-        run.warnings << ExportTexts::tr("Osobné číslo \"%1\" zamestnanca s ID: %2 je prázdne, má medzery na začiatku alebo na "
+        run.warnings << QCoreApplication::translate("Orvexuniversal", "Osobné číslo \"%1\" zamestnanca s ID: %2 je prázdne, má medzery na začiatku alebo na "
                              "konci, riadiace znaky alebo úvodzovky; mzdy ho nemusia priradiť.")
                               .arg(visiblePersonalNumber(number), QString::number(uid));
     }
@@ -195,7 +195,7 @@ void selectAllPeople(RunContext& run, const QSqlDatabase& source)
             // In TEST mode the prepared file is read; a host that cannot
             // give its people stops the export.
             if (!run.testMode)
-                run.fail(ExportTexts::tr("čítanie zoznamu zamestnancov z databázy hostiteľa"), query.lastError().text());
+                run.fail(QCoreApplication::translate("Orvexuniversal", "čítanie zoznamu zamestnancov z databázy hostiteľa"), query.lastError().text());
         } else {
             QStringList allUids;
             while (query.next()) {
@@ -203,7 +203,7 @@ void selectAllPeople(RunContext& run, const QSqlDatabase& source)
                 allUids << query.value(0).toString();
             }
             if (!run.testMode && query.lastError().isValid())
-                run.fail(ExportTexts::tr("čítanie zoznamu zamestnancov z databázy hostiteľa"), query.lastError().text());
+                run.fail(QCoreApplication::translate("Orvexuniversal", "čítanie zoznamu zamestnancov z databázy hostiteľa"), query.lastError().text());
             if (run.allPeople) {
                 parts = allUids;
                 run.selectedUids = parts.join(QLatin1Char(','));

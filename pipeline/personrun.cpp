@@ -3,7 +3,6 @@
 
 #include "personrun.h"
 
-#include "exporttexts.h"
 #include "recordgenerators.h"
 #include "runcontext.h"
 #include "stagingsql.h"
@@ -23,7 +22,7 @@ std::unique_ptr<QProgressDialog> makeProgressDialog(bool testMode, int peopleCou
     if (testMode || !qobject_cast<QApplication*>(QCoreApplication::instance()))
         return nullptr;
     std::unique_ptr<QProgressDialog> dialog(new QProgressDialog(
-        ExportTexts::tr("Exportujem Orvexuniversal..."), ExportTexts::tr("Prerušiť"), 0, peopleCount));
+        QCoreApplication::translate("Orvexuniversal", "Exportujem Orvexuniversal..."), QCoreApplication::translate("Orvexuniversal", "Prerušiť"), 0, peopleCount));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();
     QCoreApplication::processEvents();
@@ -60,6 +59,6 @@ void runPeople(RunContext& run, StagingDatabase& staging, ExportRowSink& sink)
 
         // A prepared TEST file is read as it is: what it lacks is logged.
         if (watch.failed() && !run.testMode)
-            run.fail(ExportTexts::tr("tvorba riadkov exportu"), watch.firstReason());
+            run.fail(QCoreApplication::translate("Orvexuniversal", "tvorba riadkov exportu"), watch.firstReason());
     }
 }

@@ -2,6 +2,5 @@ set(ORVEX_RUNCONTEXT_SOURCES
     runcontext/runcontext.h
     runcontext/runcontext.cpp
     runcontext/exportparameters.cpp
-    runcontext/exporttexts.h
     runcontext/runfailure.h
     runcontext/runfailure.cpp)

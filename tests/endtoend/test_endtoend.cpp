@@ -5,7 +5,6 @@
 
 #include "hostdatabase.h"
 #include "logcapture.h"
-#include "exporttexts.h"
 #include "payrollfile.h"
 #include "runcontext.h"
 #include "stagingdatabase.h"
@@ -297,7 +296,7 @@ void TestEndToEnd::exports()
     connect(&probe, &QTimer::timeout, [&] {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             auto* dialog = qobject_cast<QProgressDialog*>(widget);
-            if (dialog && dialog->isVisible() && dialog->labelText() == ExportTexts::tr("Exportujem Orvexuniversal...")) {
+            if (dialog && dialog->isVisible() && dialog->labelText() == QCoreApplication::translate("Orvexuniversal", "Exportujem Orvexuniversal...")) {
                 maximum = dialog->maximum();
                 windowModal = dialog->windowModality() == Qt::WindowModal;
                 if (setup == "cancel" && dialog->value() >= 1)
