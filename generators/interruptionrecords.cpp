@@ -9,10 +9,9 @@
 #include "dayfund.h"
 #include "rowsettings.h"
 #include "runcontext.h"
+#include "stagingcolumns.h"
 #include "stagingdatabase.h"
 #include "valuekinds.h"
-
-#include <QSqlRecord>
 
 namespace {
 
@@ -20,22 +19,6 @@ namespace {
 enum ExportType { PerDay = 0, PerSpan = 1, PerMonth = 2 };
 
 const unsigned workIid = 1;
-
-// Positions of the columns of a latten_data row that the daily and monthly
-// generators read.
-struct InterruptionColumns {
-    explicit InterruptionColumns(const QSqlRecord& record)
-        : duration(record.indexOf(QStringLiteral("duration")))
-        , fund(record.indexOf(QStringLiteral("fund")))
-        , dom(record.indexOf(QStringLiteral("dom")))
-        , kod(record.indexOf(QStringLiteral("kod")))
-    {
-    }
-    int duration;
-    int fund;
-    int dom;
-    int kod;
-};
 
 QString codeText(const CodePair& code)
 {
@@ -105,29 +88,21 @@ void RecordGenerators::interruptionsBySpans(unsigned iid, const RowChoices& choi
     if (!readStaging(query, QStringLiteral("SELECT * FROM lintersSpans WHERE uid=? AND iid=? ORDER BY begDay"),
                      {uid, iid}, "exportIntersBySpans", QStringLiteral("SELECT * FROM lintersSpans ")))
         return;
-    const QSqlRecord columns = query.record();
-    const int kodAt = columns.indexOf(QStringLiteral("kod"));
-    const int sumAt = columns.indexOf(QStringLiteral("sum"));
-    const int sumDaysAt = columns.indexOf(QStringLiteral("sumDays"));
-    const int begDayAt = columns.indexOf(QStringLiteral("begDay"));
-    const int endDayAt = columns.indexOf(QStringLiteral("endDay"));
+    const SpanColumns columns(query.record());
 
     while (query.next()) {
-        const CodePair code(query.value(kodAt).toString());
-        const double hours = query.value(sumAt).toDouble();
-        const double days = query.value(sumDaysAt).toDouble();
-        const int begDay = query.value(begDayAt).toInt();
-        const int endDay = query.value(endDayAt).toInt();
-        RecordValue value = spanRecordValue(hours, days, choices.kind);
-        QString dateFrom = dateText(begDay, endDay, choices.dateFrom, false);
-        QString dateTo = dateText(begDay, endDay, choices.dateTo, true);
+        const SpanRow span = columns.read(query);
+        const CodePair code(span.kod);
+        RecordValue value = spanRecordValue(span.hours, span.days, choices.kind);
+        QString dateFrom = dateText(span.begDay, span.endDay, choices.dateFrom, false);
+        QString dateTo = dateText(span.begDay, span.endDay, choices.dateTo, true);
         if (pnRules) {
             if (run.options.noSickLeaveWeekendsAndHolidays)
-                spanWorkingDaysValue(value, hours, days, workingDays(begDay, endDay), choices.kind);
-            clearContinuedDates(iid, begDay, endDay, dateFrom, dateTo);
+                spanWorkingDaysValue(value, span.hours, span.days, workingDays(span.begDay, span.endDay), choices.kind);
+            clearContinuedDates(iid, span.begDay, span.endDay, dateFrom, dateTo);
         }
         if (value.noFund) {
-            reportSkippedValue("exportIntersBySpans", dayText(begDay, endDay),
+            reportSkippedValue("exportIntersBySpans", dayText(span.begDay, span.endDay),
                                QStringLiteral("kód ") + code.codeFor(value.inHours));
             continue;
         }

@@ -7,10 +7,10 @@
 #include "codepair.h"
 #include "dayfund.h"
 #include "runcontext.h"
+#include "stagingcolumns.h"
 #include "stagingdatabase.h"
 #include "valuekinds.h"
 
-#include <QSqlRecord>
 
 namespace {
 
@@ -51,23 +51,17 @@ void RecordGenerators::workSpans(const RowChoices& choices)
     if (!readStaging(query, QStringLiteral("SELECT * FROM lintersSpans WHERE uid=? AND iid=1 ORDER BY begDay"), {uid},
                      "exportWorkSpans", QStringLiteral("SELECT * FROM lintersSpans ")))
         return;
-    const QSqlRecord columns = query.record();
-    const int kodAt = columns.indexOf(QStringLiteral("kod"));
-    const int sumAt = columns.indexOf(QStringLiteral("sum"));
-    const int sumDaysAt = columns.indexOf(QStringLiteral("sumDays"));
-    const int begDayAt = columns.indexOf(QStringLiteral("begDay"));
-    const int endDayAt = columns.indexOf(QStringLiteral("endDay"));
+    const SpanColumns columns(query.record());
 
     while (query.next()) {
+        const SpanRow span = columns.read(query);
         // A span's own code, even an empty one.
-        const CodePair code(query.value(kodAt).toString());
-        const int begDay = query.value(begDayAt).toInt();
-        const int endDay = query.value(endDayAt).toInt();
-        const RecordValue value =
-            spanRecordValue(query.value(sumAt).toDouble(), query.value(sumDaysAt).toDouble(), choices.kind);
+        const CodePair code(span.kod);
+        const RecordValue value = spanRecordValue(span.hours, span.days, choices.kind);
         if (isPositiveValue(value.text))
             writeRow(code.codeFor(value.inHours), valueColumnText(value, choices.kind),
-                     dateText(begDay, endDay, choices.dateFrom, false), dateText(begDay, endDay, choices.dateTo, true));
+                     dateText(span.begDay, span.endDay, choices.dateFrom, false),
+                     dateText(span.begDay, span.endDay, choices.dateTo, true));
     }
 }
 

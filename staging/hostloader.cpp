@@ -16,6 +16,7 @@
 #include "personids.h"
 #include "recordeddays.h"
 #include "runcontext.h"
+#include "sqlerrortext.h"
 #include "stagingdatabase.h"
 #include "stagingsql.h"
 
@@ -39,7 +40,7 @@ const char* const attenReadFailure = "Orvexuniversal::loadDataToSQLiteTables() E
 
 QString stagingFailure(const char* what)
 {
-    return QStringLiteral("Orvexuniversal::loadDataToSQLiteTables() ::: SQLite ERROR: (%1) :: ").arg(QLatin1String(what));
+    return sqliteErrorText("loadDataToSQLiteTables", QLatin1String(what));
 }
 
 // Day of month, month and day of week of the local calendar date of a host
@@ -165,6 +166,8 @@ public:
 private:
     bool runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
                  const char* table);
+    bool walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
+                  const std::function<void(const QSqlQuery&)>& row);
     void checkHostWalk(const QSqlQuery& query, const char* table);
     void reportHostReadFailure(const char* table, const QString& reason);
     QSqlQuery stagingStatement(const char* sql);
@@ -198,6 +201,21 @@ bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantLis
     logSqlFailure(QString::fromUtf8(failure), query.lastError().text());
     reportHostReadFailure(table, query.lastError().text());
     return false;
+}
+
+// Runs `sql` on the host and hands each row to `row`, inside one staging
+// transaction; false when the statement failed.
+bool HostLoader::walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
+                          const std::function<void(const QSqlQuery&)>& row)
+{
+    QSqlQuery query(host);
+    if (!runHost(query, sql, values, failure, table))
+        return false;
+    StagingTransaction transaction(staging.db(), where);
+    while (query.next())
+        row(query);
+    checkHostWalk(query, table);
+    return true;
 }
 
 // A walk that ended on an error (the connection lost while rows were still
@@ -267,19 +285,15 @@ void HostLoader::createIndexes(const char* table)
 void HostLoader::loadPeople()
 {
     debugTable("table [lpeople]");
-    QSqlQuery host(this->host);
     const QString sql = QStringLiteral(
         "SELECT p.uid, p.pid, p.pamId, CONCAT_WS(' ', p.surname, p.name, p.title,  p.title2) person, p.gid, p.bid, "
         "p.did, g.name, b.name, d.name, g.refFund, g.refFundValue, g.refFundAllDay FROM people p LEFT JOIN groups g "
         "ON p.gid=g.gid LEFT JOIN branches b ON p.bid=b.bid LEFT JOIN departs d ON p.did=d.did WHERE p.uid IN (%1) ");
-    if (!runHost(host, sql.arg(personIds), {},
-                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)", "people"))
-        return;
     QSqlQuery insert = stagingStatement(
         "INSERT INTO lpeople (uid, pid, pamId, gid, bid, did, refFund, fullName, grpName, branchName, depName) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    StagingTransaction transaction(staging.db(), where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)",
+             "people", [&](const QSqlQuery& host) {
         // The group's reference fund counts only when it is on and covers all days.
         const bool groupFund = host.value(10).toInt() >= 1 && host.value(12).toInt() >= 1;
         insert.bindValue(0, host.value(0).toUInt());
@@ -295,33 +309,28 @@ void HostLoader::loadPeople()
         insert.bindValue(10, nonNullText(host.value(9)));
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [lpeople]"), insert.lastError().text());
-    }
-    checkHostWalk(host, "people");
+    });
 }
 
 void HostLoader::loadHolidays()
 {
     debugTable("table [lholidays]");
-    QSqlQuery host(this->host);
-    if (!runHost(host, QStringLiteral("SELECT h.date, hid FROM holidays h WHERE (h.date >= ? AND h.date < ?) "),
-                 {run.beginDay, run.endDay},
-                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT h.date, hid FROM [holidays] ...)", "holidays"))
-        return;
     QSqlQuery insert = stagingStatement("INSERT INTO lholidays (date, hid) VALUES(?, ?)");
-    StagingTransaction transaction(staging.db(), where);
-    while (host.next()) {
+    walkHost(QStringLiteral("SELECT h.date, hid FROM holidays h WHERE (h.date >= ? AND h.date < ?) "),
+             {run.beginDay, run.endDay},
+             "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT h.date, hid FROM [holidays] ...)", "holidays",
+             [&](const QSqlQuery& host) {
         const qint64 date = host.value(0).toLongLong();
         const int hid = host.value(1).toInt();
         insert.bindValue(0, date);
         insert.bindValue(1, hid);
         if (!insert.exec()) {
             logSqlFailure(stagingFailure("INSERT INTO [lholidays]"), insert.lastError().text());
-            continue;
+            return;
         }
         if (hid > 0)
             holidayDates.insert(localDays.of(date).date, true);
-    }
-    checkHostWalk(host, "holidays");
+    });
 }
 
 void HostLoader::insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure)
@@ -335,21 +344,17 @@ void HostLoader::insertOptionSet(QSqlQuery& insert, const char* name, const QByt
 void HostLoader::loadSettings()
 {
     debugTable("table [lvars]");
-    QSqlQuery host(this->host);
-    if (!runHost(host,
-                 QStringLiteral("SELECT name, value FROM vars WHERE name='advancedOvertime' OR name= "
-                                "'groupsPlanEnabled' OR name= 'exportUseXLSX'"),
-                 {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT name, value FROM [lvars] ...)", "vars"))
-        return;
-    StagingTransaction transaction(staging.db(), where);
     QSqlQuery setting = stagingStatement("INSERT INTO lvars (name, value) VALUES(?, ?)");
-    while (host.next()) {
+    if (!walkHost(QStringLiteral("SELECT name, value FROM vars WHERE name='advancedOvertime' OR name= "
+                                 "'groupsPlanEnabled' OR name= 'exportUseXLSX'"),
+                  {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT name, value FROM [lvars] ...)", "vars",
+                  [&](const QSqlQuery& host) {
         setting.addBindValue(nonNullText(host.value(0)));
         setting.addBindValue(host.value(1).toInt());
         if (!setting.exec())
             logSqlFailure(stagingFailure("INSERT INTO [lvars]"), setting.lastError().text());
-    }
-    checkHostWalk(host, "vars");
+    }))
+        return;
     QSqlQuery optionSet = stagingStatement("INSERT INTO lvars (name, value) VALUES (?,?)");
     const auto compact = [](const QJsonDocument& document) { return document.toJson(QJsonDocument::Compact); };
     insertOptionSet(optionSet, "inters",
@@ -366,21 +371,18 @@ void HostLoader::loadSettings()
 void HostLoader::loadPeriodInterruptions()
 {
     debugTable("table [latten_data]");
-    QSqlQuery host(this->host);
     const QString sql = QStringLiteral(
         "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE (ad.from > ? AND ad.from <= ?) AND (del=0) "
         "AND ad.uid IN (%1) AND (iid < 1000 AND iid > 1) ORDER BY ad.from");
-    if (!runHost(host, sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten_data"))
-        return;
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten_data (dom, month, duration, kod, uid, iid, timestamp, dow, hol) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    StagingTransaction transaction(staging.db(), where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten_data",
+             [&](const QSqlQuery& host) {
         const unsigned iid = host.value(1).toUInt();
         const QString kod = interruptionCode(iid);
         if (kod.isEmpty())
-            continue; // a type without a payroll code is not exported
+            return; // a type without a payroll code is not exported
         const qint64 from = host.value(2).toLongLong();
         const LocalDay day = localDays.of(from);
         insert.bindValue(0, day.dom);
@@ -395,20 +397,16 @@ void HostLoader::loadPeriodInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
         periodRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    }
-    checkHostWalk(host, "atten_data");
+    });
 }
 
 void HostLoader::loadPeriodDays()
 {
     debugTable("table [latten]");
-    QSqlQuery host(this->host);
     const QString sql = QStringLiteral(
         "SELECT a.uid, a.date, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, a.saldo, saldo_p, saldo_c, "
         "freeDay, night, readBegin, readEnd, wore, expFund, bonus, a.wta, a.ok, overtimeNote, p.tom  FROM atten a "
         "LEFT JOIN people p ON p.uid = a.uid WHERE (a.date >= ? AND a.date < ?) AND a.uid IN (%1) ORDER BY a.dom");
-    if (!runHost(host, sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten"))
-        return;
     // The columns of the host query, in the order the insert takes them.
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten (uid, datum, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, saldo, saldo_p, "
@@ -419,8 +417,7 @@ void HostLoader::loadPeriodDays()
     const int noteColumn = 23;
     const int columnCount = 25;
     ChangedValueBinder binder(insert, columnCount);
-    StagingTransaction transaction(staging.db(), where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten", [&](const QSqlQuery& host) {
         for (int column = 0; column < columnCount; ++column) {
             if (column == vouchersColumn)
                 binder.bindReal(column, roundedToSixDigits(host.value(column).toDouble()));
@@ -436,7 +433,7 @@ void HostLoader::loadPeriodDays()
         const int dom = host.value(2).toInt();
         const int month = localDays.of(host.value(1).toLongLong()).month;
         if (!periodRecordDays.mayContain(uid, dom, month))
-            continue;
+            return;
         const int fond = host.value(5).toInt();
         fundUpdate.bindValue(0, fond >= 1 ? fond : host.value(19).toInt());
         fundUpdate.bindValue(1, uid);
@@ -445,25 +442,20 @@ void HostLoader::loadPeriodDays()
         if (!fundUpdate.exec())
             logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond"),
                           fundUpdate.lastError().text());
-    }
-    checkHostWalk(host, "atten");
+    });
 }
 
 void HostLoader::loadAroundInterruptions()
 {
     debugTable("table [latten_data_around]");
-    QSqlQuery host(this->host);
     const QString sql = QStringLiteral(
         "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE ((ad.from > ? AND ad.from <= ?) OR "
         "(ad.from > ? AND ad.from <= ?)) AND (del=0) AND (iid<1000 AND iid>1) AND ad.uid IN (%1) ORDER BY ad.from");
-    if (!runHost(host, sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound},
-                 attenReadFailure, "atten_data"))
-        return;
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten_data_around (dom, month, duration, kod, uid, iid, timestamp, dow) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
-    StagingTransaction transaction(staging.db(), where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten_data",
+             [&](const QSqlQuery& host) {
         const unsigned iid = host.value(1).toUInt();
         const qint64 from = host.value(2).toLongLong();
         const LocalDay day = localDays.of(from);
@@ -478,8 +470,7 @@ void HostLoader::loadAroundInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
         aroundRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    }
-    checkHostWalk(host, "atten_data");
+    });
 }
 
 // The person's reference fund from lpeople, looked up once per person. A
@@ -502,24 +493,20 @@ int HostLoader::referenceFund(QSqlQuery& lookup, unsigned uid)
 
 void HostLoader::loadAroundFunds()
 {
-    QSqlQuery host(this->host);
     const QString sql = QStringLiteral(
         "SELECT uid, a.date, dom, fond, expFund FROM atten a WHERE ((a.date > ? AND a.date <= ?) OR "
         "(a.date > ? AND a.date <= ?)) AND a.uid IN (%1) ORDER BY a.date");
-    if (!runHost(host, sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound},
-                 attenReadFailure, "atten"))
-        return;
     QSqlQuery lookup = stagingStatement("SELECT refFund FROM lpeople WHERE uid=?");
     lookup.setForwardOnly(true);
     QSqlQuery fundUpdate =
         stagingStatement("UPDATE OR IGNORE latten_data_around SET fund=? WHERE uid=? AND dom=? AND month=?");
-    StagingTransaction transaction(staging.db(), where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten",
+             [&](const QSqlQuery& host) {
         const unsigned uid = host.value(0).toUInt();
         const int dom = host.value(2).toInt();
         const int month = localDays.of(host.value(1).toLongLong()).month;
         if (!aroundRecordDays.mayContain(uid, dom, month))
-            continue;
+            return;
         const int refFund = referenceFund(lookup, uid);
         const int fond = host.value(3).toInt();
         // In the neighbouring windows the person's reference fund comes first.
@@ -531,23 +518,19 @@ void HostLoader::loadAroundFunds()
         if (!fundUpdate.exec())
             logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond"),
                           fundUpdate.lastError().text());
-    }
-    checkHostWalk(host, "atten");
+    });
 }
 
 void HostLoader::loadInterruptionNames()
 {
     debugTable("Naplnenie QHash iid2NameMap a name2iidMap");
-    QSqlQuery host(this->host);
-    if (!runHost(host, QStringLiteral("SELECT iid, name FROM inters"), {},
-                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT iid, name FROM inters ...)", "inters"))
-        return;
-    while (host.next()) {
+    walkHost(QStringLiteral("SELECT iid, name FROM inters"), {},
+             "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT iid, name FROM inters ...)", "inters",
+             [&](const QSqlQuery& host) {
         const unsigned iid = host.value(0).toUInt();
         const QString name = host.value(1).toString();
         run.addInterruptionName(iid, name);
-    }
-    checkHostWalk(host, "inters");
+    });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "workspans.h"
 
 #include "daygrid.h"
+#include "sqlerrortext.h"
 #include "stagingdatabase.h"
 #include "stagingsql.h"
 
@@ -19,7 +20,7 @@ const unsigned workIid = 1;
 
 QString insertFailure()
 {
-    return QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (INSERT INTO [lintersSpans]) :: ");
+    return sqliteErrorText("spansCalcWork", QStringLiteral("INSERT INTO [lintersSpans]"));
 }
 
 // The fund a day is measured against: its planned fund, else its expected
@@ -64,7 +65,7 @@ private:
     {
         dayQuery.addBindValue(uid);
         if (!dayQuery.exec()) {
-            logSqlFailure(QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (SELECT work,dom FROM latten ) :: "),
+            logSqlFailure(sqliteErrorText("spansCalcWork", QStringLiteral("SELECT work,dom FROM latten ")),
                           dayQuery.lastError().text());
             return false;
         }
@@ -87,7 +88,7 @@ private:
         sumQuery.addBindValue(run.first);
         sumQuery.addBindValue(run.second);
         if (!sumQuery.exec() || !sumQuery.next()) {
-            logSqlFailure(QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (SELECT SUM(work) FROM latten) :: "),
+            logSqlFailure(sqliteErrorText("spansCalcWork", QStringLiteral("SELECT SUM(work) FROM latten")),
                           sumQuery.lastError().text());
             return false;
         }
@@ -102,32 +103,6 @@ private:
     QSqlQuery dayQuery, sumQuery;
     SpanWriter writer;
 };
-
-// Every day record worked below its planned fund, as a one-day row with the
-// fraction of the fund worked.
-void insertPartialWorkDays(const QSqlDatabase& db, const QString& kod, int month)
-{
-    QSqlQuery days(db);
-    days.setForwardOnly(true);
-    if (!days.exec(QStringLiteral("SELECT * FROM latten  WHERE work < fond "))) {
-        logSqlFailure(QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (SELECT FROM [latten] ) :: "),
-                      days.lastError().text());
-        return;
-    }
-    const QSqlRecord columns = days.record();
-    const int uidColumn = columns.indexOf(QStringLiteral("uid"));
-    const int domColumn = columns.indexOf(QStringLiteral("dom"));
-    const int workColumn = columns.indexOf(QStringLiteral("work"));
-    const int fondColumn = columns.indexOf(QStringLiteral("fond"));
-    SpanWriter writer(db, QStringLiteral("lintersSpans"));
-    while (days.next()) {
-        const double hours = days.value(workColumn).toDouble() / 3600.0;
-        const double fundHours = days.value(fondColumn).toDouble() / 3600.0;
-        const int dom = days.value(domColumn).toInt();
-        if (!writer.insert(days.value(uidColumn).toUInt(), workIid, kod, hours, hours / fundHours, dom, dom, month))
-            logSqlFailure(insertFailure(), writer.errorText());
-    }
-}
 
 } // namespace
 
@@ -144,6 +119,8 @@ void calculateWorkSpans(StagingDatabase& staging, const QDate& periodDate, const
     WorkSpanCalculator calculator(stagingDb, workCode, periodDate.month(), periodDate.daysInMonth());
     for (const unsigned uid : people)
         calculator.run(uid, staging.referenceFundOf(uid));
-    insertPartialWorkDays(stagingDb, workCode, periodDate.month());
+    // Every day record worked below its planned fund.
+    insertPartialDays(stagingDb, {"spansCalcWork", "latten", "work < fond ", "work", "fond"}, workIid, workCode,
+                      periodDate.month());
     transaction.commit();
 }
