@@ -47,14 +47,21 @@ void RecordGenerators::exportInterruption(unsigned iid)
     }
 }
 
+// The person's records of `iid` in latten_data.
+bool RecordGenerators::readInterruptionRecords(QSqlQuery& query, const QString& sql, unsigned iid,
+                                               const char* operation)
+{
+    return readStaging(query, sql, {uid, iid}, operation, QStringLiteral("SELECT * FROM latten_data"));
+}
+
 void RecordGenerators::interruptionsDaily(unsigned iid, const RowChoices& choices)
 {
     const bool pnRules = run.special.contains(iid);
     const double refFund = staging.referenceFundOf(uid);
 
     QSqlQuery query;
-    if (!readStaging(query, QStringLiteral("SELECT * FROM latten_data WHERE uid=? AND iid= ?"), {uid, iid},
-                     "exportIntersDaily", QStringLiteral("SELECT * FROM latten_data")))
+    if (!readInterruptionRecords(query, QStringLiteral("SELECT * FROM latten_data WHERE uid=? AND iid= ?"), iid,
+                                 "exportIntersDaily"))
         return;
     const InterruptionColumns columns(query.record());
 
@@ -113,14 +120,14 @@ void RecordGenerators::interruptionsBySpans(unsigned iid, const RowChoices& choi
 
 void RecordGenerators::interruptionsSummary(unsigned iid, const RowChoices& choices)
 {
-    CodePair code(run.interruptionCodes.value(QString::number(iid)).toString());
-    const double refFund = staging.referenceFundOf(uid);
-
     QSqlQuery query;
-    if (!readStaging(query, QStringLiteral("SELECT * FROM latten_data WHERE uid=? AND iid=?"), {uid, iid},
-                     "exportIntersSummary", QStringLiteral("SELECT * FROM latten_data")))
+    if (!readInterruptionRecords(query, QStringLiteral("SELECT * FROM latten_data WHERE uid=? AND iid=?"), iid,
+                                 "exportIntersSummary"))
         return;
     const InterruptionColumns columns(query.record());
+    const double refFund = staging.referenceFundOf(uid);
+    // The code of the last record; without records the interruption's own.
+    CodePair code(run.interruptionCodes.value(QString::number(iid)).toString());
 
     double daysTotal = 0.0;
     double secondsTotal = 0.0;

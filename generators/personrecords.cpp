@@ -113,29 +113,27 @@ void RecordGenerators::readSickLeaveDays()
 bool RecordGenerators::continuesFromPreviousMonth(unsigned iid)
 {
     const QDate previous = run.periodDate.addMonths(-1);
-    QSqlQuery query;
-    if (!readStaging(query,
-                     QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=? AND month = ? AND iid = ? AND "
-                                    "endDay = ? "),
-                     {uid, previous.month(), iid, previous.daysInMonth()}, "isPNcontFromPrevMonth",
-                     QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=%1 AND month = %2 AND iid = %3 AND "
-                                    "endDay = %4")))
-        return false;
-    const bool found = query.next();
-    query.finish();
-    return found;
+    return hasSpanAround(QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=? AND month = ? AND iid = ? AND "
+                                        "endDay = ? "),
+                         {uid, previous.month(), iid, previous.daysInMonth()}, "isPNcontFromPrevMonth",
+                         QStringLiteral("endDay = %4"));
 }
 
 bool RecordGenerators::continuesToNextMonth(unsigned iid)
 {
     const QDate next = run.periodDate.addMonths(1);
+    return hasSpanAround(QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=? AND month = ? AND iid = ? AND "
+                                        "begDay = 1 "),
+                         {uid, next.month(), iid}, "isPNcontToNextMonth", QStringLiteral("begDay = 1"));
+}
+
+bool RecordGenerators::hasSpanAround(const QString& sql, const QVariantList& values, const char* operation,
+                                     const QString& dayCondition)
+{
     QSqlQuery query;
-    if (!readStaging(query,
-                     QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=? AND month = ? AND iid = ? AND "
-                                    "begDay = 1 "),
-                     {uid, next.month(), iid}, "isPNcontToNextMonth",
-                     QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=%1 AND month = %2 AND iid = %3 AND "
-                                    "begDay = 1")))
+    if (!readStaging(query, sql, values, operation,
+                     QStringLiteral("SELECT * FROM lintersSpansAround WHERE uid=%1 AND month = %2 AND iid = %3 AND ")
+                         + dayCondition))
         return false;
     const bool found = query.next();
     query.finish();

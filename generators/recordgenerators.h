@@ -74,9 +74,12 @@ private:
     QString dateText(unsigned begin, unsigned end, int choice, bool isEnd) const;
     int workingDays(int fromDay, int toDay) const;
     void readSickLeaveDays();
+    bool hasSpanAround(const QString& sql, const QVariantList& values, const char* operation,
+                       const QString& dayCondition);
     void clearContinuedDates(unsigned iid, int firstDay, int lastDay, QString& dateFrom, QString& dateTo);
     void reportSkippedValue(const char* operation, const QString& days, const QString& what);
     QString dayText(int firstDay, int lastDay) const;
+    bool readInterruptionRecords(QSqlQuery& query, const QString& sql, unsigned iid, const char* operation);
     bool readStaging(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* operation,
                      const QString& shownStatement);
 

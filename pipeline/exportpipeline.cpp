@@ -27,9 +27,9 @@ const char* const testOutConnectionName = "SQLiteConnectionDravo_out";
 // goes on.
 bool advancedOvertimeOfHost(const QSqlDatabase& host)
 {
-    const QStringList names = {
-        QStringLiteral("advancedOvertime"), QStringLiteral("groupsPlanEnabled"), QStringLiteral("iidPN"),
-        QStringLiteral("iidOCR"), QStringLiteral("iidMD"), QStringLiteral("iidUr"), QStringLiteral("iidKar")};
+    // The settings the host reads with it; only advancedOvertime is used.
+    const QStringList names =
+        QStringLiteral("advancedOvertime,groupsPlanEnabled,iidPN,iidOCR,iidMD,iidUr,iidKar").split(QLatin1Char(','));
     const QMap<QString, QVariant> vars = TenraDbSettings::variableGetMultiple(host, names);
     return vars.value(QStringLiteral("advancedOvertime"), false).toBool();
 }

@@ -9,6 +9,7 @@
 #include "payrollfile.h"
 
 #include "fileline.h"
+#include "personalnumberchecks.h"
 #include "runcontext.h"
 #include "sqlerrortext.h"
 #include "stagingdatabase.h"
@@ -30,24 +31,6 @@ const int firstItemColumn = 1; // column 0 is `id`
 const int itemCount = 8;       // item0 .. item7
 const int personalNumberColumn = firstItemColumn + 2; // item2
 const int pidColumn = firstItemColumn + itemCount;    // after item7
-
-// The value as the clerk's message shows it: on one line, breaks written as \r
-// and \n, other control characters as \x and their code.
-QString visibleLineBreaks(const QString& value)
-{
-    QString shown;
-    for (const QChar c : value) {
-        if (c == QLatin1Char('\r'))
-            shown += QLatin1String("\\r");
-        else if (c == QLatin1Char('\n'))
-            shown += QLatin1String("\\n");
-        else if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown;
-}
 
 // item0 .. item7 of the row the query stands on, each made safe to write.
 // The clerk is told once per person and value (`reported` holds the messages

@@ -47,20 +47,36 @@ bool isOddPersonalNumber(const QString& number)
     return personalNumberFaults(number).any();
 }
 
-QString visiblePersonalNumber(const QString& number)
+namespace {
+
+// `text` with control characters written as escapes; the tab and DEL only
+// when `allControls`.
+QString visibleText(const QString& text, bool allControls)
 {
     QString shown;
-    for (const QChar c : number) {
-        if (c == QLatin1Char('\t'))
-            shown += QLatin1String("\\t");
-        else if (c == QLatin1Char('\r'))
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\r'))
             shown += QLatin1String("\\r");
         else if (c == QLatin1Char('\n'))
             shown += QLatin1String("\\n");
-        else if (isControl(c))
+        else if (allControls && c == QLatin1Char('\t'))
+            shown += QLatin1String("\\t");
+        else if (allControls ? isControl(c) : c.unicode() < 0x20 && c != QLatin1Char('\t'))
             shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
         else
             shown += c;
     }
     return shown;
+}
+
+} // namespace
+
+QString visiblePersonalNumber(const QString& number)
+{
+    return visibleText(number, true);
+}
+
+QString visibleLineBreaks(const QString& value)
+{
+    return visibleText(value, false);
 }

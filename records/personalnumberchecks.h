@@ -35,4 +35,8 @@ bool isOddPersonalNumber(const QString& number);
 // characters written as \t, \r, \n and \x with their code.
 QString visiblePersonalNumber(const QString& number);
 
+// A value of the file on one line of a message: line breaks written as \r
+// and \n, other control characters but the tab as \x and their code.
+QString visibleLineBreaks(const QString& value);
+
 #endif // PERSONALNUMBERCHECKS_H

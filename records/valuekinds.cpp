@@ -64,15 +64,16 @@ RecordValue spanRecordValue(double hours, double days, int kind)
 
 RecordValue summaryRecordValue(double seconds, double days, int kind)
 {
+    // The automatic kind of a month is always days.
     switch (kind) {
-    case ValueNone:
-    case ValueSeconds:
-        return valueOf(seconds);
     case ValueDays:
     case ValueAuto:
         return valueOf(days);
     case ValueHours:
         return valueOf(seconds / 3600.0, true);
+    case ValueNone:
+    case ValueSeconds:
+        return valueOf(seconds);
     default:
         return RecordValue();
     }

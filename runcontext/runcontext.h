@@ -8,6 +8,7 @@
 
 #include "exportoptions.h"
 #include "runfailure.h"
+#include "specialinterruptions.h"
 
 #include <QDate>
 #include <QHash>
@@ -16,22 +17,6 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
-
-// The interruptions that follow the sick-leave rules (weekends and holidays
-// left out, dates of a leave that continues across the month boundary left
-// empty), by host id; 0 when not chosen.
-struct SpecialInterruptions
-{
-    unsigned sickLeave = 0;
-    unsigned familyCare = 0;
-    unsigned sickLeaveOfKeeper = 0;
-    unsigned familyCareOfKeeper = 0;
-
-    bool contains(unsigned iid) const
-    {
-        return iid != 0 && (iid == sickLeave || iid == familyCare || iid == sickLeaveOfKeeper || iid == familyCareOfKeeper);
-    }
-};
 
 struct RunContext
 {

@@ -3,4 +3,5 @@ set(ORVEX_RUNCONTEXT_SOURCES
     runcontext/runcontext.cpp
     runcontext/exportparameters.cpp
     runcontext/runfailure.h
+    runcontext/specialinterruptions.h
     runcontext/runfailure.cpp)

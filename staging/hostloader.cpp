@@ -174,6 +174,9 @@ private:
     void debugTable(const char* text) const;
     void insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure);
     int referenceFund(QSqlQuery& lookup, unsigned uid);
+    void bindInterruption(QSqlQuery& insert, const QSqlQuery& host, const LocalDay& day, const QString& kod,
+                          qint64 from);
+    void writeFund(QSqlQuery& update, int fund, unsigned uid, int dom, int month, const char* failure);
     QString interruptionCode(unsigned iid) const;
 
     RunContext& run;
@@ -385,14 +388,7 @@ void HostLoader::loadPeriodInterruptions()
             return; // a type without a payroll code is not exported
         const qint64 from = host.value(2).toLongLong();
         const LocalDay day = localDays.of(from);
-        insert.bindValue(0, day.dom);
-        insert.bindValue(1, day.month);
-        insert.bindValue(2, host.value(3).toInt());
-        insert.bindValue(3, kod);
-        insert.bindValue(4, host.value(0).toUInt());
-        insert.bindValue(5, iid);
-        insert.bindValue(6, from);
-        insert.bindValue(7, day.dow);
+        bindInterruption(insert, host, day, kod, from);
         insert.bindValue(8, holidayDates.value(day.date, false) ? 1 : 0);
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
@@ -435,13 +431,8 @@ void HostLoader::loadPeriodDays()
         if (!periodRecordDays.mayContain(uid, dom, month))
             return;
         const int fond = host.value(5).toInt();
-        fundUpdate.bindValue(0, fond >= 1 ? fond : host.value(19).toInt());
-        fundUpdate.bindValue(1, uid);
-        fundUpdate.bindValue(2, dom);
-        fundUpdate.bindValue(3, month);
-        if (!fundUpdate.exec())
-            logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond"),
-                          fundUpdate.lastError().text());
+        writeFund(fundUpdate, fond >= 1 ? fond : host.value(19).toInt(), uid, dom, month,
+                  "UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond");
     });
 }
 
@@ -459,18 +450,38 @@ void HostLoader::loadAroundInterruptions()
         const unsigned iid = host.value(1).toUInt();
         const qint64 from = host.value(2).toLongLong();
         const LocalDay day = localDays.of(from);
-        insert.bindValue(0, day.dom);
-        insert.bindValue(1, day.month);
-        insert.bindValue(2, host.value(3).toInt());
-        insert.bindValue(3, interruptionCode(iid));
-        insert.bindValue(4, host.value(0).toUInt());
-        insert.bindValue(5, iid);
-        insert.bindValue(6, from);
-        insert.bindValue(7, day.dow);
+        bindInterruption(insert, host, day, interruptionCode(iid), from);
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
         aroundRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
     });
+}
+
+// The host's interruption record (uid, iid, from, duration) as the first
+// eight values of a latten_data or latten_data_around insert: dom, month,
+// duration, kod, uid, iid, timestamp, dow.
+void HostLoader::bindInterruption(QSqlQuery& insert, const QSqlQuery& host, const LocalDay& day, const QString& kod,
+                                  qint64 from)
+{
+    insert.bindValue(0, day.dom);
+    insert.bindValue(1, day.month);
+    insert.bindValue(2, host.value(3).toInt());
+    insert.bindValue(3, kod);
+    insert.bindValue(4, host.value(0).toUInt());
+    insert.bindValue(5, host.value(1).toUInt());
+    insert.bindValue(6, from);
+    insert.bindValue(7, day.dow);
+}
+
+// The day's fund onto the interruption records of (uid, dom, month).
+void HostLoader::writeFund(QSqlQuery& update, int fund, unsigned uid, int dom, int month, const char* failure)
+{
+    update.bindValue(0, fund);
+    update.bindValue(1, uid);
+    update.bindValue(2, dom);
+    update.bindValue(3, month);
+    if (!update.exec())
+        logSqlFailure(stagingFailure(failure), update.lastError().text());
 }
 
 // The person's reference fund from lpeople, looked up once per person. A
@@ -511,13 +522,8 @@ void HostLoader::loadAroundFunds()
         const int fond = host.value(3).toInt();
         // In the neighbouring windows the person's reference fund comes first.
         const int fund = refFund > 0 ? refFund : (fond > 0 ? fond : host.value(4).toInt());
-        fundUpdate.bindValue(0, fund);
-        fundUpdate.bindValue(1, uid);
-        fundUpdate.bindValue(2, dom);
-        fundUpdate.bindValue(3, month);
-        if (!fundUpdate.exec())
-            logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond"),
-                          fundUpdate.lastError().text());
+        writeFund(fundUpdate, fund, uid, dom, month,
+                  "UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond");
     });
 }
 
