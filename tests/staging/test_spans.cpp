@@ -108,6 +108,29 @@ private slots:
         calculateWorkSpans(s.staging, s.run.periodDate, s.run.peopleUids, "W'1");
         QCOMPARE(s.rows(spanRows("lintersSpans")), spans);
     }
+
+    // The host stores a holiday as the time stamp of its local midnight: read
+    // back, it is that local date, in winter and in summer time alike.
+    void holidays_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<int>("hid");
+        QTest::newRow("Good Friday, winter time") << QDate(2024, 3, 29) << 5;
+        QTest::newRow("Easter Monday, summer time") << QDate(2024, 4, 1) << 6;
+        QTest::newRow("New Year") << QDate(2025, 1, 1) << 1;
+        QTest::newRow("a working Saturday") << QDate(2024, 3, 2) << 0;
+    }
+    void holidays()
+    {
+        QFETCH(QDate, date);
+        QFETCH(int, hid);
+        Staged s(date);
+        s.exec("INSERT INTO lholidays (date, hid) VALUES(?, ?)", {QDateTime(date, QTime(0, 0)).toSecsSinceEpoch(), hid});
+        QHash<QDate, bool> holidays;
+        QVERIFY(s.staging.readHolidays(holidays));
+        QCOMPARE(holidays.keys(), QList<QDate>{date});
+        QCOMPARE(holidays.value(date), hid > 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSpans)
