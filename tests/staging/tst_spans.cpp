@@ -134,4 +134,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestSpans)
-#include "test_spans.moc"
+#include "tst_spans.moc"

@@ -300,4 +300,4 @@ private slots:
 };
 
 QTEST_MAIN(TestHostLoader)
-#include "test_hostloader.moc"
+#include "tst_hostloader.moc"
