@@ -4,7 +4,6 @@
 
 #include "recordgenerators.h"
 
-#include "bonusitemlist.h"
 #include "bonusitemrules.h"
 #include "dayfund.h"
 #include "numbertext.h"
@@ -15,8 +14,8 @@
 
 void RecordGenerators::exportBonusItem(int itemIndex)
 {
-    const RowChoices choices = RowChoices::of(run.options.rowSettings(
-        bonusItemNames("Orvexuniversal").value(itemIndex), bonusItemSourceNames().value(itemIndex)));
+    const RowChoices choices =
+        RowChoices::of(run.options.rowSettings(itemNames.value(itemIndex), itemSourceNames.value(itemIndex)));
     const QString code = bonusItemCode(run.itemCodes.value(itemIndex).toString(), choices.kind);
     const bool daily = choices.type == 0;
     if (!daily && choices.type != 1)
@@ -74,7 +73,7 @@ QVector<QPair<int, double>> RecordGenerators::bonusDayResults(int itemIndex, int
                                               source.valueColumns > 1 ? query.value(1).toDouble() : 0.0, dayFund);
         const BonusDayResult result = bonusDayResult(itemIndex, dayValue, dayFund, valueKind);
         if (result.noFund)
-            reportSkippedValue(operation, dayText(dom, dom), bonusItemNames("Orvexuniversal").value(itemIndex));
+            reportSkippedValue(operation, dayText(dom, dom), itemNames.value(itemIndex));
         else if (result.value > 0.0)
             results.append(qMakePair(dom, result.value));
     }

@@ -4,6 +4,7 @@
 
 #include "recordgenerators.h"
 
+#include "bonusitemlist.h"
 #include "datechoice.h"
 #include "exportrowsink.h"
 #include "rowsettings.h"
@@ -37,7 +38,11 @@ RowChoices RowChoices::of(const QHash<QString, QVariant>& settings)
 }
 
 RecordGenerators::RecordGenerators(RunContext& run, StagingDatabase& staging, ExportRowSink& sink)
-    : run(run), staging(staging), sink(sink)
+    : run(run)
+    , staging(staging)
+    , sink(sink)
+    , itemNames(bonusItemNames("Orvexuniversal"))
+    , itemSourceNames(bonusItemSourceNames())
 {
 }
 

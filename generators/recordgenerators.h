@@ -16,6 +16,7 @@
 #include <QPair>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -90,6 +91,9 @@ private:
     int pid = 0;
     QString personalNumber;
     QVector<int> listDaysOfPN;
+    // The bonus item names as shown (row settings and messages) and in Slovak.
+    QStringList itemNames;
+    QStringList itemSourceNames;
 };
 
 #endif // RECORDGENERATORS_H
