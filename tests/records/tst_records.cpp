@@ -44,10 +44,8 @@ private slots:
     void dateChoice();
     void workingDays_data();
     void workingDays();
-    void dailyValue_data();
-    void dailyValue();
-    void spanAndMonthValue_data();
-    void spanAndMonthValue();
+    void recordValue_data();
+    void recordValue();
     void onCallLength_data();
     void onCallLength();
     void sickLeaveDaysAndContinuation();
@@ -83,52 +81,49 @@ void TestRecords::numberText()
 void TestRecords::codePair_data()
 {
     QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("daysCode");
-    QTest::addColumn<QString>("hoursCode");
-    QTest::newRow("single code") << "10" << "10" << "10";
-    QTest::newRow("pair") << "10/20" << "10" << "20";
-    QTest::newRow("no days code") << "/20" << "" << "20";
-    QTest::newRow("no hours code") << "10/" << "10" << "";
-    QTest::newRow("three parts") << "1/2/3" << "1" << "2";
+    QTest::addColumn<QString>("pair"); // "days code|hours code"
+    QTest::newRow("single code") << "10" << "10|10";
+    QTest::newRow("pair") << "10/20" << "10|20";
+    QTest::newRow("no days code") << "/20" << "|20";
+    QTest::newRow("no hours code") << "10/" << "10|";
+    QTest::newRow("three parts") << "1/2/3" << "1|2";
 }
 
 void TestRecords::codePair()
 {
     QFETCH(QString, code);
-    QFETCH(QString, daysCode);
-    QFETCH(QString, hoursCode);
-    const CodePair pair(code);
-    QCOMPARE(pair.codeFor(false), daysCode);
-    QCOMPARE(pair.codeFor(true), hoursCode);
+    QFETCH(QString, pair);
+    const CodePair codes(code);
+    QCOMPARE(codes.codeFor(false) + '|' + codes.codeFor(true), pair);
 }
 
 void TestRecords::dateChoice_data()
 {
     QTest::addColumn<QDate>("period");
-    QTest::addColumn<uint>("begin");
-    QTest::addColumn<uint>("end");
+    QTest::addColumn<QString>("days"); // "begin-end": the day of the event, or a span's first and last day
     QTest::addColumn<int>("choice");
     QTest::addColumn<bool>("isEnd");
     QTest::addColumn<QString>("text");
     const QDate march(2024, 3, 1);
-    QTest::newRow("event day as date to") << march << 5u << 9u << 1 << true << "05.03.2024";
-    QTest::newRow("last day 31") << march << 5u << 9u << 2 << true << "31.03.2024";
-    QTest::newRow("last day 30") << QDate(2024, 4, 1) << 5u << 9u << 2 << true << "30.04.2024";
-    QTest::newRow("last day 29") << QDate(2024, 2, 1) << 5u << 9u << 2 << true << "29.02.2024";
-    QTest::newRow("last day 28") << QDate(2023, 2, 1) << 5u << 9u << 2 << true << "28.02.2023";
-    QTest::newRow("other index") << march << 5u << 9u << 7 << false << "";
-    QTest::newRow("day 0") << march << 0u << 0u << 1 << false << "";
-    QTest::newRow("30 February") << QDate(2024, 2, 1) << 30u << 30u << 1 << false << "";
+    QTest::newRow("event day as date to") << march << "5-9" << 1 << true << "05.03.2024";
+    QTest::newRow("last day 31") << march << "5-9" << 2 << true << "31.03.2024";
+    QTest::newRow("last day 30") << QDate(2024, 4, 1) << "5-9" << 2 << true << "30.04.2024";
+    QTest::newRow("last day 29") << QDate(2024, 2, 1) << "5-9" << 2 << true << "29.02.2024";
+    QTest::newRow("last day 28") << QDate(2023, 2, 1) << "5-9" << 2 << true << "28.02.2023";
+    QTest::newRow("other index") << march << "5-9" << 7 << false << "";
+    QTest::newRow("day 0") << march << "0-0" << 1 << false << "";
+    QTest::newRow("30 February") << QDate(2024, 2, 1) << "30-30" << 1 << false << "";
 }
 
 void TestRecords::dateChoice()
 {
     QFETCH(QDate, period);
-    QFETCH(uint, begin);
-    QFETCH(uint, end);
+    QFETCH(QString, days);
     QFETCH(int, choice);
     QFETCH(bool, isEnd);
     QFETCH(QString, text);
+    const unsigned begin = days.section('-', 0, 0).toUInt();
+    const unsigned end = days.section('-', 1).toUInt();
     QCOMPARE(dateChoiceText(period, begin, end, choice, isEnd, dateFormatOption({})), text);
 }
 
@@ -156,50 +151,35 @@ void TestRecords::workingDays()
     QCOMPARE(workingDaysInInterval(QDate(2024, 3, 1), from, to, {{QDate(2024, 3, 4), mondayHoliday}}), days);
 }
 
-void TestRecords::dailyValue_data()
+// The value of a record by its kind: a day of seconds against its fund ("day"
+// rows), a span of hours over days ("span"), a month of seconds over its day
+// total ("month").
+void TestRecords::recordValue_data()
 {
-    QTest::addColumn<double>("seconds");
-    QTest::addColumn<double>("dayFund");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("hours") << 27000.0 << 28800.0 << int(ValueHours) << "7.5 h";
-    QTest::newRow("days, no fund") << 14400.0 << 0.0 << int(ValueDays) << "! ";
-    QTest::newRow("days, no fund, nothing") << 0.0 << 0.0 << int(ValueDays) << "";
-    QTest::newRow("auto, longer than the fund") << 30000.0 << 28800.0 << int(ValueAuto) << "";
-    QTest::newRow("other kind") << 27000.0 << 28800.0 << 5 << "";
-}
-
-void TestRecords::dailyValue()
-{
-    QFETCH(double, seconds);
-    QFETCH(double, dayFund);
-    QFETCH(int, kind);
-    QFETCH(QString, value);
-    QCOMPARE(shown(dailyRecordValue(seconds, dayFund, kind)), value);
-}
-
-// A span of hours over days, a month of seconds over its day total.
-void TestRecords::spanAndMonthValue_data()
-{
-    QTest::addColumn<bool>("span");
     QTest::addColumn<double>("amount");
-    QTest::addColumn<double>("days");
+    QTest::addColumn<double>("fundOrDays");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("value");
-    QTest::newRow("span partial in seconds") << true << 0.666667 << 0.0833 << int(ValueSeconds) << "2400";
-    QTest::newRow("span auto below a day") << true << 4.0 << 0.5 << int(ValueAuto) << "4 h";
-    QTest::newRow("month auto is days") << false << 14400.0 << 0.5 << int(ValueAuto) << "0.5";
-    QTest::newRow("month hours") << false << 14400.0 << 0.5 << int(ValueHours) << "4 h";
+    QTest::newRow("day, hours") << 27000.0 << 28800.0 << int(ValueHours) << "7.5 h";
+    QTest::newRow("day, days, no fund") << 14400.0 << 0.0 << int(ValueDays) << "! ";
+    QTest::newRow("day, days, no fund, nothing") << 0.0 << 0.0 << int(ValueDays) << "";
+    QTest::newRow("day, auto, longer than the fund") << 30000.0 << 28800.0 << int(ValueAuto) << "";
+    QTest::newRow("day, other kind") << 27000.0 << 28800.0 << 5 << "";
+    QTest::newRow("span, partial, in seconds") << 0.666667 << 0.0833 << int(ValueSeconds) << "2400";
+    QTest::newRow("span, auto, below a day") << 4.0 << 0.5 << int(ValueAuto) << "4 h";
+    QTest::newRow("month, auto is days") << 14400.0 << 0.5 << int(ValueAuto) << "0.5";
+    QTest::newRow("month, hours") << 14400.0 << 0.5 << int(ValueHours) << "4 h";
 }
 
-void TestRecords::spanAndMonthValue()
+void TestRecords::recordValue()
 {
-    QFETCH(bool, span);
     QFETCH(double, amount);
-    QFETCH(double, days);
+    QFETCH(double, fundOrDays);
     QFETCH(int, kind);
     QFETCH(QString, value);
-    QCOMPARE(shown(span ? spanRecordValue(amount, days, kind) : summaryRecordValue(amount, days, kind)), value);
+    const QByteArray record = QByteArray(QTest::currentDataTag()).split(',').first();
+    const auto valueOf = record == "day" ? dailyRecordValue : record == "span" ? spanRecordValue : summaryRecordValue;
+    QCOMPARE(shown(valueOf(amount, fundOrDays, kind)), value);
 }
 
 void TestRecords::onCallLength_data()
