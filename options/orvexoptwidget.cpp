@@ -3,8 +3,9 @@
 
 #include "bonusitemlist.h"
 #include "customcombobox.h"
-#include "orvexuniversal.h"
+#include "exportoptions.h"
 #include "rowsettings.h"
+#include "storedoptions.h"
 
 #include <QDebug>
 #include <QMap>
@@ -82,8 +83,10 @@ void storeRowChoice(QHash<QString, QVariant>& options, const QString& name, cons
 OrvexOptWidget::OrvexOptWidget(QWidget* parent)
     : PamOptionsWidget(parent)
     , ui(new Ui::OrvexOptWidget)
-    , settingsReader(new Orvexuniversal())
 {
+    // The page's images live in this room's resources, which a static
+    // library does not register by itself.
+    Q_INIT_RESOURCE(optionsimages);
     ui->setupUi(this);
 
     const QStringList headers = {tr("Typ exportu"), tr("Hodnota"), tr("Dátum od"), tr("Dátum do")};
@@ -94,14 +97,13 @@ OrvexOptWidget::OrvexOptWidget(QWidget* parent)
 
     // No database is handed to the reader: it reads through the application's
     // default connection, which is the host's.
-    storedSettings = settingsReader->getOptionsForWidget();
+    storedSettings = storedOptionsForPage(QSqlDatabase());
     init();
 }
 
 OrvexOptWidget::~OrvexOptWidget()
 {
     delete ui;
-    delete settingsReader;
 }
 
 void OrvexOptWidget::init()
@@ -196,32 +198,32 @@ QStringList OrvexOptWidget::getUsedItemsNames()
 void OrvexOptWidget::setOptionsData(const QHash<QString, QVariant>& data)
 {
     currentOptions = data;
+    const ExportOptions options = ExportOptions::fromRecord(data);
 
     // Each control that changes fires its by-name slot, which writes the
     // control's value back: the record ends up holding what is shown.
-    ui->cbNoPNstartDate->setChecked(currentOptions.value(QStringLiteral("isNoPNstartDate")).toBool());
-    ui->cbNoPNendDate->setChecked(currentOptions.value(QStringLiteral("isNoPNendDate")).toBool());
-    ui->cbPNnoWeekendsAndHolidays->setChecked(
-        currentOptions.value(QStringLiteral("isNoPNWeekendsAndHolidays")).toBool());
-    ui->cbSeparatorOnEnd->setChecked(currentOptions.value(QStringLiteral("isSeparatorOnEnd")).toBool());
-    ui->editSeparator->setText(currentOptions.value(QStringLiteral("separator")).toString());
-    ui->editDateMask->setText(
-        currentOptions.value(QStringLiteral("dateFormat"), QStringLiteral("ddMMyyyy")).toString());
+    ui->cbNoPNstartDate->setChecked(options.noSickLeaveStartDate);
+    ui->cbNoPNendDate->setChecked(options.noSickLeaveEndDate);
+    ui->cbPNnoWeekendsAndHolidays->setChecked(options.noSickLeaveWeekendsAndHolidays);
+    ui->cbSeparatorOnEnd->setChecked(options.separatorOnEnd);
+    ui->editSeparator->setText(options.separator);
+    ui->editDateMask->setText(currentOptions.value(QLatin1String(ExportOptions::dateFormatKey),
+                                                   ExportOptions::defaultDateFormatShown()).toString());
 
-    if (currentOptions.value(QStringLiteral("comboIntPN")).toString().isEmpty())
-        currentOptions.insert(QStringLiteral("comboIntPN"), QStringLiteral("PN"));
-    if (currentOptions.value(QStringLiteral("comboIntOCR")).toString().isEmpty())
-        currentOptions.insert(QStringLiteral("comboIntOCR"), QStringLiteral("OČR"));
+    if (options.sickLeaveName.isEmpty())
+        storeOption(ExportOptions::sickLeaveKey, ExportOptions::defaultSickLeaveName());
+    if (options.familyCareName.isEmpty())
+        storeOption(ExportOptions::familyCareKey, ExportOptions::defaultFamilyCareName());
 
     // A name that is no longer offered leaves its combo as it was; the record
     // keeps the stored name.
     const struct {
         QComboBox* combo;
         const char* key;
-    } special[] = {{ui->cbIntPN, "comboIntPN"},
-                   {ui->cbIntOCR, "comboIntOCR"},
-                   {ui->cbIntKarPN, "comboIntKarPN"},
-                   {ui->cbIntKarOCR, "comboIntKarOCR"}};
+    } special[] = {{ui->cbIntPN, ExportOptions::sickLeaveKey},
+                   {ui->cbIntOCR, ExportOptions::familyCareKey},
+                   {ui->cbIntKarPN, ExportOptions::sickLeaveOfKeeperKey},
+                   {ui->cbIntKarOCR, ExportOptions::familyCareOfKeeperKey}};
     for (const auto& entry : special) {
         const int found = entry.combo->findText(currentOptions.value(QLatin1String(entry.key)).toString());
         if (found >= 0)
@@ -229,29 +231,34 @@ void OrvexOptWidget::setOptionsData(const QHash<QString, QVariant>& data)
     }
 }
 
+void OrvexOptWidget::storeOption(const char* key, const QVariant& value)
+{
+    currentOptions.insert(QLatin1String(key), value);
+}
+
 void OrvexOptWidget::on_cbNoPNstartDate_stateChanged(int arg1)
 {
-    currentOptions.insert(QStringLiteral("isNoPNstartDate"), arg1 >= 1);
+    storeOption(ExportOptions::noSickLeaveStartDateKey, arg1 >= 1);
 }
 
 void OrvexOptWidget::on_cbNoPNendDate_stateChanged(int arg1)
 {
-    currentOptions.insert(QStringLiteral("isNoPNendDate"), arg1 >= 1);
+    storeOption(ExportOptions::noSickLeaveEndDateKey, arg1 >= 1);
 }
 
 void OrvexOptWidget::on_cbPNnoWeekendsAndHolidays_stateChanged(int arg1)
 {
-    currentOptions.insert(QStringLiteral("isNoPNWeekendsAndHolidays"), arg1 >= 1);
+    storeOption(ExportOptions::noSickLeaveWeekendsKey, arg1 >= 1);
 }
 
 void OrvexOptWidget::on_cbSeparatorOnEnd_stateChanged(int arg1)
 {
-    currentOptions.insert(QStringLiteral("isSeparatorOnEnd"), arg1 >= 1);
+    storeOption(ExportOptions::separatorOnEndKey, arg1 >= 1);
 }
 
 void OrvexOptWidget::on_editSeparator_textChanged(const QString& arg1)
 {
-    currentOptions.insert(QStringLiteral("separator"), arg1);
+    storeOption(ExportOptions::separatorKey, arg1);
 }
 
 void OrvexOptWidget::on_cbIntersIndexChanged(int row, int col, int index)
@@ -268,25 +275,25 @@ void OrvexOptWidget::on_cbItemsIndexChanged(int row, int col, int index)
 
 void OrvexOptWidget::on_editDateMask_textChanged(const QString& arg1)
 {
-    currentOptions.insert(QStringLiteral("dateFormat"), arg1);
+    storeOption(ExportOptions::dateFormatKey, arg1);
 }
 
 void OrvexOptWidget::on_cbIntPN_currentTextChanged(const QString& arg1)
 {
-    currentOptions.insert(QStringLiteral("comboIntPN"), arg1);
+    storeOption(ExportOptions::sickLeaveKey, arg1);
 }
 
 void OrvexOptWidget::on_cbIntOCR_currentTextChanged(const QString& arg1)
 {
-    currentOptions.insert(QStringLiteral("comboIntOCR"), arg1);
+    storeOption(ExportOptions::familyCareKey, arg1);
 }
 
 void OrvexOptWidget::on_cbIntKarPN_currentTextChanged(const QString& arg1)
 {
-    currentOptions.insert(QStringLiteral("comboIntKarPN"), arg1);
+    storeOption(ExportOptions::sickLeaveOfKeeperKey, arg1);
 }
 
 void OrvexOptWidget::on_cbIntKarOCR_currentTextChanged(const QString& arg1)
 {
-    currentOptions.insert(QStringLiteral("comboIntKarOCR"), arg1);
+    storeOption(ExportOptions::familyCareOfKeeperKey, arg1);
 }

@@ -11,7 +11,6 @@
 namespace Ui {
 class OrvexOptWidget;
 }
-class Orvexuniversal;
 
 // The export's settings page in the host's settings dialog. It shows one row
 // per interruption and per bonus item that has a payroll code (the stored
@@ -47,8 +46,10 @@ private slots:
     void on_cbIntKarOCR_currentTextChanged(const QString& arg1);
 
 private:
+    // Writes one key of the record under its typed name.
+    void storeOption(const char* key, const QVariant& value);
+
     Ui::OrvexOptWidget* ui;
-    Orvexuniversal* settingsReader;
     QHash<QString, QVariant> storedSettings;
     QStringList usedIntersNames;
     QStringList usedItemsNames;

@@ -1,7 +1,12 @@
 set(ORVEX_OPTIONS_SOURCES
+    options/exportoptions.h
+    options/exportoptions.cpp
     options/bonusitemlist.h
     options/bonusitemlist.cpp
-    options/optionsrecord.cpp
+    options/parametercheck.h
+    options/parametercheck.cpp
+    options/storedoptions.h
+    options/storedoptions.cpp
     options/customcombobox.h
     options/customcombobox.cpp
     options/orvexoptwidget.h

@@ -2,16 +2,13 @@
 
 #include "buildstamp.h"
 #include "orvexoptwidget.h"
+#include "runcontext.h"
+#include "storedoptions.h"
 
-Orvexuniversal::Orvexuniversal()
-    : QObject(nullptr)
-    , periodMonth(0)
-    , iidPN(0), iidOCR(0), iidKarPN(0), iidKarOCR(0)
-    , advancedOvertime(false)
-    , beginDay(0), endDay(0)
-    , stagingQuery(QString(), QSqlDatabase())
-    , currentPid(0)
-    , testMode(false)
+#include <QDateTime>
+#include <QDebug>
+
+Orvexuniversal::Orvexuniversal() : QObject(nullptr)
 {
     debugLevel = 3;
     allPeople = false;
@@ -34,6 +31,11 @@ void Orvexuniversal::setDatabase(const QSqlDatabase& db)
     hostDb = db;
 }
 
+QHash<QString, QVariant> Orvexuniversal::getOptionsData() const
+{
+    return exportOptionsDefaults();
+}
+
 PamOptionsWidget* Orvexuniversal::getOptionsWidget() const
 {
     return new OrvexOptWidget();
@@ -49,4 +51,13 @@ QMap<QString, QString> Orvexuniversal::getVerInfo() const
         info.insert(QStringLiteral("BUILD"), built.toString(QStringLiteral("yyMMddhhmm")));
     info.insert(QStringLiteral("TENRADB"), QStringLiteral("21.07.09"));
     return info;
+}
+
+int Orvexuniversal::makeExport(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>* result)
+{
+    qDebug() << "*** Orvexuniversal::makeExport() ***";
+    RunContext run = runContextFromParameters(parameters);
+    run.debugLevel = debugLevel;
+    allPeople = run.allPeople;
+    return pipeline.run(run, hostDb, result);
 }

@@ -2,15 +2,4 @@ set(ORVEX_PLUGIN_SOURCES
     plugin/orvexuniversal.h
     plugin/orvexuniversal.cpp
     plugin/buildstamp.h
-    plugin/buildstamp.cpp
-    plugin/exportdriver.cpp
-    plugin/exportparameters.cpp
-    plugin/parametercheck.h
-    plugin/parametercheck.cpp
-    plugin/closurecheck.cpp
-    plugin/personalnumbers.h
-    plugin/personalnumbers.cpp
-    plugin/runfailure.h
-    plugin/runfailure.cpp
-    plugin/exportrun.cpp
-    plugin/outputfile.cpp)
+    plugin/buildstamp.cpp)

@@ -15,7 +15,10 @@ set(ORVEX_RECORDS_SOURCES
     records/bonusitemrules.cpp
     records/rowsettings.h
     records/rowsettings.cpp
-    records/exportrow.cpp
-    records/interruptionrecords.cpp
-    records/workrecords.cpp
-    records/bonusitems.cpp)
+    records/exportrow.h
+    records/fileline.h
+    records/fileline.cpp
+    records/personalnumberchecks.h
+    records/personalnumberchecks.cpp
+    records/sqlerrortext.h
+    records/sqlerrortext.cpp)

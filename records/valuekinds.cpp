@@ -64,24 +64,28 @@ RecordValue spanRecordValue(double hours, double days, int kind)
 
 RecordValue summaryRecordValue(double seconds, double days, int kind)
 {
+    // The automatic kind of a month is always days.
     switch (kind) {
-    case ValueNone:
-    case ValueSeconds:
-        return valueOf(seconds);
     case ValueDays:
     case ValueAuto:
         return valueOf(days);
     case ValueHours:
         return valueOf(seconds / 3600.0, true);
+    case ValueNone:
+    case ValueSeconds:
+        return valueOf(seconds);
     default:
         return RecordValue();
     }
 }
 
-void spanWorkingDaysValue(RecordValue& value, double hours, double days, int workingDays, int kind)
+namespace {
+
+// The value counted again over `workingDays`: in days their number, in hours
+// or seconds `amount` per day of `days` times the working days. `amount` is
+// in hours (`inHours`) or in seconds.
+void countOverWorkingDays(RecordValue& value, double amount, bool inHours, double days, int workingDays, int kind)
 {
-    if (hours <= 0.0)
-        return;
     switch (kind) {
     case ValueDays:
     case ValueAuto:
@@ -93,8 +97,9 @@ void spanWorkingDaysValue(RecordValue& value, double hours, double days, int wor
             value.text.clear();
             value.noFund = true;
         } else {
-            const double perDay = hours / days * workingDays;
-            value.text = numberText(kind == ValueHours ? perDay : perDay * 3600.0);
+            const double perDay = amount / days * workingDays;
+            const bool wantHours = kind == ValueHours;
+            value.text = numberText(wantHours == inHours ? perDay : wantHours ? perDay / 3600.0 : perDay * 3600.0);
         }
         break;
     default:
@@ -102,28 +107,18 @@ void spanWorkingDaysValue(RecordValue& value, double hours, double days, int wor
     }
 }
 
+} // namespace
+
+void spanWorkingDaysValue(RecordValue& value, double hours, double days, int workingDays, int kind)
+{
+    if (hours > 0.0)
+        countOverWorkingDays(value, hours, true, days, workingDays, kind);
+}
+
 void summaryWorkingDaysValue(RecordValue& value, double seconds, double days, int workingDays, int kind)
 {
-    if (!isPositiveValue(value.text))
-        return;
-    switch (kind) {
-    case ValueDays:
-    case ValueAuto:
-        value.text = numberText(workingDays);
-        break;
-    case ValueHours:
-    case ValueSeconds:
-        if (days <= 0.0) {
-            value.text.clear();
-            value.noFund = true;
-        } else {
-            const double perDay = seconds / days * workingDays;
-            value.text = numberText(kind == ValueHours ? perDay / 3600.0 : perDay);
-        }
-        break;
-    default:
-        break;
-    }
+    if (isPositiveValue(value.text))
+        countOverWorkingDays(value, seconds, false, days, workingDays, kind);
 }
 
 bool isPositiveValue(const QString& text)

@@ -6,26 +6,28 @@ ChangedValueBinder::ChangedValueBinder(QSqlQuery& statement, int positions) : st
 {
 }
 
-void ChangedValueBinder::bindInteger(int position, qint64 value)
+bool ChangedValueBinder::numberChanges(int position, Kind kind, quint64 bits)
 {
     Bound& last = bound[position];
-    if (last.kind == Integer && last.integer == value)
-        return;
-    statement.bindValue(position, value);
-    last.kind = Integer;
-    last.integer = value;
+    if (last.kind == kind && last.bits == bits)
+        return false;
+    last.kind = kind;
+    last.bits = bits;
+    return true;
+}
+
+void ChangedValueBinder::bindInteger(int position, qint64 value)
+{
+    if (numberChanges(position, Integer, quint64(value)))
+        statement.bindValue(position, value);
 }
 
 void ChangedValueBinder::bindReal(int position, double value)
 {
     quint64 bits = 0;
     std::memcpy(&bits, &value, sizeof bits);
-    Bound& last = bound[position];
-    if (last.kind == Real && last.realBits == bits)
-        return;
-    statement.bindValue(position, value);
-    last.kind = Real;
-    last.realBits = bits;
+    if (numberChanges(position, Real, bits))
+        statement.bindValue(position, value);
 }
 
 void ChangedValueBinder::bindText(int position, const QString& value)

@@ -29,10 +29,13 @@ private:
     enum Kind { Unbound, Integer, Real, Text };
     struct Bound {
         Kind kind = Unbound;
-        qint64 integer = 0;
-        quint64 realBits = 0;
+        quint64 bits = 0; // an integer, or the bits of a real number
         QString text;
     };
+
+    // Whether `position` holds other than a number of `kind` with `bits`;
+    // it holds that number from now on.
+    bool numberChanges(int position, Kind kind, quint64 bits);
 
     QSqlQuery& statement;
     QVector<Bound> bound;

@@ -8,12 +8,16 @@
 // numbers first, are written into the IN lists. Every bulk step writes inside
 // one staging transaction, and every per-row statement is prepared once.
 
-#include "orvexuniversal.h"
+#include "hostloader.h"
 
 #include "changedvaluebinder.h"
+#include "interruptionspans.h"
 #include "numbertext.h"
 #include "personids.h"
 #include "recordeddays.h"
+#include "runcontext.h"
+#include "sqlerrortext.h"
+#include "stagingdatabase.h"
 #include "stagingsql.h"
 
 #include <QApplication>
@@ -36,7 +40,7 @@ const char* const attenReadFailure = "Orvexuniversal::loadDataToSQLiteTables() E
 
 QString stagingFailure(const char* what)
 {
-    return QStringLiteral("Orvexuniversal::loadDataToSQLiteTables() ::: SQLite ERROR: (%1) :: ").arg(QLatin1String(what));
+    return sqliteErrorText("loadDataToSQLiteTables", QLatin1String(what));
 }
 
 // Day of month, month and day of week of the local calendar date of a host
@@ -109,8 +113,9 @@ public:
     {
         if (!visible || !qobject_cast<QApplication*>(QCoreApplication::instance()))
             return;
-        dialog.reset(new QProgressDialog(Orvexuniversal::tr("Príprava dát pre export do %1 ...").arg(type),
-                                         Orvexuniversal::tr("Prerušiť"), 0, 100));
+        dialog.reset(new QProgressDialog(
+            QCoreApplication::translate("Orvexuniversal", "Príprava dát pre export do %1 ...").arg(type),
+            QCoreApplication::translate("Orvexuniversal", "Prerušiť"), 0, 100));
         dialog->setWindowModality(Qt::WindowModal);
         dialog->show();
         QCoreApplication::processEvents();
@@ -137,19 +142,21 @@ private:
 class HostLoader
 {
 public:
-    HostLoader(Orvexuniversal& plugin, const QString& personIds)
-        : plugin(plugin)
+    HostLoader(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host, const QString& personIds)
+        : run(run)
+        , staging(staging)
+        , host(host)
         , personIds(personIds)
-        , localDays(plugin.periodDate.addMonths(-1).addDays(-1), plugin.periodDate.addMonths(2).addDays(2))
+        , localDays(run.periodDate.addMonths(-1).addDays(-1), run.periodDate.addMonths(2).addDays(2))
     {
-        previousBound = localMidnight(plugin.periodDate.addMonths(-1));
-        nextBound = localMidnight(plugin.periodDate.addMonths(2));
+        previousBound = localMidnight(run.periodDate.addMonths(-1));
+        nextBound = localMidnight(run.periodDate.addMonths(2));
     }
 
     void createIndexes(const char* table);
     void loadPeople();
     void loadHolidays();
-    void loadSettings(const QHash<QString, QVariant>& parameters);
+    void loadSettings();
     void loadPeriodInterruptions();
     void loadPeriodDays();
     void loadAroundInterruptions();
@@ -159,15 +166,22 @@ public:
 private:
     bool runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
                  const char* table);
+    bool walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
+                  const std::function<void(const QSqlQuery&)>& row);
     void checkHostWalk(const QSqlQuery& query, const char* table);
     void reportHostReadFailure(const char* table, const QString& reason);
     QSqlQuery stagingStatement(const char* sql);
     void debugTable(const char* text) const;
     void insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure);
     int referenceFund(QSqlQuery& lookup, unsigned uid);
+    void bindInterruption(QSqlQuery& insert, const QSqlQuery& host, const LocalDay& day, const QString& kod,
+                          qint64 from);
+    void writeFund(QSqlQuery& update, int fund, unsigned uid, int dom, int month, const char* failure);
     QString interruptionCode(unsigned iid) const;
 
-    Orvexuniversal& plugin;
+    RunContext& run;
+    StagingDatabase& staging;
+    QSqlDatabase host;
     QString personIds;
     QHash<QDate, bool> holidayDates;
     QHash<unsigned, int> referenceFunds;
@@ -181,7 +195,6 @@ private:
 bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
                          const char* table)
 {
-    plugin.sqlText = sql;
     query.prepare(sql);
     query.setForwardOnly(true);
     for (const QVariant& value : values)
@@ -191,6 +204,21 @@ bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantLis
     logSqlFailure(QString::fromUtf8(failure), query.lastError().text());
     reportHostReadFailure(table, query.lastError().text());
     return false;
+}
+
+// Runs `sql` on the host and hands each row to `row`, inside one staging
+// transaction; false when the statement failed.
+bool HostLoader::walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
+                          const std::function<void(const QSqlQuery&)>& row)
+{
+    QSqlQuery query(host);
+    if (!runHost(query, sql, values, failure, table))
+        return false;
+    StagingTransaction transaction(staging.db(), where);
+    while (query.next())
+        row(query);
+    checkHostWalk(query, table);
+    return true;
 }
 
 // A walk that ended on an error (the connection lost while rows were still
@@ -208,25 +236,27 @@ void HostLoader::checkHostWalk(const QSqlQuery& query, const char* table)
 // of the file missing or wrong: the export stops without a file.
 void HostLoader::reportHostReadFailure(const char* table, const QString& reason)
 {
-    plugin.failRun(Orvexuniversal::tr("čítanie údajov z databázy hostiteľa (%1)").arg(QLatin1String(table)), reason);
+    run.fail(QCoreApplication::translate("Orvexuniversal", "čítanie údajov z databázy hostiteľa (%1)")
+                 .arg(QLatin1String(table)),
+             reason);
 }
 
 QSqlQuery HostLoader::stagingStatement(const char* sql)
 {
-    QSqlQuery statement(plugin.stagingDb);
+    QSqlQuery statement(staging.db());
     statement.prepare(QLatin1String(sql));
     return statement;
 }
 
 void HostLoader::debugTable(const char* text) const
 {
-    if (plugin.debugLevel > 2)
+    if (run.debugLevel > 2)
         qDebug() << text;
 }
 
 QString HostLoader::interruptionCode(unsigned iid) const
 {
-    return nonNullText(plugin.intersCodes.value(QString::number(iid)));
+    return nonNullText(run.interruptionCodes.value(QString::number(iid)));
 }
 
 // Indexes for the per-person statements of loading, span calculation and the
@@ -247,29 +277,26 @@ void HostLoader::createIndexes(const char* table)
         {"idx_latten_data_around_uid_iid_month", "latten_data_around", "uid, iid, month"},
         {"idx_latten_data_around_uid_dom_month", "latten_data_around", "uid, dom, month"},
     };
+    QSqlQuery query(staging.db());
     for (const StagingIndex& index : indexes)
         if (qstrcmp(index.table, table) == 0)
-            createStagingIndex(plugin.stagingQuery, where, index.name, index.table, index.columns);
+            createStagingIndex(query, where, index.name, index.table, index.columns);
     if (qstrcmp(table, "latten") == 0)
-        createPersonDayIndex(plugin.stagingQuery, where);
+        createPersonDayIndex(query, where);
 }
 
 void HostLoader::loadPeople()
 {
     debugTable("table [lpeople]");
-    QSqlQuery host(plugin.hostDb);
     const QString sql = QStringLiteral(
         "SELECT p.uid, p.pid, p.pamId, CONCAT_WS(' ', p.surname, p.name, p.title,  p.title2) person, p.gid, p.bid, "
         "p.did, g.name, b.name, d.name, g.refFund, g.refFundValue, g.refFundAllDay FROM people p LEFT JOIN groups g "
         "ON p.gid=g.gid LEFT JOIN branches b ON p.bid=b.bid LEFT JOIN departs d ON p.did=d.did WHERE p.uid IN (%1) ");
-    if (!runHost(host, sql.arg(personIds), {},
-                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)", "people"))
-        return;
     QSqlQuery insert = stagingStatement(
         "INSERT INTO lpeople (uid, pid, pamId, gid, bid, did, refFund, fullName, grpName, branchName, depName) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    StagingTransaction transaction(plugin.stagingDb, where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)",
+             "people", [&](const QSqlQuery& host) {
         // The group's reference fund counts only when it is on and covers all days.
         const bool groupFund = host.value(10).toInt() >= 1 && host.value(12).toInt() >= 1;
         insert.bindValue(0, host.value(0).toUInt());
@@ -285,33 +312,28 @@ void HostLoader::loadPeople()
         insert.bindValue(10, nonNullText(host.value(9)));
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [lpeople]"), insert.lastError().text());
-    }
-    checkHostWalk(host, "people");
+    });
 }
 
 void HostLoader::loadHolidays()
 {
     debugTable("table [lholidays]");
-    QSqlQuery host(plugin.hostDb);
-    if (!runHost(host, QStringLiteral("SELECT h.date, hid FROM holidays h WHERE (h.date >= ? AND h.date < ?) "),
-                 {plugin.beginDay, plugin.endDay},
-                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT h.date, hid FROM [holidays] ...)", "holidays"))
-        return;
     QSqlQuery insert = stagingStatement("INSERT INTO lholidays (date, hid) VALUES(?, ?)");
-    StagingTransaction transaction(plugin.stagingDb, where);
-    while (host.next()) {
+    walkHost(QStringLiteral("SELECT h.date, hid FROM holidays h WHERE (h.date >= ? AND h.date < ?) "),
+             {run.beginDay, run.endDay},
+             "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT h.date, hid FROM [holidays] ...)", "holidays",
+             [&](const QSqlQuery& host) {
         const qint64 date = host.value(0).toLongLong();
         const int hid = host.value(1).toInt();
         insert.bindValue(0, date);
         insert.bindValue(1, hid);
         if (!insert.exec()) {
             logSqlFailure(stagingFailure("INSERT INTO [lholidays]"), insert.lastError().text());
-            continue;
+            return;
         }
         if (hid > 0)
             holidayDates.insert(localDays.of(date).date, true);
-    }
-    checkHostWalk(host, "holidays");
+    });
 }
 
 void HostLoader::insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure)
@@ -322,83 +344,65 @@ void HostLoader::insertOptionSet(QSqlQuery& insert, const char* name, const QByt
         logSqlFailure(stagingFailure(failure), insert.lastError().text());
 }
 
-void HostLoader::loadSettings(const QHash<QString, QVariant>& parameters)
+void HostLoader::loadSettings()
 {
     debugTable("table [lvars]");
-    QSqlQuery host(plugin.hostDb);
-    if (!runHost(host,
-                 QStringLiteral("SELECT name, value FROM vars WHERE name='advancedOvertime' OR name= "
-                                "'groupsPlanEnabled' OR name= 'exportUseXLSX'"),
-                 {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT name, value FROM [lvars] ...)", "vars"))
-        return;
-    StagingTransaction transaction(plugin.stagingDb, where);
     QSqlQuery setting = stagingStatement("INSERT INTO lvars (name, value) VALUES(?, ?)");
-    while (host.next()) {
+    if (!walkHost(QStringLiteral("SELECT name, value FROM vars WHERE name='advancedOvertime' OR name= "
+                                 "'groupsPlanEnabled' OR name= 'exportUseXLSX'"),
+                  {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT name, value FROM [lvars] ...)", "vars",
+                  [&](const QSqlQuery& host) {
         setting.addBindValue(nonNullText(host.value(0)));
         setting.addBindValue(host.value(1).toInt());
         if (!setting.exec())
             logSqlFailure(stagingFailure("INSERT INTO [lvars]"), setting.lastError().text());
-    }
-    checkHostWalk(host, "vars");
+    }))
+        return;
     QSqlQuery optionSet = stagingStatement("INSERT INTO lvars (name, value) VALUES (?,?)");
     const auto compact = [](const QJsonDocument& document) { return document.toJson(QJsonDocument::Compact); };
     insertOptionSet(optionSet, "inters",
-                    compact(QJsonDocument(QJsonObject::fromVariantHash(parameters.value(QStringLiteral("inters")).toHash()))),
+                    compact(QJsonDocument(QJsonObject::fromVariantHash(run.interruptionCodes))),
                     "INSERT INTO [lvars] - inters");
     insertOptionSet(optionSet, "items",
-                    compact(QJsonDocument(QJsonArray::fromVariantList(parameters.value(QStringLiteral("items")).toList()))),
+                    compact(QJsonDocument(QJsonArray::fromVariantList(run.itemCodes))),
                     "INSERT INTO [lvars] - items");
     insertOptionSet(optionSet, "optWidget",
-                    compact(QJsonDocument(QJsonObject::fromVariantHash(parameters.value(QStringLiteral("optWidget")).toHash()))),
+                    compact(QJsonDocument(QJsonObject::fromVariantHash(run.options.record))),
                     "INSERT INTO [lvars] - optWidget");
 }
 
 void HostLoader::loadPeriodInterruptions()
 {
     debugTable("table [latten_data]");
-    QSqlQuery host(plugin.hostDb);
     const QString sql = QStringLiteral(
         "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE (ad.from > ? AND ad.from <= ?) AND (del=0) "
         "AND ad.uid IN (%1) AND (iid < 1000 AND iid > 1) ORDER BY ad.from");
-    if (!runHost(host, sql.arg(personIds), {plugin.beginDay, plugin.endDay}, attenReadFailure, "atten_data"))
-        return;
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten_data (dom, month, duration, kod, uid, iid, timestamp, dow, hol) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    StagingTransaction transaction(plugin.stagingDb, where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten_data",
+             [&](const QSqlQuery& host) {
         const unsigned iid = host.value(1).toUInt();
         const QString kod = interruptionCode(iid);
         if (kod.isEmpty())
-            continue; // a type without a payroll code is not exported
+            return; // a type without a payroll code is not exported
         const qint64 from = host.value(2).toLongLong();
         const LocalDay day = localDays.of(from);
-        insert.bindValue(0, day.dom);
-        insert.bindValue(1, day.month);
-        insert.bindValue(2, host.value(3).toInt());
-        insert.bindValue(3, kod);
-        insert.bindValue(4, host.value(0).toUInt());
-        insert.bindValue(5, iid);
-        insert.bindValue(6, from);
-        insert.bindValue(7, day.dow);
+        bindInterruption(insert, host, day, kod, from);
         insert.bindValue(8, holidayDates.value(day.date, false) ? 1 : 0);
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
         periodRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    }
-    checkHostWalk(host, "atten_data");
+    });
 }
 
 void HostLoader::loadPeriodDays()
 {
     debugTable("table [latten]");
-    QSqlQuery host(plugin.hostDb);
     const QString sql = QStringLiteral(
         "SELECT a.uid, a.date, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, a.saldo, saldo_p, saldo_c, "
         "freeDay, night, readBegin, readEnd, wore, expFund, bonus, a.wta, a.ok, overtimeNote, p.tom  FROM atten a "
         "LEFT JOIN people p ON p.uid = a.uid WHERE (a.date >= ? AND a.date < ?) AND a.uid IN (%1) ORDER BY a.dom");
-    if (!runHost(host, sql.arg(personIds), {plugin.beginDay, plugin.endDay}, attenReadFailure, "atten"))
-        return;
     // The columns of the host query, in the order the insert takes them.
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten (uid, datum, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, saldo, saldo_p, "
@@ -409,8 +413,7 @@ void HostLoader::loadPeriodDays()
     const int noteColumn = 23;
     const int columnCount = 25;
     ChangedValueBinder binder(insert, columnCount);
-    StagingTransaction transaction(plugin.stagingDb, where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten", [&](const QSqlQuery& host) {
         for (int column = 0; column < columnCount; ++column) {
             if (column == vouchersColumn)
                 binder.bindReal(column, roundedToSixDigits(host.value(column).toDouble()));
@@ -426,50 +429,59 @@ void HostLoader::loadPeriodDays()
         const int dom = host.value(2).toInt();
         const int month = localDays.of(host.value(1).toLongLong()).month;
         if (!periodRecordDays.mayContain(uid, dom, month))
-            continue;
+            return;
         const int fond = host.value(5).toInt();
-        fundUpdate.bindValue(0, fond >= 1 ? fond : host.value(19).toInt());
-        fundUpdate.bindValue(1, uid);
-        fundUpdate.bindValue(2, dom);
-        fundUpdate.bindValue(3, month);
-        if (!fundUpdate.exec())
-            logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond"),
-                          fundUpdate.lastError().text());
-    }
-    checkHostWalk(host, "atten");
+        writeFund(fundUpdate, fond >= 1 ? fond : host.value(19).toInt(), uid, dom, month,
+                  "UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond");
+    });
 }
 
 void HostLoader::loadAroundInterruptions()
 {
     debugTable("table [latten_data_around]");
-    QSqlQuery host(plugin.hostDb);
     const QString sql = QStringLiteral(
         "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE ((ad.from > ? AND ad.from <= ?) OR "
         "(ad.from > ? AND ad.from <= ?)) AND (del=0) AND (iid<1000 AND iid>1) AND ad.uid IN (%1) ORDER BY ad.from");
-    if (!runHost(host, sql.arg(personIds), {previousBound, plugin.beginDay, plugin.endDay, nextBound},
-                 attenReadFailure, "atten_data"))
-        return;
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten_data_around (dom, month, duration, kod, uid, iid, timestamp, dow) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
-    StagingTransaction transaction(plugin.stagingDb, where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten_data",
+             [&](const QSqlQuery& host) {
         const unsigned iid = host.value(1).toUInt();
         const qint64 from = host.value(2).toLongLong();
         const LocalDay day = localDays.of(from);
-        insert.bindValue(0, day.dom);
-        insert.bindValue(1, day.month);
-        insert.bindValue(2, host.value(3).toInt());
-        insert.bindValue(3, interruptionCode(iid));
-        insert.bindValue(4, host.value(0).toUInt());
-        insert.bindValue(5, iid);
-        insert.bindValue(6, from);
-        insert.bindValue(7, day.dow);
+        bindInterruption(insert, host, day, interruptionCode(iid), from);
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
         aroundRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    }
-    checkHostWalk(host, "atten_data");
+    });
+}
+
+// The host's interruption record (uid, iid, from, duration) as the first
+// eight values of a latten_data or latten_data_around insert: dom, month,
+// duration, kod, uid, iid, timestamp, dow.
+void HostLoader::bindInterruption(QSqlQuery& insert, const QSqlQuery& host, const LocalDay& day, const QString& kod,
+                                  qint64 from)
+{
+    insert.bindValue(0, day.dom);
+    insert.bindValue(1, day.month);
+    insert.bindValue(2, host.value(3).toInt());
+    insert.bindValue(3, kod);
+    insert.bindValue(4, host.value(0).toUInt());
+    insert.bindValue(5, host.value(1).toUInt());
+    insert.bindValue(6, from);
+    insert.bindValue(7, day.dow);
+}
+
+// The day's fund onto the interruption records of (uid, dom, month).
+void HostLoader::writeFund(QSqlQuery& update, int fund, unsigned uid, int dom, int month, const char* failure)
+{
+    update.bindValue(0, fund);
+    update.bindValue(1, uid);
+    update.bindValue(2, dom);
+    update.bindValue(3, month);
+    if (!update.exec())
+        logSqlFailure(stagingFailure(failure), update.lastError().text());
 }
 
 // The person's reference fund from lpeople, looked up once per person. A
@@ -492,69 +504,55 @@ int HostLoader::referenceFund(QSqlQuery& lookup, unsigned uid)
 
 void HostLoader::loadAroundFunds()
 {
-    QSqlQuery host(plugin.hostDb);
     const QString sql = QStringLiteral(
         "SELECT uid, a.date, dom, fond, expFund FROM atten a WHERE ((a.date > ? AND a.date <= ?) OR "
         "(a.date > ? AND a.date <= ?)) AND a.uid IN (%1) ORDER BY a.date");
-    if (!runHost(host, sql.arg(personIds), {previousBound, plugin.beginDay, plugin.endDay, nextBound},
-                 attenReadFailure, "atten"))
-        return;
     QSqlQuery lookup = stagingStatement("SELECT refFund FROM lpeople WHERE uid=?");
     lookup.setForwardOnly(true);
     QSqlQuery fundUpdate =
         stagingStatement("UPDATE OR IGNORE latten_data_around SET fund=? WHERE uid=? AND dom=? AND month=?");
-    StagingTransaction transaction(plugin.stagingDb, where);
-    while (host.next()) {
+    walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten",
+             [&](const QSqlQuery& host) {
         const unsigned uid = host.value(0).toUInt();
         const int dom = host.value(2).toInt();
         const int month = localDays.of(host.value(1).toLongLong()).month;
         if (!aroundRecordDays.mayContain(uid, dom, month))
-            continue;
+            return;
         const int refFund = referenceFund(lookup, uid);
         const int fond = host.value(3).toInt();
         // In the neighbouring windows the person's reference fund comes first.
         const int fund = refFund > 0 ? refFund : (fond > 0 ? fond : host.value(4).toInt());
-        fundUpdate.bindValue(0, fund);
-        fundUpdate.bindValue(1, uid);
-        fundUpdate.bindValue(2, dom);
-        fundUpdate.bindValue(3, month);
-        if (!fundUpdate.exec())
-            logSqlFailure(stagingFailure("UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond"),
-                          fundUpdate.lastError().text());
-    }
-    checkHostWalk(host, "atten");
+        writeFund(fundUpdate, fund, uid, dom, month,
+                  "UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond");
+    });
 }
 
 void HostLoader::loadInterruptionNames()
 {
     debugTable("Naplnenie QHash iid2NameMap a name2iidMap");
-    QSqlQuery host(plugin.hostDb);
-    if (!runHost(host, QStringLiteral("SELECT iid, name FROM inters"), {},
-                 "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT iid, name FROM inters ...)", "inters"))
-        return;
-    while (host.next()) {
+    walkHost(QStringLiteral("SELECT iid, name FROM inters"), {},
+             "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT iid, name FROM inters ...)", "inters",
+             [&](const QSqlQuery& host) {
         const unsigned iid = host.value(0).toUInt();
         const QString name = host.value(1).toString();
-        plugin.iid2NameMap.insert(iid, name);
-        plugin.name2iidMap.insert(name, iid);
-    }
-    checkHostWalk(host, "inters");
+        run.addInterruptionName(iid, name);
+    });
 }
 
 } // namespace
 
-void Orvexuniversal::loadDataToSQLiteTables(const QHash<QString, QVariant>& parameters)
+void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host)
 {
-    LoadProgress progress(!testMode, getType());
+    LoadProgress progress(!run.testMode, QStringLiteral("Orvexuniversal"));
 
-    if (selectedUids.isEmpty()) {
+    if (run.selectedUids.isEmpty()) {
         qWarning() << "Orvexuniversal::loadDataToSQLiteTables()::: ERROR: selectedUids is empty! Export cannot continue.";
         progress.close();
         return;
     }
     QVector<unsigned> ids;
     QString badPart;
-    if (!parsePersonIds(selectedUids, &ids, &badPart)) {
+    if (!parsePersonIds(run.selectedUids, &ids, &badPart)) {
         qWarning() << "Orvexuniversal::loadDataToSQLiteTables()::: ERROR: selectedUids is not a list of person ids,"
                    << "wrong part:" << badPart << "- Export cannot continue.";
         progress.close();
@@ -562,8 +560,8 @@ void Orvexuniversal::loadDataToSQLiteTables(const QHash<QString, QVariant>& para
     }
 
     // The reference funds are read again from the tables loaded here.
-    dropStagingStatements();
-    HostLoader loader(*this, personIdsText(ids));
+    staging.dropStatements();
+    HostLoader loader(run, staging, host, personIdsText(ids));
     // A host table not read, or a staging row not written, stops the loading:
     // the export writes no file then.
     SqlFailureWatch watch;
@@ -571,14 +569,14 @@ void Orvexuniversal::loadDataToSQLiteTables(const QHash<QString, QVariant>& para
         [&]() { loader.loadPeople(); },
         [&]() { loader.createIndexes("lpeople"); },
         [&]() { loader.loadHolidays(); },
-        [&]() { loader.loadSettings(parameters); },
+        [&]() { loader.loadSettings(); },
         [&]() { progress.setValue(2); },
         [&]() { loader.loadPeriodInterruptions(); },
         [&]() { loader.createIndexes("latten_data"); },
         [&]() { progress.setValue(8); },
         [&]() { loader.loadPeriodDays(); },
         [&]() { loader.createIndexes("latten"); },
-        [&]() { spansCalc(stagingQuery, false); },
+        [&]() { calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, false); },
         [&]() { progress.setValue(62); },
         [&]() { loader.loadAroundInterruptions(); },
         [&]() { loader.createIndexes("latten_data_around"); },
@@ -588,7 +586,7 @@ void Orvexuniversal::loadDataToSQLiteTables(const QHash<QString, QVariant>& para
         [&]() { progress.setValue(100); },
     };
     for (const std::function<void()>& step : steps) {
-        if (runFailed() || watch.failed())
+        if (run.failed() || watch.failed())
             break;
         step();
     }

@@ -3,9 +3,11 @@
 // months from latten_data_around into lintersSpansAround (only spans that touch
 // the month's first or last day, which is all the continuation checks ask).
 
-#include "orvexuniversal.h"
+#include "interruptionspans.h"
 
 #include "daygrid.h"
+#include "sqlerrortext.h"
+#include "stagingdatabase.h"
 #include "stagingsql.h"
 
 #include <QDebug>
@@ -17,9 +19,9 @@ namespace {
 
 const char* const where = "Orvexuniversal::spansCalc()";
 
-QString failureText(const char* what, const QString& table)
+QString failureText(const char* what, const QString& table, const char* note = "")
 {
-    return QStringLiteral("Orvexuniversal::spansCalc() ::: SQLite ERROR: (%1 [%2]").arg(QLatin1String(what), table);
+    return sqliteErrorText("spansCalc", QStringLiteral("%1 [%2]%3").arg(QLatin1String(what), table, QLatin1String(note)));
 }
 
 // One scan of a month for one person and type. `month` 0 means no month
@@ -82,7 +84,7 @@ public:
             if (pass.boundaryOnly && span.run.second != pass.length && span.run.first != 1)
                 continue;
             if (!writer.insertDays(uid, iid, span.kod, span.sum, span.run.first, span.run.second, month))
-                logSqlFailure(failureText("INSERT INTO", target) + QStringLiteral(") :: "), writer.errorText());
+                logSqlFailure(failureText("INSERT INTO", target), writer.errorText());
         }
     }
 
@@ -117,7 +119,7 @@ private:
         if (pass.month != 0)
             dayQuery.addBindValue(pass.month);
         if (!dayQuery.exec()) {
-            logSqlFailure(failureText("SELECT FROM", source) + QStringLiteral(") :: "), dayQuery.lastError().text());
+            logSqlFailure(failureText("SELECT FROM", source), dayQuery.lastError().text());
             return false;
         }
         const QSqlRecord columns = dayQuery.record();
@@ -151,7 +153,7 @@ private:
         if (pass.month != 0)
             sumQuery.addBindValue(pass.month);
         if (!sumQuery.exec() || !sumQuery.next()) {
-            logSqlFailure(failureText("SELECT FROM", source) + QStringLiteral(" - sum) :: "),
+            logSqlFailure(failureText("SELECT FROM", source, " - sum"),
                           sumQuery.lastError().text());
             return false;
         }
@@ -178,7 +180,7 @@ QVector<unsigned> typeList(QSqlQuery& query, const QString& source, bool* ok)
     *ok = query.exec(
         QStringLiteral("SELECT DISTINCT(iid) FROM %1 NOT INDEXED WHERE iid < 1000 AND iid > 0").arg(source));
     if (!*ok) {
-        logSqlFailure(failureText("SELECT FROM", source) + QStringLiteral(") :: "), query.lastError().text());
+        logSqlFailure(failureText("SELECT FROM", source), query.lastError().text());
         return types;
     }
     while (query.next())
@@ -187,57 +189,26 @@ QVector<unsigned> typeList(QSqlQuery& query, const QString& source, bool* ok)
     return types;
 }
 
-// Every interruption record of the period shorter than its day's fund, as a
-// span of one day with the fraction of the day it covers.
-void insertPartialDays(const QSqlDatabase& db)
-{
-    QSqlQuery records(db);
-    records.setForwardOnly(true);
-    if (!records.exec(QStringLiteral("SELECT * FROM latten_data  WHERE duration < fund AND iid >= 1"))) {
-        logSqlFailure(QStringLiteral("Orvexuniversal::spansCalc() ::: SQLite ERROR: (SELECT FROM [latten_data] ) :: "),
-                      records.lastError().text());
-        return;
-    }
-    const QSqlRecord columns = records.record();
-    const int uidColumn = columns.indexOf(QStringLiteral("uid"));
-    const int iidColumn = columns.indexOf(QStringLiteral("iid"));
-    const int domColumn = columns.indexOf(QStringLiteral("dom"));
-    const int monthColumn = columns.indexOf(QStringLiteral("month"));
-    const int durationColumn = columns.indexOf(QStringLiteral("duration"));
-    const int fundColumn = columns.indexOf(QStringLiteral("fund"));
-    const int kodColumn = columns.indexOf(QStringLiteral("kod"));
-    SpanWriter writer(db, QStringLiteral("lintersSpans"));
-    while (records.next()) {
-        const double hours = records.value(durationColumn).toDouble() / 3600.0;
-        const double fundHours = records.value(fundColumn).toDouble() / 3600.0;
-        const int dom = records.value(domColumn).toInt();
-        if (!writer.insert(records.value(uidColumn).toUInt(), records.value(iidColumn).toUInt(),
-                           nonNullText(records.value(kodColumn)), hours, hours / fundHours, dom, dom,
-                           records.value(monthColumn).toInt()))
-            logSqlFailure(failureText("INSERT INTO", QStringLiteral("lintersSpans")) + QStringLiteral(") :: "),
-                          writer.errorText());
-    }
-}
-
 void recreateSpanTable(QSqlQuery& query, const QString& target)
 {
     if (!query.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(target)))
-        logSqlFailure(failureText("DROP TABLE", target) + QStringLiteral(") :: "), query.lastError().text());
+        logSqlFailure(failureText("DROP TABLE", target), query.lastError().text());
     if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (id INTEGER PRIMARY KEY, uid INT, iid INT, "
                                    "kod TEXT, sum REAL, sumDays REAL, begDay INT, endDay INT, month INT)")
                         .arg(target)))
-        logSqlFailure(failureText("CREATE TABLE", target) + QStringLiteral(") :: "), query.lastError().text());
+        logSqlFailure(failureText("CREATE TABLE", target), query.lastError().text());
 }
 
 } // namespace
 
-void Orvexuniversal::spansCalc(QSqlQuery query, bool around)
+void calculateInterruptionSpans(StagingDatabase& staging, const QDate& periodDate, const QVector<unsigned>& people,
+                                bool around)
 {
+    const QSqlDatabase stagingDb = staging.db();
+    QSqlQuery query(stagingDb);
     const QString source = around ? QStringLiteral("latten_data_around") : QStringLiteral("latten_data");
     const QString target = around ? QStringLiteral("lintersSpansAround") : QStringLiteral("lintersSpans");
 
-    // A half-walked result on this connection would lock the table drop.
-    query.finish();
     recreateSpanTable(query, target);
     if (around) {
         createStagingIndex(query, where, "idx_lintersSpansAround_uid_iid_month", "lintersSpansAround",
@@ -256,12 +227,14 @@ void Orvexuniversal::spansCalc(QSqlQuery query, bool around)
     StagingTransaction transaction(stagingDb, where);
     if (typesRead) {
         InterruptionSpanCalculator calculator(stagingDb, source, target, around);
-        for (const unsigned uid : peopleUids)
+        for (const unsigned uid : people)
             for (const unsigned iid : types)
                 for (const SpanPass& pass : passes)
                     calculator.run(uid, iid, pass);
     }
+    // Every interruption record of the period shorter than its day's fund.
     if (!around)
-        insertPartialDays(stagingDb);
+        insertPartialDays(stagingDb, {"spansCalc", "latten_data", "duration < fund AND iid >= 1", "duration", "fund"},
+                          0, QString(), 0);
     transaction.commit();
 }

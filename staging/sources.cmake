@@ -1,7 +1,13 @@
 set(ORVEX_STAGING_SOURCES
-    staging/stagingschema.cpp
+    staging/stagingdatabase.h
+    staging/stagingdatabase.cpp
+    staging/stagingsql.h
+    staging/stagingsql.cpp
+    staging/hostloader.h
     staging/hostloader.cpp
+    staging/interruptionspans.h
     staging/interruptionspans.cpp
+    staging/workspans.h
     staging/workspans.cpp
     staging/daygrid.h
     staging/daygrid.cpp
@@ -9,6 +15,4 @@ set(ORVEX_STAGING_SOURCES
     staging/changedvaluebinder.h
     staging/changedvaluebinder.cpp
     staging/personids.h
-    staging/personids.cpp
-    staging/stagingsql.h
-    staging/stagingsql.cpp)
+    staging/personids.cpp)

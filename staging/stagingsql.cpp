@@ -1,9 +1,11 @@
 #include "stagingsql.h"
 
 #include "numbertext.h"
+#include "sqlerrortext.h"
 
 #include <QDebug>
 #include <QSqlError>
+#include <QSqlRecord>
 
 namespace {
 SqlFailureWatch* innermostWatch = nullptr;
@@ -120,4 +122,32 @@ bool SpanWriter::run(unsigned uid, unsigned iid, const QString& kod, double sum,
 QString SpanWriter::errorText() const
 {
     return query.lastError().text();
+}
+
+void insertPartialDays(const QSqlDatabase& db, const PartialDaySource& source, unsigned iid, const QString& kod,
+                       int month)
+{
+    QSqlQuery rows(db);
+    rows.setForwardOnly(true);
+    if (!rows.exec(QStringLiteral("SELECT * FROM %1  WHERE %2")
+                       .arg(QLatin1String(source.table), QLatin1String(source.condition)))) {
+        logSqlFailure(sqliteErrorText(source.operation, QStringLiteral("SELECT FROM [%1] ").arg(QLatin1String(source.table))),
+                      rows.lastError().text());
+        return;
+    }
+    const QSqlRecord columns = rows.record();
+    const auto at = [&columns](const char* name) { return columns.indexOf(QLatin1String(name)); };
+    const int uidColumn = at("uid"), domColumn = at("dom"), iidColumn = at("iid"), kodColumn = at("kod"),
+              monthColumn = at("month"), amountColumn = at(source.amountColumn), fundColumn = at(source.fundColumn);
+    SpanWriter writer(db, QStringLiteral("lintersSpans"));
+    while (rows.next()) {
+        const double hours = rows.value(amountColumn).toDouble() / 3600.0;
+        const double fundHours = rows.value(fundColumn).toDouble() / 3600.0;
+        const int dom = rows.value(domColumn).toInt();
+        if (!writer.insert(rows.value(uidColumn).toUInt(), iidColumn < 0 ? iid : rows.value(iidColumn).toUInt(),
+                           kodColumn < 0 ? kod : nonNullText(rows.value(kodColumn)), hours, hours / fundHours, dom,
+                           dom, monthColumn < 0 ? month : rows.value(monthColumn).toInt()))
+            logSqlFailure(sqliteErrorText(source.operation, QStringLiteral("INSERT INTO [lintersSpans]")),
+                          writer.errorText());
+    }
 }

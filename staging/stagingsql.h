@@ -87,4 +87,20 @@ private:
     QSqlQuery query;
 };
 
+// Every row of `source` that `condition` selects (an amount below the day's
+// fund), as a span of one day in lintersSpans with the fraction of the fund it
+// covers. The span's iid, kod and month are the row's when `source` has such
+// columns, else `iid`, `kod` and `month`. Failures are logged as
+// "Orvexuniversal::<operation>() ::: SQLite ERROR: (...) :: ".
+struct PartialDaySource
+{
+    const char* operation;
+    const char* table;
+    const char* condition;
+    const char* amountColumn;
+    const char* fundColumn;
+};
+void insertPartialDays(const QSqlDatabase& db, const PartialDaySource& source, unsigned iid, const QString& kod,
+                       int month);
+
 #endif // STAGINGSQL_H

@@ -2,9 +2,11 @@
 // and the days worked below the planned fund, appended to lintersSpans as
 // rows of type 1 after the interruption spans of the period.
 
-#include "orvexuniversal.h"
+#include "workspans.h"
 
 #include "daygrid.h"
+#include "sqlerrortext.h"
+#include "stagingdatabase.h"
 #include "stagingsql.h"
 
 #include <QDebug>
@@ -18,7 +20,7 @@ const unsigned workIid = 1;
 
 QString insertFailure()
 {
-    return QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (INSERT INTO [lintersSpans]) :: ");
+    return sqliteErrorText("spansCalcWork", QStringLiteral("INSERT INTO [lintersSpans]"));
 }
 
 // The fund a day is measured against: its planned fund, else its expected
@@ -63,7 +65,7 @@ private:
     {
         dayQuery.addBindValue(uid);
         if (!dayQuery.exec()) {
-            logSqlFailure(QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (SELECT work,dom FROM latten ) :: "),
+            logSqlFailure(sqliteErrorText("spansCalcWork", QStringLiteral("SELECT work,dom FROM latten ")),
                           dayQuery.lastError().text());
             return false;
         }
@@ -86,7 +88,7 @@ private:
         sumQuery.addBindValue(run.first);
         sumQuery.addBindValue(run.second);
         if (!sumQuery.exec() || !sumQuery.next()) {
-            logSqlFailure(QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (SELECT SUM(work) FROM latten) :: "),
+            logSqlFailure(sqliteErrorText("spansCalcWork", QStringLiteral("SELECT SUM(work) FROM latten")),
                           sumQuery.lastError().text());
             return false;
         }
@@ -102,55 +104,23 @@ private:
     SpanWriter writer;
 };
 
-// Every day record worked below its planned fund, as a one-day row with the
-// fraction of the fund worked.
-void insertPartialWorkDays(const QSqlDatabase& db, const QString& kod, int month)
-{
-    QSqlQuery days(db);
-    days.setForwardOnly(true);
-    if (!days.exec(QStringLiteral("SELECT * FROM latten  WHERE work < fond "))) {
-        logSqlFailure(QStringLiteral("Orvexuniversal::spansCalcWork() ::: SQLite ERROR: (SELECT FROM [latten] ) :: "),
-                      days.lastError().text());
-        return;
-    }
-    const QSqlRecord columns = days.record();
-    const int uidColumn = columns.indexOf(QStringLiteral("uid"));
-    const int domColumn = columns.indexOf(QStringLiteral("dom"));
-    const int workColumn = columns.indexOf(QStringLiteral("work"));
-    const int fondColumn = columns.indexOf(QStringLiteral("fond"));
-    SpanWriter writer(db, QStringLiteral("lintersSpans"));
-    while (days.next()) {
-        const double hours = days.value(workColumn).toDouble() / 3600.0;
-        const double fundHours = days.value(fondColumn).toDouble() / 3600.0;
-        const int dom = days.value(domColumn).toInt();
-        if (!writer.insert(days.value(uidColumn).toUInt(), workIid, kod, hours, hours / fundHours, dom, dom, month))
-            logSqlFailure(insertFailure(), writer.errorText());
-    }
-}
-
-// The payroll code of work: the entry "1" of the interruption settings, empty
-// when it is missing.
-QString workCode(const QVariant& inters)
-{
-    const QString key = QStringLiteral("1");
-    if (inters.type() == QVariant::Map)
-        return inters.toMap().value(key).toString();
-    return inters.toHash().value(key).toString();
-}
-
 } // namespace
 
-void Orvexuniversal::spansCalcWork(QSqlQuery query, QHash<QString, QVariant> parameters)
+void calculateWorkSpans(StagingDatabase& staging, const QDate& periodDate, const QVector<unsigned>& people,
+                        const QString& workCode)
 {
-    const QString kod = workCode(parameters.value(QStringLiteral("inters")));
+    const QSqlDatabase stagingDb = staging.db();
+    QSqlQuery query(stagingDb);
     // The day query runs once per person: it must find the person's days
     // through an index, not by scanning latten.
     createPersonDayIndex(query, where);
 
     StagingTransaction transaction(stagingDb, where);
-    WorkSpanCalculator calculator(stagingDb, kod, periodDate.month(), periodDate.daysInMonth());
-    for (const unsigned uid : peopleUids)
-        calculator.run(uid, getRefFundForUid(uid));
-    insertPartialWorkDays(stagingDb, kod, periodMonth);
+    WorkSpanCalculator calculator(stagingDb, workCode, periodDate.month(), periodDate.daysInMonth());
+    for (const unsigned uid : people)
+        calculator.run(uid, staging.referenceFundOf(uid));
+    // Every day record worked below its planned fund.
+    insertPartialDays(stagingDb, {"spansCalcWork", "latten", "work < fond ", "work", "fond"}, workIid, workCode,
+                      periodDate.month());
     transaction.commit();
 }

@@ -5,7 +5,9 @@
 
 #include "hostdatabase.h"
 #include "logcapture.h"
-#include "orvexuniversal.h"
+#include "payrollfile.h"
+#include "runcontext.h"
+#include "stagingdatabase.h"
 #include "pluginhost.h"
 
 #include <QApplication>
@@ -152,20 +154,17 @@ QHash<QString, QVariant> parameters(const QString& settingsFile, int month, cons
 
 const QString writerFile = QStringLiteral("ds032024_ID-7.txt");
 
-// A plug-in object on an in-memory staging database holding the rows "pid,code,amount,date
+// The file writer on an in-memory staging database holding the rows "pid,code,amount,date
 // from,date to[,personal number]" (2024, 03, item7 empty); writes over an earlier, longer file.
 struct Writer
 {
-    Writer(const QString& connection, const QStringList& rows, const QString& directory)
+    Writer(const QString& connection, const QStringList& rows, const QString& directory) : staging(connection)
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(QStringLiteral(":memory:"));
-        db.open();
-        plugin.stagingDb = db;
-        plugin.stagingQuery = QSqlQuery(db);
-        plugin.createSQLiteTables(plugin.stagingQuery, false);
-        plugin.exportFileName = writerFile;
-        QSqlQuery insert(db);
+        staging.open(QStringLiteral(":memory:"));
+        staging.createTables(false);
+        run.exportFileName = writerFile;
+        run.exportPath = directory;
+        QSqlQuery insert(staging.db());
         insert.prepare("INSERT INTO export (pid, item0, item1, item2, item3, item4, item5, item6, item7) "
                        "VALUES (?,?,?,?,?,?,?,?,'')");
         for (const QString& row : rows) {
@@ -178,10 +177,11 @@ struct Writer
         QFile earlier(directory + '/' + writerFile);
         if (earlier.open(QIODevice::WriteOnly))
             earlier.write(QByteArray("earlier export, to be replaced\n").repeated(8));
-        parameters.insert(QStringLiteral("exportPath"), directory);
     }
-    Orvexuniversal plugin;
-    QHash<QString, QVariant> parameters, result;
+    ~Writer() { staging.close(); }
+    RunContext run;
+    StagingDatabase staging;
+    QHash<QString, QVariant> result;
 };
 
 // The clerk's message about a value that holds the separator or a line break.
@@ -296,7 +296,7 @@ void TestEndToEnd::exports()
     connect(&probe, &QTimer::timeout, [&] {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             auto* dialog = qobject_cast<QProgressDialog*>(widget);
-            if (dialog && dialog->isVisible() && dialog->labelText() == Orvexuniversal::tr("Exportujem Orvexuniversal...")) {
+            if (dialog && dialog->isVisible() && dialog->labelText() == QCoreApplication::translate("Orvexuniversal", "Exportujem Orvexuniversal...")) {
                 maximum = dialog->maximum();
                 windowModal = dialog->windowModality() == Qt::WindowModal;
                 if (setup == "cancel" && dialog->value() >= 1)
@@ -455,24 +455,24 @@ void TestEndToEnd::writer()
     QFETCH(QStringList, logged);
     QTemporaryDir directory;
     Writer writer(QStringLiteral("endtoend_writer"), rows, directory.path());
-    writer.plugin.peopleUids = QVector<unsigned>(setup.contains("people") ? setup.take("people").toInt() : 1, 5);
-    writer.plugin.excludedPeople = setup.take("excluded").toStringList();
-    writer.plugin.exportWarnings = setup.take("warnings").toStringList();
+    writer.run.peopleUids = QVector<unsigned>(setup.contains("people") ? setup.take("people").toInt() : 1, 5);
+    writer.run.excludedPeople = setup.take("excluded").toStringList();
+    writer.run.warnings = setup.take("warnings").toStringList();
     const bool dropTable = setup.take("drop").toBool();
     if (dropTable)
-        writer.plugin.stagingQuery.exec("DROP TABLE export");
-    writer.plugin.exportOptions = setup;
+        QSqlQuery(writer.staging.db()).exec("DROP TABLE export");
+    writer.run.options = ExportOptions::fromRecord(setup);
     const QByteArray earlier = fileBytes(directory.filePath(writerFile));
     LogCapture log;
-    QCOMPARE(writer.plugin.createCSVfile(writer.parameters, writer.result), dropTable ? -1 : expected.size());
+    QCOMPARE(writePayrollFile(writer.run, writer.staging, writer.result), dropTable ? -1 : expected.size());
     QCOMPARE(fileBytes(directory.filePath(writerFile)),
              dropTable ? earlier : expected.isEmpty() ? QByteArray() : nativeLines(expected.join('\n').toUtf8() + "\n"));
     QCOMPARE(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden), QStringList(writerFile));
     const QString key = dropTable ? "errorString" : "doneString";
     QCOMPARE(writer.result.value(key).toString(), doneString);
     QHash<QString, QVariant> wanted{{key, doneString}};
-    if (!dropTable && !writer.plugin.peopleUids.isEmpty()) {
-        wanted.insert("peopleCount", writer.plugin.peopleUids.size());
+    if (!dropTable && !writer.run.peopleUids.isEmpty()) {
+        wanted.insert("peopleCount", writer.run.peopleUids.size());
         wanted.insert("fileName", writerFile);
     }
     QCOMPARE(writer.result, wanted);

@@ -4,7 +4,7 @@
 
 #include "hardeningcompany.h"
 #include "logcapture.h"
-#include "orvexuniversal.h"
+#include "stagingdatabase.h"
 #include "pluginhost.h"
 
 #include <QSqlQuery>
@@ -58,8 +58,10 @@ private slots:
             db.setDatabaseName(folders.filePath(file));
             return db.open() ? QSqlQuery(db) : QSqlQuery();
         };
-        QSqlQuery query = sqlite("DB_test_paterns/prepared.db");
-        Orvexuniversal().createSQLiteTables(query, false);
+        StagingDatabase prepared(QStringLiteral("DB_test_paterns/prepared.db"));
+        QVERIFY(prepared.open(folders.filePath("DB_test_paterns/prepared.db")));
+        prepared.createTables(false);
+        QSqlQuery query(prepared.db());
         const QString spans = "(id INTEGER PRIMARY KEY, uid INT, iid INT, kod TEXT, sum REAL, sumDays REAL, "
                               "begDay INT, endDay INT, month INT)";
         const QStringList statements{

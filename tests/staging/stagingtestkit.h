@@ -2,23 +2,30 @@
 #define STAGINGTESTKIT_H
 
 // Staging helpers of the staging and records tests: an in-memory staging
-// database on a plug-in, rows read back as "a|b|c" (NULL as "NULL"), and a
-// plug-in set up for one person with staged rows given as short texts.
+// database, rows read back as "a|b|c" (NULL as "NULL"), and a run of one
+// person with staged rows given as short texts.
 
-#include "orvexuniversal.h"
+#include "interruptionspans.h"
+#include "runcontext.h"
+#include "stagingdatabase.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
 
-inline void openStaging(Orvexuniversal& plugin, const QString& connectionName)
+// A staging database in memory with the staging tables, on a connection of
+// its own.
+inline void openStaging(StagingDatabase& staging)
 {
-    plugin.stagingDb = QSqlDatabase::addDatabase("QSQLITE", connectionName);
-    plugin.stagingDb.setDatabaseName(":memory:");
-    plugin.stagingDb.open();
-    plugin.stagingQuery = QSqlQuery(plugin.stagingDb);
-    plugin.createSQLiteTables(plugin.stagingQuery, false);
+    QVERIFY(staging.open(":memory:"));
+    staging.createTables(false);
+}
+
+inline QString freshConnectionName(const char* prefix)
+{
+    static int connections = 0;
+    return QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(++connections);
 }
 
 inline QStringList stagingRows(const QSqlDatabase& db, const QString& sql)
@@ -36,32 +43,33 @@ inline QStringList stagingRows(const QSqlDatabase& db, const QString& sql)
     return rows;
 }
 
-// Person uid 1, pid 7, payroll number "P12", in the month of `period`.
+// Person uid 1, pid 7, payroll number "P12", in the month of `period`; sick
+// leave is iid 15, family care 14.
 struct Staged
 {
-    Orvexuniversal p;
+    RunContext run;
+    StagingDatabase staging;
 
     explicit Staged(const QDate& period = QDate(2024, 3, 1), double refFund = 0.0)
+        : staging(freshConnectionName("staged"))
     {
-        static int connections = 0;
-        openStaging(p, QStringLiteral("staged_%1").arg(++connections));
-        p.periodDate = period;
-        p.periodMonth = period.month();
-        p.spansCalc(p.stagingQuery, false); // the span tables, empty
-        p.spansCalc(p.stagingQuery, true);
+        openStaging(staging);
+        run.periodDate = period;
+        calculateInterruptionSpans(staging, period, {}, false); // the span tables, empty
+        calculateInterruptionSpans(staging, period, {}, true);
         exec("INSERT INTO lpeople (uid, pid, pamId, refFund) VALUES(1, 7, 'P12', ?)", {refFund});
-        p.peopleUids = {1};
-        p.yearText = QString::number(period.year());
-        p.monthText = period.toString("MM");
-        p.currentPid = 7;
-        p.currentPamPid = "P12";
-        p.iidPN = 15;
-        p.iidOCR = 14;
+        run.peopleUids = {1};
+        run.pamPidByUid.insert(1, "P12");
+        run.yearText = QString::number(period.year());
+        run.monthText = period.toString("MM");
+        run.special.sickLeave = 15;
+        run.special.familyCare = 14;
     }
+    ~Staged() { staging.close(); }
 
     void exec(const QString& sql, const QVariantList& values)
     {
-        QSqlQuery query(p.stagingDb);
+        QSqlQuery query(staging.db());
         query.prepare(sql);
         for (const QVariant& value : values)
             query.addBindValue(value);
@@ -95,13 +103,13 @@ struct Staged
         const int dom = f.takeFirst().toInt();
         exec("INSERT INTO latten (uid, dom, dow, fond, hid, work, expFund, vouchers, tom, diff, saldo_p, night, "
              "readBegin, readEnd, bonus) VALUES(1, ?, ?, 28800, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0)",
-             {dom, QDate(p.periodDate.year(), p.periodDate.month(), dom).dayOfWeek()});
+             {dom, QDate(run.periodDate.year(), run.periodDate.month(), dom).dayOfWeek()});
         for (const QString& pair : f)
             exec(QString("UPDATE latten SET %1 = ? WHERE id = last_insert_rowid()").arg(pair.section('=', 0, 0)),
                  {pair.section('=', 1).toDouble()});
     }
 
-    QStringList rows(const QString& sql) const { return stagingRows(p.stagingDb, sql); }
+    QStringList rows(const QString& sql) const { return stagingRows(staging.db(), sql); }
 };
 
 #endif // STAGINGTESTKIT_H

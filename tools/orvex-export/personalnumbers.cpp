@@ -1,35 +1,13 @@
 #include "personalnumbers.h"
 
+#include "personalnumberchecks.h"
+
 #include <QMap>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 namespace {
-
-bool isControl(QChar c)
-{
-    return c.unicode() < 0x20 || c.unicode() == 0x7f;
-}
-
-// The number on one line: control characters as \t, \r, \n or \x and code.
-QString visible(const QString& number)
-{
-    QString shown;
-    for (const QChar c : number) {
-        if (c == QLatin1Char('\t'))
-            shown += QLatin1String("\\t");
-        else if (c == QLatin1Char('\r'))
-            shown += QLatin1String("\\r");
-        else if (c == QLatin1Char('\n'))
-            shown += QLatin1String("\\n");
-        else if (isControl(c))
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown;
-}
 
 bool readPeople(QSqlQuery& query, const QString& sql, QVector<PersonNumber>& people, QString& errorText)
 {
@@ -47,24 +25,20 @@ bool readPeople(QSqlQuery& query, const QString& sql, QVector<PersonNumber>& peo
 
 QString oddPersonalNumberWarning(const QString& number, int lines)
 {
-    if (number.isEmpty())
+    const PersonalNumberFaults faults = personalNumberFaults(number);
+    if (faults.empty)
         return QStringLiteral("%1 lines have no personal number").arg(lines);
     QStringList odd;
-    if (number.at(0).isSpace() || number.at(number.size() - 1).isSpace())
+    if (faults.blankAtEnd)
         odd << QStringLiteral("begins or ends with a blank");
-    bool control = false, quote = false;
-    for (const QChar c : number) {
-        control = control || isControl(c);
-        quote = quote || c == QLatin1Char('"') || c == QLatin1Char('\'');
-    }
-    if (control)
+    if (faults.control)
         odd << QStringLiteral("holds a control character");
-    if (quote)
+    if (faults.quote)
         odd << QStringLiteral("holds a quote");
     if (odd.isEmpty())
         return QString();
     return QStringLiteral("personal number \"%1\" (%2 lines) %3: payroll may not match it")
-        .arg(visible(number)).arg(lines).arg(odd.join(QStringLiteral(", ")));
+        .arg(visiblePersonalNumber(number)).arg(lines).arg(odd.join(QStringLiteral(", ")));
 }
 
 QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, const QSet<QString>& numbersInFile)
@@ -78,7 +52,7 @@ QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, co
         if (it.value().size() > 1)
             warnings << QStringLiteral("personal number \"%1\" belongs to %2 people (host ids %3): payroll "
                                        "takes their lines as one person's")
-                            .arg(visible(it.key()))
+                            .arg(visiblePersonalNumber(it.key()))
                             .arg(it.value().size())
                             .arg(it.value().join(QStringLiteral(", ")));
     return warnings;

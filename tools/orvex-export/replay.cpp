@@ -1,6 +1,7 @@
 #include "replay.h"
 
 #include "controlsummary.h"
+#include "fileline.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,33 +16,6 @@ namespace {
 
 const char* const stagingFolder = "DB_test_paterns";
 const char* const outputConnection = "orvex-export-replay";
-
-// As the plug-in writes a field: the separator and control characters but
-// the tab would cut the line, so they become blanks.
-QString writtenField(QString field, QChar separator)
-{
-    for (QChar& c : field)
-        if (c == separator || (c.unicode() < 0x20 && c != QLatin1Char('\t')))
-            c = QLatin1Char(' ');
-    return field;
-}
-
-// item0 .. item7 joined; the separator after the last field follows the
-// option "isSeparatorOnEnd", as in the plug-in's file writer.
-QString writtenLine(const QStringList& fields, QChar separator, bool separatorOnEnd)
-{
-    QString line;
-    for (const QString& field : fields)
-        line += writtenField(field, separator) + separator;
-    line.chop(1);
-    if (separatorOnEnd) {
-        if (!line.endsWith(separator))
-            line += separator;
-    } else if (line.endsWith(separator)) {
-        line.chop(1);
-    }
-    return line;
-}
 
 } // namespace
 
@@ -120,7 +94,9 @@ bool readReplayedLines(const QString& workPath, const QHash<QString, QVariant>& 
             QStringList fields;
             for (int column = 0; column < 8; ++column)
                 fields << query.value(column).toString();
-            lines << writtenLine(fields, separator, separatorOnEnd);
+            for (QString& field : fields)
+                cleanFileField(field, separator);
+            lines << fileLineText(fields, separator, separatorOnEnd);
         }
         if (!ok)
             errorText = QStringLiteral("cannot read the replayed rows: %1").arg(query.lastError().text().simplified());

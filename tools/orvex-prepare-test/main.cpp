@@ -9,7 +9,6 @@
 // an unknown time zone or an output folder that does not exist.
 
 #include "exportparameters.h"
-#include "orvexuniversal.h"
 #include "preparerequest.h"
 #include "processzone.h"
 #include "stagingfile.h"
@@ -142,10 +141,8 @@ int main(int argc, char* argv[])
     const QHash<QString, QVariant> parameters = exportParameters(request.year, request.month,
         request.selection.allPeople, request.selection.peopleIds, settings);
 
-    Orvexuniversal plugin;
-    plugin.setDatabase(hostDb);
     PreparedStaging prepared;
-    if (!writeStagingFile(plugin, parameters, request.outFile, prepared, errorText)) {
+    if (!writeStagingFile(hostDb, parameters, request.outFile, prepared, errorText)) {
         err << "orvex-prepare-test: " << errorText << "\n";
         return ExitFailed;
     }

@@ -1,6 +1,11 @@
 #include "stagingfile.h"
 
-#include "orvexuniversal.h"
+#include "hostloader.h"
+#include "interruptionspans.h"
+#include "peoplestage.h"
+#include "runcontext.h"
+#include "stagingdatabase.h"
+#include "workspans.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +15,7 @@
 
 namespace {
 
-// The name the export gives its staging connection; the steps are run on a
+// The name the export gives its staging connection; the stages run on a
 // connection of that name, only backed by a file instead of memory.
 const char* const stagingConnectionName = "SQLiteConnectionDravo";
 
@@ -25,42 +30,34 @@ bool exec(QSqlQuery& query, const QString& sql, QString& errorText)
     return false;
 }
 
-bool openFileConnection(Orvexuniversal& plugin, const QString& path, QString& errorText)
+bool openFile(StagingDatabase& staging, const QString& path, QString& errorText)
 {
-    plugin.stagingQuery = QSqlQuery();
-    plugin.stagingDb = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QLatin1String(stagingConnectionName));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QLatin1String(stagingConnectionName));
-    db.setDatabaseName(path);
-    if (!db.open()) {
-        errorText = QStringLiteral("cannot create %1: %2").arg(path, db.lastError().text());
+    if (!staging.open(path)) {
+        errorText = QStringLiteral("cannot create %1: %2").arg(path, staging.lastErrorText());
         return false;
     }
-    // The steps write one row per statement, as they do in memory. The file is
-    // a scratch copy until it is renamed into place, so it needs no journal
-    // on disk and no flush to disk after each statement. (The span steps open
-    // transactions of their own, so no transaction is wrapped around them.)
-    QSqlQuery query(db);
-    if (!exec(query, QStringLiteral("PRAGMA synchronous = OFF"), errorText)
-        || !exec(query, QStringLiteral("PRAGMA journal_mode = MEMORY"), errorText))
-        return false;
-    plugin.stagingDb = db;
-    plugin.stagingQuery = QSqlQuery(db);
-    return true;
+    // The stages write one row per statement, as they do in memory. The file
+    // is a scratch copy until it is renamed into place, so it needs no
+    // journal on disk and no flush to disk after each statement. (The span
+    // stages open transactions of their own, so no transaction is wrapped
+    // around them.)
+    QSqlQuery query(staging.db());
+    return exec(query, QStringLiteral("PRAGMA synchronous = OFF"), errorText)
+           && exec(query, QStringLiteral("PRAGMA journal_mode = MEMORY"), errorText);
 }
 
-bool writeInterruptionNames(Orvexuniversal& plugin, QString& errorText)
+bool writeInterruptionNames(const RunContext& run, const QSqlDatabase& db, QString& errorText)
 {
-    QSqlQuery query(plugin.stagingDb);
+    QSqlQuery query(db);
     if (!exec(query, QStringLiteral("DROP TABLE IF EXISTS linters"), errorText)
         || !exec(query, QStringLiteral("CREATE TABLE linters (iid INTEGER, name TEXT)"), errorText))
         return false;
-    QList<unsigned> iids = plugin.iid2NameMap.keys();
+    QList<unsigned> iids = run.iid2NameMap.keys();
     std::sort(iids.begin(), iids.end());
     query.prepare(QStringLiteral("INSERT INTO linters (iid, name) VALUES (?, ?)"));
     for (unsigned iid : iids) {
         query.addBindValue(iid);
-        query.addBindValue(plugin.iid2NameMap.value(iid));
+        query.addBindValue(run.iid2NameMap.value(iid));
         if (!query.exec()) {
             errorText = QStringLiteral("INSERT INTO linters: %1").arg(query.lastError().text());
             return false;
@@ -81,46 +78,46 @@ void countRows(const QSqlDatabase& db, PreparedStaging& prepared)
     }
 }
 
-void runExportSteps(Orvexuniversal& plugin, const QHash<QString, QVariant>& parameters, PreparedStaging& prepared)
+// The stages of a normal export up to the spans, on the host and `staging`.
+void runStagingStages(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host,
+                      PreparedStaging& prepared)
 {
     QHash<QString, QVariant> hostResult;
-    QSqlQuery hostQuery(plugin.hostDb);
-    plugin.getAllPeopleSelected();
-    plugin.checkPeople(plugin.selectedUids, parameters, hostQuery, hostResult);
-    prepared.peopleCount = plugin.peopleUids.size();
-    prepared.excludedPeople = plugin.excludedPeople;
+    selectAllPeople(run, host);
+    checkClosure(run, host, hostResult);
+    prepared.peopleCount = run.peopleUids.size();
+    prepared.excludedPeople = run.excludedPeople;
     prepared.hostError = hostResult.value(QStringLiteral("errorString")).toString();
 
-    plugin.createSQLiteTables(plugin.stagingQuery, false);
-    plugin.loadDataToSQLiteTables(parameters);
-    plugin.spansCalc(plugin.stagingQuery, true);
-    plugin.spansCalcWork(plugin.stagingQuery, parameters);
+    staging.createTables(false);
+    loadHostData(run, staging, host);
+    calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, true);
+    calculateWorkSpans(staging, run.periodDate, run.peopleUids,
+                       run.interruptionCodes.value(QStringLiteral("1")).toString());
 }
 
 } // namespace
 
-bool writeStagingFile(Orvexuniversal& plugin, const QHash<QString, QVariant>& parameters, const QString& path,
+bool writeStagingFile(const QSqlDatabase& host, const QHash<QString, QVariant>& parameters, const QString& path,
                       PreparedStaging& prepared, QString& errorText)
 {
     const QString partPath = path + QStringLiteral(".part");
     QFile::remove(partPath);
 
-    plugin.testMode = false;
-    plugin.exportWarnings.clear();
-    plugin.initExportVariables(parameters);
-
-    bool ok = openFileConnection(plugin, partPath, errorText);
-    if (ok) {
-        runExportSteps(plugin, parameters, prepared);
-        ok = writeInterruptionNames(plugin, errorText);
+    RunContext run = runContextFromParameters(parameters);
+    run.testMode = false;
+    bool ok;
+    {
+        StagingDatabase staging{QLatin1String(stagingConnectionName)};
+        ok = openFile(staging, partPath, errorText);
+        if (ok) {
+            runStagingStages(run, staging, host, prepared);
+            ok = writeInterruptionNames(run, staging.db(), errorText);
+        }
+        if (ok)
+            countRows(staging.db(), prepared);
+        staging.close();
     }
-    if (ok)
-        countRows(plugin.stagingDb, prepared);
-
-    plugin.stagingQuery = QSqlQuery();
-    plugin.stagingDb.close();
-    plugin.stagingDb = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QLatin1String(stagingConnectionName));
 
     if (ok && QFileInfo::exists(path) && !QFile::remove(path)) {
         errorText = QStringLiteral("cannot replace %1").arg(path);

@@ -4,11 +4,10 @@
 #include <QHash>
 #include <QList>
 #include <QPair>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
-class Orvexuniversal;
 
 // What the preparation found, for the summary printed to the integrator.
 struct PreparedStaging
@@ -24,8 +23,8 @@ struct PreparedStaging
 // months and of work), adds the host's interruption names in the table
 // `linters (iid INTEGER, name TEXT)`, and writes all of it into the SQLite
 // file `path`. The file is replaced only when it is complete.
-// `plugin` must have the host database set (setDatabase).
-bool writeStagingFile(Orvexuniversal& plugin, const QHash<QString, QVariant>& parameters, const QString& path,
+// The stages read the host through `host`.
+bool writeStagingFile(const QSqlDatabase& host, const QHash<QString, QVariant>& parameters, const QString& path,
                       PreparedStaging& prepared, QString& errorText);
 
 #endif // ORVEX_PREPARE_STAGINGFILE_H

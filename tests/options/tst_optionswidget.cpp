@@ -331,4 +331,4 @@ private slots:
 };
 
 QTEST_MAIN(TestOptionsWidget)
-#include "test_optionswidget.moc"
+#include "tst_optionswidget.moc"

@@ -2,6 +2,7 @@
 // the neighbouring months, partial days, work spans.
 
 #include "stagingtestkit.h"
+#include "workspans.h"
 
 namespace {
 // Full-fund records (8 h) of one month on the given days, as Staged takes them.
@@ -70,7 +71,7 @@ private slots:
         Staged s(period);
         for (const QString& record : records)
             s.addInterruption(5, record, around ? "latten_data_around" : "latten_data");
-        s.p.spansCalc(s.p.stagingQuery, around);
+        calculateInterruptionSpans(s.staging, s.run.periodDate, s.run.peopleUids, around);
         QCOMPARE(s.rows(spanRows(around ? "lintersSpansAround" : "lintersSpans")), spans);
     }
 
@@ -103,11 +104,34 @@ private slots:
         Staged s(QDate(2024, 3, 1), refFund);
         for (const QString& day : days)
             s.addDay(day);
-        s.p.spansCalc(s.p.stagingQuery, false);
-        s.p.spansCalcWork(s.p.stagingQuery, {{"inters", QVariantHash{{"1", "W'1"}, {"5", ""}}}});
+        calculateInterruptionSpans(s.staging, s.run.periodDate, s.run.peopleUids, false);
+        calculateWorkSpans(s.staging, s.run.periodDate, s.run.peopleUids, "W'1");
         QCOMPARE(s.rows(spanRows("lintersSpans")), spans);
+    }
+
+    // The host stores a holiday as the time stamp of its local midnight: read
+    // back, it is that local date, in winter and in summer time alike.
+    void holidays_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<int>("hid");
+        QTest::newRow("Good Friday, winter time") << QDate(2024, 3, 29) << 5;
+        QTest::newRow("Easter Monday, summer time") << QDate(2024, 4, 1) << 6;
+        QTest::newRow("New Year") << QDate(2025, 1, 1) << 1;
+        QTest::newRow("a working Saturday") << QDate(2024, 3, 2) << 0;
+    }
+    void holidays()
+    {
+        QFETCH(QDate, date);
+        QFETCH(int, hid);
+        Staged s(date);
+        s.exec("INSERT INTO lholidays (date, hid) VALUES(?, ?)", {QDateTime(date, QTime(0, 0)).toSecsSinceEpoch(), hid});
+        QHash<QDate, bool> holidays;
+        QVERIFY(s.staging.readHolidays(holidays));
+        QCOMPARE(holidays.keys(), QList<QDate>{date});
+        QCOMPARE(holidays.value(date), hid > 0);
     }
 };
 
 QTEST_GUILESS_MAIN(TestSpans)
-#include "test_spans.moc"
+#include "tst_spans.moc"

@@ -93,4 +93,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestChangedValueBinder)
-#include "test_changedvaluebinder.moc"
+#include "tst_changedvaluebinder.moc"

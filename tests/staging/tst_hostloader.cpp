@@ -4,6 +4,8 @@
 
 #include "hostdatabase.h"
 #include "logcapture.h"
+#include "hostloader.h"
+#include "peoplestage.h"
 #include "personids.h"
 #include "stagingtestkit.h"
 
@@ -17,18 +19,24 @@ QHash<QString, QVariant> parametersFor(int year, int month, const QVariantHash& 
     return parameters;
 }
 
-// Runs the loading step of `plugin` for the people `uids` on `host`.
-void load(Orvexuniversal& plugin, TestHostDb& host, const QHash<QString, QVariant>& parameters, const QString& uids)
+// A run of the loading stage and its staging database.
+struct Loaded
 {
-    static int connections = 0;
-    openStaging(plugin, QString("staging_%1").arg(++connections));
-    plugin.setDatabase(host.db());
-    plugin.testMode = false;
-    plugin.initExportVariables(parameters);
-    plugin.selectedUids = uids;
+    RunContext run;
+    StagingDatabase staging{freshConnectionName("staging")};
+    ~Loaded() { staging.close(); }
+};
+
+// Runs the loading stage for the people `uids` on `host`.
+void load(Loaded& loaded, TestHostDb& host, const QHash<QString, QVariant>& parameters, const QString& uids)
+{
+    openStaging(loaded.staging);
+    loaded.run = runContextFromParameters(parameters);
+    loaded.run.testMode = false;
+    loaded.run.selectedUids = uids;
     for (const QString& uid : uids.split(','))
-        plugin.peopleUids << uid.toUInt();
-    plugin.loadDataToSQLiteTables(parameters);
+        loaded.run.peopleUids << uid.toUInt();
+    loadHostData(loaded.run, loaded.staging, host.db());
 }
 
 // Records at each bound of both windows and one minute after it: the previous
@@ -98,40 +106,39 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QString, exported);
         QFETCH(QStringList, reported);
-        Orvexuniversal plugin;
-        plugin.setDatabase(people->db());
-        plugin.initExportVariables(monthPeriod(2024, 3));
-        plugin.allPeople = allPeople;
-        plugin.peopleUids = {99};
-        plugin.excludedPeople = QStringList{"old"};
+        RunContext run = runContextFromParameters(monthPeriod(2024, 3));
+        run.allPeople = allPeople;
+        run.selectedUids = selection;
+        run.peopleUids = {99};
+        run.excludedPeople = QStringList{"old"};
         if (allPeople) {
             // As the export does: every person but "<anonym>", pamId "0" listed under the pid.
-            plugin.getAllPeopleSelected();
-            QCOMPARE(plugin.selectedUids, QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13"));
-            QCOMPARE(plugin.pamPidByUid.value(13), QStringLiteral("113"));
-            QVERIFY(!plugin.pamPidByUid.contains(14));
+            selectAllPeople(run, people->db());
+            QCOMPARE(run.selectedUids, QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13"));
+            QCOMPARE(run.pamPidByUid.value(13), QStringLiteral("113"));
+            QVERIFY(!run.pamPidByUid.contains(14));
         }
         QHash<QString, QVariant> result;
         LogCapture log;
-        QCOMPARE(plugin.checkPeople(selection, monthPeriod(2024, 3), QSqlQuery(people->db()), result), ok);
-        QCOMPARE(selection, exported);
-        QCOMPARE(plugin.excludedPeople, reported);
-        QCOMPARE(personIdsText(plugin.peopleUids), ok ? exported : QString());
+        QCOMPARE(checkClosure(run, people->db(), result), ok);
+        QCOMPARE(run.selectedUids, exported);
+        QCOMPARE(run.excludedPeople, reported);
+        QCOMPARE(personIdsText(run.peopleUids), ok ? exported : QString());
         if (ok) {
             QVERIFY(!result.contains("errorString"));
-            for (const unsigned uid : plugin.peopleUids)
-                QCOMPARE(plugin.pamPidByUid.value(uid), QString::number(100 + uid));
+            for (const unsigned uid : run.peopleUids)
+                QCOMPARE(run.pamPidByUid.value(uid), QString::number(100 + uid));
             return;
         }
         QVERIFY(log.contains("critical", "Orvexuniversal::checkPeople() - SQL ERROR ["));
         QVERIFY(result.value("errorString").toString().startsWith(
             QString::fromUtf8("Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: ")));
         // The loading step refuses such a selection too, with a warning.
-        Orvexuniversal loader;
+        Loaded loader;
         load(loader, *people, parametersFor(2024, 3, {}), selection);
         QVERIFY(log.contains("warning", selection.isEmpty() ? "selectedUids is empty! Export cannot continue."
                                                             : "selectedUids is not a list of person ids"));
-        QCOMPARE(stagingRows(loader.stagingDb, "SELECT uid FROM lpeople"), QStringList());
+        QCOMPARE(stagingRows(loader.staging.db(), "SELECT uid FROM lpeople"), QStringList());
     }
 
     // Interruptions with a code as two-digit ids sorted as text, items with a code by index.
@@ -140,25 +147,26 @@ private slots:
         const QHash<QString, QVariant> parameters{
             {"inters", QVariantHash{{"1", "1"}, {"2", ""}, {"14", "10"}, {"3", "3"}, {"120", "x"}}},
             {"items", QVariantList{"A", "", "", "", "B", "", "", "", "", "", "", "", "C"}}};
-        Orvexuniversal plugin;
-        QCOMPARE(plugin.getSelectedIIDlist(parameters), QStringList({"01", "03", "120", "14"}));
-        QCOMPARE(plugin.getSelectedItemsList(parameters), QList<int>({0, 4, 12}));
+        const RunContext run = runContextFromParameters(parameters);
+        QCOMPARE(run.selectedInterruptions, QStringList({"01", "03", "120", "14"}));
+        QCOMPARE(run.selectedItems, QList<int>({0, 4, 12}));
     }
 
     // TEST mode keeps order and duplicates ("" is id 0), payroll numbers from staging.
     void testModeSelection()
     {
-        Orvexuniversal plugin;
-        openStaging(plugin, "people_test_mode");
-        QSqlQuery(plugin.stagingDb).exec("INSERT INTO lpeople (uid, pid, pamId) VALUES (7, 107, '0'), (12, 112, 'P')");
-        plugin.testMode = true;
-        plugin.selectedUids = "12,7,12";
-        plugin.getAllPeopleSelected();
-        QCOMPARE(plugin.peopleUids, QVector<unsigned>({12, 7, 12}));
-        QCOMPARE(plugin.pamPidByUid.value(7) + plugin.pamPidByUid.value(12), QStringLiteral("107P"));
-        plugin.selectedUids.clear();
-        plugin.getAllPeopleSelected();
-        QCOMPARE(plugin.peopleUids, QVector<unsigned>({0}));
+        Loaded loaded;
+        openStaging(loaded.staging);
+        QSqlQuery(loaded.staging.db()).exec("INSERT INTO lpeople (uid, pid, pamId) VALUES (7, 107, '0'), (12, 112, 'P')");
+        RunContext& run = loaded.run;
+        run.testMode = true;
+        run.selectedUids = "12,7,12";
+        selectAllPeople(run, loaded.staging.db());
+        QCOMPARE(run.peopleUids, QVector<unsigned>({12, 7, 12}));
+        QCOMPARE(run.pamPidByUid.value(7) + run.pamPidByUid.value(12), QStringLiteral("107P"));
+        run.selectedUids.clear();
+        selectAllPeople(run, loaded.staging.db());
+        QCOMPARE(run.peopleUids, QVector<unsigned>({0}));
     }
 
     void windowsAndLocalDates_data()
@@ -209,11 +217,11 @@ private slots:
         QVariantHash codes;
         for (int iid = 2; iid <= 9; ++iid)
             codes.insert(QString::number(iid), QString("C%1").arg(iid));
-        Orvexuniversal plugin;
+        Loaded plugin;
         load(plugin, host, parametersFor(year, month, codes), "1");
         const QString columns = "SELECT iid, dom, month, dow, fund FROM %1 ORDER BY id";
-        QCOMPARE(stagingRows(plugin.stagingDb, columns.arg("latten_data")), period);
-        QCOMPARE(stagingRows(plugin.stagingDb, columns.arg("latten_data_around")), around);
+        QCOMPARE(stagingRows(plugin.staging.db(), columns.arg("latten_data")), period);
+        QCOMPARE(stagingRows(plugin.staging.db(), columns.arg("latten_data_around")), around);
     }
 
     // Every staging table from one host: names and codes with apostrophes,
@@ -253,13 +261,13 @@ private slots:
         host.addDay(1, QDate(2024, 2, 15), {{"fond", 28800}});
         host.addDay(2, QDate(2024, 4, 10), {{"fond", 0}, {"expFund", 25200}});
 
-        Orvexuniversal plugin;
+        Loaded plugin;
         QHash<QString, QVariant> parameters = parametersFor(2024, 3, {{"1", "W"}, {"5", "S'K"}, {"7", ""}});
         parameters.insert("items", QVariantList{"a", ""});
         parameters.insert("optWidget", QVariantHash{{"separator", ";"}});
         LogCapture log;
         load(plugin, host, parameters, "1,2,3");
-        const QSqlDatabase db = plugin.stagingDb;
+        const QSqlDatabase db = plugin.staging.db();
         const QString march29 = QString::number(localMidnight(QDate(2024, 3, 29)));
         const QString march31 = QString::number(localMidnight(QDate(2024, 3, 31)));
         QCOMPARE(stagingRows(db, "SELECT uid, pid, pamId, gid, bid, did, refFund, fullName, grpName, branchName, "
@@ -285,11 +293,11 @@ private slots:
                                  "ORDER BY id"),
                  QStringList({"1|5|S'K|8|1|15|15|3", "1|5|S'K|8|1|29|29|3", "2|5|S'K|8|1|15|15|3",
                               "1|5|S'K|4|0.533333|31|31|3"}));
-        QCOMPARE(plugin.iid2NameMap.value(5), QStringLiteral("Sick'leave"));
-        QCOMPARE(plugin.name2iidMap.value("Other"), 7u);
+        QCOMPARE(plugin.run.iid2NameMap.value(5), QStringLiteral("Sick'leave"));
+        QCOMPARE(plugin.run.name2iidMap.value("Other"), 7u);
         QCOMPARE(log.matching("warning", "Orvexuniversal"), QStringList());
     }
 };
 
 QTEST_MAIN(TestHostLoader)
-#include "test_hostloader.moc"
+#include "tst_hostloader.moc"

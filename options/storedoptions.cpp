@@ -1,6 +1,6 @@
-// Defaults record and the stored export settings read for the options widget.
+// Defaults record and the stored export settings read for the options page.
 
-#include "orvexuniversal.h"
+#include "storedoptions.h"
 
 #include "bonusitemlist.h"
 
@@ -8,8 +8,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlError>
+#include <QSqlQuery>
 
-QHash<QString, QVariant> Orvexuniversal::getOptionsData() const
+QHash<QString, QVariant> exportOptionsDefaults()
 {
     QHash<QString, QVariant> intersDefaults;
     const char* const pairs[][2] = {{"1", "1"},  {"3", "3"},  {"4", ""},   {"5", ""},  {"6", ""},
@@ -28,10 +29,10 @@ QHash<QString, QVariant> Orvexuniversal::getOptionsData() const
     return defaults;
 }
 
-QHash<QString, QVariant> Orvexuniversal::getOptionsForWidget()
+QHash<QString, QVariant> storedOptionsForPage(const QSqlDatabase& host)
 {
     QHash<QString, QVariant> stored;
-    QSqlQuery query(hostDb);
+    QSqlQuery query(host);
 
     if (!query.exec(QStringLiteral("SELECT * FROM pamsettings WHERE type= 'Orvexuniversal'"))) {
         qWarning() << "Orvexuniversal::getOptionsForWidget() ERROR (SELECT * FROM pamsettings ...)"

@@ -6,8 +6,16 @@
 // that cannot be opened, written or put in place is reported to the clerk
 // with its cause, and the earlier file stays.
 
-#include "orvexuniversal.h"
+#include "payrollfile.h"
 
+#include "fileline.h"
+#include "personalnumberchecks.h"
+#include "runcontext.h"
+#include "sqlerrortext.h"
+#include "stagingdatabase.h"
+#include "stagingsql.h"
+
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -24,83 +32,6 @@ const int itemCount = 8;       // item0 .. item7
 const int personalNumberColumn = firstItemColumn + 2; // item2
 const int pidColumn = firstItemColumn + itemCount;    // after item7
 
-// Characters below the blank but the tab: line breaks, and characters such as
-// NUL or the DOS end-of-file mark that make an import stop reading its line
-// or its file.
-bool isControl(QChar c)
-{
-    return c.unicode() < 0x20 && c != QLatin1Char('\t');
-}
-
-// The separator option as one character. The payroll import knows single
-// characters only: a longer value contributes its first character, an empty
-// one, a line break or another control character falls back to "|"; each is
-// logged. A tab is a separator of its own.
-QChar separatorFromOptions(const QHash<QString, QVariant>& options)
-{
-    const QString key = QStringLiteral("separator");
-    if (!options.contains(key))
-        return QLatin1Char('|');
-    const QString given = options.value(key).toString();
-    if (given.isEmpty()) {
-        qWarning() << "Orvexuniversal::createCSVfile() ::: separator is empty, using \"|\"";
-        return QLatin1Char('|');
-    }
-    if (given.size() > 1)
-        qWarning() << "Orvexuniversal::createCSVfile() ::: separator" << given << "is longer than one character, using"
-                   << QString(given.at(0));
-    // A line break between the fields would cut every line into its fields.
-    if (isControl(given.at(0))) {
-        qWarning() << "Orvexuniversal::createCSVfile() ::: separator" << given
-                   << "is a line break or a control character, using \"|\"";
-        return QLatin1Char('|');
-    }
-    return given.at(0);
-}
-
-bool breaksLine(QChar c, QChar separator)
-{
-    return c == separator || isControl(c);
-}
-
-// A field that holds the separator or a line break (or another control
-// character) would shift the columns of its line, or split the line, in the
-// payroll import. Such characters are replaced by a blank and the line is
-// written all the same: the amount, the code and the dates reach payroll in
-// their columns, and the clerk is told which value to check. Leaving the line
-// out would lose the whole value.
-bool cleanField(QString& field, QChar separator)
-{
-    // Looked for first without touching the text, so that the usual clean
-    // field is not copied.
-    const QChar* const begin = field.constData();
-    const QChar* const end = begin + field.size();
-    if (std::none_of(begin, end, [separator](QChar c) { return breaksLine(c, separator); }))
-        return false;
-    for (QChar& c : field)
-        if (breaksLine(c, separator))
-            c = QLatin1Char(' ');
-    return true;
-}
-
-// The value as the clerk's message shows it: on one line, breaks written as \r
-// and \n, other control characters as \x and their code.
-QString visibleLineBreaks(const QString& value)
-{
-    QString shown;
-    for (const QChar c : value) {
-        if (c == QLatin1Char('\r'))
-            shown += QLatin1String("\\r");
-        else if (c == QLatin1Char('\n'))
-            shown += QLatin1String("\\n");
-        else if (isControl(c))
-            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown;
-}
-
 // item0 .. item7 of the row the query stands on, each made safe to write.
 // The clerk is told once per person and value (`reported` holds the messages
 // given so far), not once for every line that carries the value.
@@ -110,13 +41,13 @@ QStringList rowFields(const QSqlQuery& query, QChar separator, QStringList& warn
     for (int column = firstItemColumn; column < firstItemColumn + itemCount; ++column) {
         const QString value = query.value(column).toString();
         QString field = value;
-        if (cleanField(field, separator)) {
+        if (cleanFileField(field, separator)) {
             const QString personalNumber = query.value(personalNumberColumn).toString();
             qWarning() << "Orvexuniversal::createCSVfile() ::: a value of person" << personalNumber << "(pid"
                        << query.value(pidColumn).toInt() << ") holds the separator" << QString(separator)
                        << "or a line break, written with blanks instead:" << value;
             const QString warning =
-                Orvexuniversal::tr("Osobné číslo %1: hodnota \"%2\" obsahuje oddeľovač položiek alebo "
+                QCoreApplication::translate("Orvexuniversal", "Osobné číslo %1: hodnota \"%2\" obsahuje oddeľovač položiek alebo "
                                    "koniec riadku; tieto znaky sú v súbore nahradené medzerou.")
                     .arg(visibleLineBreaks(personalNumber), visibleLineBreaks(value));
             if (!reported.contains(warning)) {
@@ -129,28 +60,13 @@ QStringList rowFields(const QSqlQuery& query, QChar separator, QStringList& warn
     return fields;
 }
 
-QString joinedLine(const QStringList& fields, QChar separator, bool separatorOnEnd)
-{
-    QString line;
-    for (const QString& field : fields)
-        line += field + separator;
-    line.chop(1); // the separator after item7
-    if (separatorOnEnd) {
-        if (!line.endsWith(separator))
-            line += separator;
-    } else if (line.endsWith(separator)) {
-        line.chop(1);
-    }
-    return line;
-}
-
 QString excludedPeopleMessage(const QStringList& excluded)
 {
     if (excluded.isEmpty())
         return QString();
     const bool one = excluded.size() == 1;
     return QStringLiteral("\n")
-           + Orvexuniversal::tr("%1 s ID: %2 %3 z dôvodu neuzavretých dní.")
+           + QCoreApplication::translate("Orvexuniversal", "%1 s ID: %2 %3 z dôvodu neuzavretých dní.")
                  .arg(one ? QStringLiteral("Zamestnanec") : QStringLiteral("Zamestnanci"),
                       excluded.join(QLatin1Char(',')),
                       one ? QStringLiteral("bol vyradený") : QStringLiteral("boli vyradení"));
@@ -170,19 +86,19 @@ QString openFailureMessage(const QString& path, const QString& systemReason)
 {
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
-    const QString lead = Orvexuniversal::tr("Výstupný súbor sa nepodarilo otvoriť pre zápis! \n");
+    const QString lead = QCoreApplication::translate("Orvexuniversal", "Výstupný súbor sa nepodarilo otvoriť pre zápis! \n");
     if (!folder.exists())
-        return lead + Orvexuniversal::tr("Priečinok %1 neexistuje.").arg(QDir::toNativeSeparators(folder.filePath()));
+        return lead + QCoreApplication::translate("Orvexuniversal", "Priečinok %1 neexistuje.").arg(QDir::toNativeSeparators(folder.filePath()));
     if (!folder.isDir())
-        return lead + Orvexuniversal::tr("Cesta %1 nie je priečinok, ale súbor.")
+        return lead + QCoreApplication::translate("Orvexuniversal", "Cesta %1 nie je priečinok, ale súbor.")
                           .arg(QDir::toNativeSeparators(folder.filePath()));
     if (file.isDir())
-        return lead + Orvexuniversal::tr("Na mieste súboru %1 je priečinok.")
+        return lead + QCoreApplication::translate("Orvexuniversal", "Na mieste súboru %1 je priečinok.")
                           .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
-    const QString message = Orvexuniversal::tr("Výstupný súbor sa nepodarilo otvoriť pre zápis! \nUistite sa, či nie je "
+    const QString message = QCoreApplication::translate("Orvexuniversal", "Výstupný súbor sa nepodarilo otvoriť pre zápis! \nUistite sa, či nie je "
                                                "otvorený v inom programe.");
     return systemReason.isEmpty() ? message
-                                  : message + QStringLiteral(" \n") + Orvexuniversal::tr("Príčina: %1").arg(systemReason);
+                                  : message + QStringLiteral(" \n") + QCoreApplication::translate("Orvexuniversal", "Príčina: %1").arg(systemReason);
 }
 
 void reportOpenFailure(QHash<QString, QVariant>& result, const QString& path, const QString& systemReason)
@@ -197,7 +113,7 @@ void reportWriteFailure(QHash<QString, QVariant>& result, const QString& systemR
 {
     result.clear();
     result.insert(QStringLiteral("errorString"),
-                  Orvexuniversal::tr("Výstupný súbor sa nepodarilo zapísať (%1)! \nPredchádzajúci súbor zostal "
+                  QCoreApplication::translate("Orvexuniversal", "Výstupný súbor sa nepodarilo zapísať (%1)! \nPredchádzajúci súbor zostal "
                                      "nezmenený.")
                       .arg(systemReason));
     qCritical() << "Vystupny subor sa nepodarilo zapisat!" << systemReason;
@@ -224,11 +140,12 @@ bool commitFile(QSaveFile& file, QTextStream& out, QString& reason)
 // Writes the rows of `export`, sorted by person and date-from, one line each.
 // Returns the number of lines, or -1 when the rows cannot be read all
 // (`error` says why).
-int writeExportRows(QSqlQuery& query, QTextStream& out, const QHash<QString, QVariant>& options,
+int writeExportRows(const QSqlDatabase& staging, QTextStream& out, const ExportOptions& options,
                     QStringList& warnings, QString& error)
 {
-    const QChar separator = separatorFromOptions(options);
-    const bool separatorOnEnd = options.value(QStringLiteral("isSeparatorOnEnd"), false).toBool();
+    const QChar separator = fileSeparator(options.separatorGiven, options.separator);
+    const bool separatorOnEnd = options.separatorOnEnd;
+    QSqlQuery query(staging);
 
     // Forward only: the rows are read once and need not all be held in memory.
     query.setForwardOnly(true);
@@ -237,34 +154,32 @@ int writeExportRows(QSqlQuery& query, QTextStream& out, const QHash<QString, QVa
         lines = 0;
         QSet<QString> reported;
         while (query.next()) {
-            out << joinedLine(rowFields(query, separator, warnings, reported), separator, separatorOnEnd) << '\n';
+            out << fileLineText(rowFields(query, separator, warnings, reported), separator, separatorOnEnd) << '\n';
             ++lines;
         }
         if (query.lastError().isValid()) {
             // The walk ended on an error: rows after it would be missing.
             error = query.lastError().text();
-            qWarning() << "Orvexuniversal::createCSVfile() ::: SQLite ERROR: (SELECT * FROM export ) :: " << error;
+            logSqlFailure(sqliteErrorText("createCSVfile", QStringLiteral("SELECT * FROM export ")), error);
             lines = -1;
         }
     } else {
         error = query.lastError().text();
-        qWarning() << "Orvexuniversal::createCSVfile() ::: SQLite ERROR: (SELECT * FROM export ) :: " << error;
+        logSqlFailure(sqliteErrorText("createCSVfile", QStringLiteral("SELECT * FROM export ")), error);
     }
-    query.finish();
-    query.setForwardOnly(false);
     return lines;
 }
 
 } // namespace
 
-int Orvexuniversal::createCSVfile(const QHash<QString, QVariant>& parameters, QHash<QString, QVariant>& result)
+int writePayrollFile(RunContext& run, StagingDatabase& staging, QHash<QString, QVariant>& result)
 {
     // An export that failed on the way writes no file.
-    if (runFailed()) {
-        result.insert(QStringLiteral("errorString"), runFailureMessage(runFailure));
+    if (run.failed()) {
+        result.insert(QStringLiteral("errorString"), runFailureMessage(run.failure));
         return -1;
     }
-    const QString path = parameters.value(QStringLiteral("exportPath")).toString() + QLatin1Char('/') + exportFileName;
+    const QString path = run.exportPath + QLatin1Char('/') + run.exportFileName;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         reportOpenFailure(result, path, file.errorString());
@@ -272,27 +187,27 @@ int Orvexuniversal::createCSVfile(const QHash<QString, QVariant>& parameters, QH
     }
     QTextStream out(&file);
 
-    if (peopleUids.isEmpty()) {
+    if (run.peopleUids.isEmpty()) {
         QString reason;
         if (!commitFile(file, out, reason)) {
             reportWriteFailure(result, reason);
             return -1;
         }
         result.insert(QStringLiteral("doneString"),
-                      withWarnings(tr("Export neprebehol, pretože zoznam ľudí je prázdny!  \nVšetci požadovaní ľudia "
+                      withWarnings(QCoreApplication::translate("Orvexuniversal", "Export neprebehol, pretože zoznam ľudí je prázdny!  \nVšetci požadovaní ľudia "
                                       "boli možno vyradení z dôvodu neuzavretých dní.   \nPrekontrolujte prosím "
                                       "nastavenia a spustite export znovu."),
-                                   exportWarnings));
+                                   run.warnings));
         return 0;
     }
 
     QString readError;
-    const int lines = writeExportRows(stagingQuery, out, exportOptions, exportWarnings, readError);
+    const int lines = writeExportRows(staging.db(), out, run.options, run.warnings, readError);
     if (lines < 0) {
         // The rows were not all read back: the earlier file stays.
         file.cancelWriting();
-        failRun(tr("čítanie riadkov exportu pre súbor"), readError);
-        result.insert(QStringLiteral("errorString"), runFailureMessage(runFailure));
+        run.fail(QCoreApplication::translate("Orvexuniversal", "čítanie riadkov exportu pre súbor"), readError);
+        result.insert(QStringLiteral("errorString"), runFailureMessage(run.failure));
         return -1;
     }
     QString reason;
@@ -301,11 +216,11 @@ int Orvexuniversal::createCSVfile(const QHash<QString, QVariant>& parameters, QH
         return -1;
     }
 
-    const QString message = lines == 0 ? tr("Export neprebehol, pretože neexistujú žiadne data pre export! \n"
+    const QString message = lines == 0 ? QCoreApplication::translate("Orvexuniversal", "Export neprebehol, pretože neexistujú žiadne data pre export! \n"
                                             "Prekontrolujte prosím nastavenia a spustite export znovu.")
-                                       : excludedPeopleMessage(excludedPeople);
-    result.insert(QStringLiteral("doneString"), withWarnings(message, exportWarnings));
-    result.insert(QStringLiteral("peopleCount"), peopleUids.size());
-    result.insert(QStringLiteral("fileName"), exportFileName);
+                                       : excludedPeopleMessage(run.excludedPeople);
+    result.insert(QStringLiteral("doneString"), withWarnings(message, run.warnings));
+    result.insert(QStringLiteral("peopleCount"), run.peopleUids.size());
+    result.insert(QStringLiteral("fileName"), run.exportFileName);
     return lines;
 }

@@ -1,0 +1,9 @@
+set(ORVEX_PIPELINE_SOURCES
+    pipeline/peoplestage.h
+    pipeline/peoplestage.cpp
+    pipeline/personrun.h
+    pipeline/personrun.cpp
+    pipeline/payrollfile.h
+    pipeline/payrollfile.cpp
+    pipeline/exportpipeline.h
+    pipeline/exportpipeline.cpp)

@@ -1,0 +1,17 @@
+#ifndef HOSTLOADER_H
+#define HOSTLOADER_H
+
+#include <QSqlDatabase>
+
+class StagingDatabase;
+struct RunContext;
+
+// Copies the export's host data into the staging tables of `staging`: the
+// people of run.selectedUids, holidays, settings and option sets, the
+// period's interruption and day records, the spans of the period, the
+// interruption records of the neighbouring windows with their funds, and the
+// interruption names (into the run's name maps). A host table not read
+// fails the run; a staging row not written is logged and stops the loading.
+void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host);
+
+#endif // HOSTLOADER_H

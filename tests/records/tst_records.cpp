@@ -1,0 +1,364 @@
+// The export records: the pure rules, each through its own table, then the
+// record generators on small staged data, checked by the exact rows they leave
+// in `export`. Runs with Slovak as the default locale: no number or date may
+// change. Whole files of every kind of row are checked by tests/endtoend.
+
+#include "../staging/stagingtestkit.h"
+#include "bonusitemlist.h"
+#include "bonusitemrules.h"
+#include "codepair.h"
+#include "datechoice.h"
+#include "exportrowsink.h"
+#include "logcapture.h"
+#include "numbertext.h"
+#include "recordgenerators.h"
+#include "valuekinds.h"
+#include "workingdays.h"
+
+namespace {
+
+// Row settings: value kind, date-from and date-to choice, export type.
+QVariantHash rs(int kind, int from, int to, int exportType = 0)
+{
+    return {{"0", exportType}, {"1", kind}, {"2", from}, {"3", to}};
+}
+
+// A value as "text", "text h" for the hours code, "! " for a skipped value.
+QString shown(const RecordValue& value)
+{
+    return (value.noFund ? QStringLiteral("! ") : QString()) + value.text + (value.inHours ? " h" : "");
+}
+} // namespace
+
+class TestRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void numberText_data();
+    void numberText();
+    void codePair_data();
+    void codePair();
+    void dateChoice_data();
+    void dateChoice();
+    void workingDays_data();
+    void workingDays();
+    void recordValue_data();
+    void recordValue();
+    void onCallLength_data();
+    void onCallLength();
+    void sickLeaveDaysAndContinuation();
+    void generators_data();
+    void generators();
+};
+
+void TestRecords::initTestCase()
+{
+    QLocale::setDefault(QLocale(QStringLiteral("sk_SK")));
+}
+
+void TestRecords::numberText_data()
+{
+    QTest::addColumn<double>("number");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0.1+0.2") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("86400") << 86400.0 << "86400";
+    QTest::newRow("1e+06") << 1e6 << "1e+06";
+    QTest::newRow("1000800") << 1000800.0 << "1.0008e+06";
+    QTest::newRow("0.0001") << 0.0001 << "0.0001";
+    QTest::newRow("1e-05") << 0.00001 << "1e-05";
+    QTest::newRow("2/3") << 2.0 / 3.0 << "0.666667";
+}
+
+void TestRecords::numberText()
+{
+    QFETCH(double, number);
+    QFETCH(QString, text);
+    QCOMPARE(::numberText(number), text);
+}
+
+void TestRecords::codePair_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("pair"); // "days code|hours code"
+    QTest::newRow("single code") << "10" << "10|10";
+    QTest::newRow("pair") << "10/20" << "10|20";
+    QTest::newRow("no days code") << "/20" << "|20";
+    QTest::newRow("no hours code") << "10/" << "10|";
+    QTest::newRow("three parts") << "1/2/3" << "1|2";
+}
+
+void TestRecords::codePair()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, pair);
+    const CodePair codes(code);
+    QCOMPARE(codes.codeFor(false) + '|' + codes.codeFor(true), pair);
+}
+
+void TestRecords::dateChoice_data()
+{
+    QTest::addColumn<QDate>("period");
+    QTest::addColumn<QString>("days"); // "begin-end": the day of the event, or a span's first and last day
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<bool>("isEnd");
+    QTest::addColumn<QString>("text");
+    const QDate march(2024, 3, 1);
+    QTest::newRow("event day as date to") << march << "5-9" << 1 << true << "05.03.2024";
+    QTest::newRow("last day 31") << march << "5-9" << 2 << true << "31.03.2024";
+    QTest::newRow("last day 30") << QDate(2024, 4, 1) << "5-9" << 2 << true << "30.04.2024";
+    QTest::newRow("last day 29") << QDate(2024, 2, 1) << "5-9" << 2 << true << "29.02.2024";
+    QTest::newRow("last day 28") << QDate(2023, 2, 1) << "5-9" << 2 << true << "28.02.2023";
+    QTest::newRow("other index") << march << "5-9" << 7 << false << "";
+    QTest::newRow("day 0") << march << "0-0" << 1 << false << "";
+    QTest::newRow("30 February") << QDate(2024, 2, 1) << "30-30" << 1 << false << "";
+}
+
+void TestRecords::dateChoice()
+{
+    QFETCH(QDate, period);
+    QFETCH(QString, days);
+    QFETCH(int, choice);
+    QFETCH(bool, isEnd);
+    QFETCH(QString, text);
+    const unsigned begin = days.section('-', 0, 0).toUInt();
+    const unsigned end = days.section('-', 1).toUInt();
+    QCOMPARE(dateChoiceText(period, begin, end, choice, isEnd, dateFormatOption({})), text);
+}
+
+// March 2024: the 1st is a Friday.
+void TestRecords::workingDays_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("mondayHoliday"); // the flag of Monday 4 March in the holiday map
+    QTest::addColumn<int>("days");
+    QTest::newRow("reversed") << 10 << 9 << false << 0;
+    QTest::newRow("Saturday") << 2 << 2 << false << 0;
+    QTest::newRow("Monday holiday") << 4 << 4 << true << 0;
+    QTest::newRow("Monday mapped false") << 4 << 4 << false << 1;
+    QTest::newRow("month with holiday") << 1 << 31 << true << 20;
+    QTest::newRow("beyond the month") << 29 << 40 << false << 1;
+}
+
+void TestRecords::workingDays()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(bool, mondayHoliday);
+    QFETCH(int, days);
+    QCOMPARE(workingDaysInInterval(QDate(2024, 3, 1), from, to, {{QDate(2024, 3, 4), mondayHoliday}}), days);
+}
+
+// The value of a record by its kind: a day of seconds against its fund ("day"
+// rows), a span of hours over days ("span"), a month of seconds over its day
+// total ("month").
+void TestRecords::recordValue_data()
+{
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<double>("fundOrDays");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("day, hours") << 27000.0 << 28800.0 << int(ValueHours) << "7.5 h";
+    QTest::newRow("day, days, no fund") << 14400.0 << 0.0 << int(ValueDays) << "! ";
+    QTest::newRow("day, days, no fund, nothing") << 0.0 << 0.0 << int(ValueDays) << "";
+    QTest::newRow("day, auto, longer than the fund") << 30000.0 << 28800.0 << int(ValueAuto) << "";
+    QTest::newRow("day, other kind") << 27000.0 << 28800.0 << 5 << "";
+    QTest::newRow("span, partial, in seconds") << 0.666667 << 0.0833 << int(ValueSeconds) << "2400";
+    QTest::newRow("span, auto, below a day") << 4.0 << 0.5 << int(ValueAuto) << "4 h";
+    QTest::newRow("month, auto is days") << 14400.0 << 0.5 << int(ValueAuto) << "0.5";
+    QTest::newRow("month, hours") << 14400.0 << 0.5 << int(ValueHours) << "4 h";
+}
+
+void TestRecords::recordValue()
+{
+    QFETCH(double, amount);
+    QFETCH(double, fundOrDays);
+    QFETCH(int, kind);
+    QFETCH(QString, value);
+    const QByteArray record = QByteArray(QTest::currentDataTag()).split(',').first();
+    const auto valueOf = record == "day" ? dailyRecordValue : record == "span" ? spanRecordValue : summaryRecordValue;
+    QCOMPARE(shown(valueOf(amount, fundOrDays, kind)), value);
+}
+
+void TestRecords::onCallLength_data()
+{
+    QTest::addColumn<double>("begin");
+    QTest::addColumn<double>("end");
+    QTest::addColumn<QString>("length");
+    QTest::newRow("on call") << 28800.0 << 57600.0 << "28800";
+    QTest::newRow("over midnight") << 79200.0 << 21600.0 << "28800";
+    QTest::newRow("equal") << 36000.0 << 36000.0 << "0";
+}
+
+void TestRecords::onCallLength()
+{
+    QFETCH(double, begin);
+    QFETCH(double, end);
+    QFETCH(QString, length);
+    QCOMPARE(::numberText(::onCallLength(begin, end)), length);
+}
+
+// Sick leave days (the special types, the host's usual ids without a
+// choice); continuation asks the months around by number and last day.
+void TestRecords::sickLeaveDaysAndContinuation()
+{
+    Staged s;
+    s.run.special.sickLeave = s.run.special.familyCare = 0;
+    s.run.special.sickLeaveOfKeeper = 30;
+    for (const char* record : {"15 5 28800 28800", "14 5 14400 28800", "30 3 28800 28800", "15 8 0 28800",
+                               "7 9 28800 28800"})
+        s.addInterruption(QString(record).section(' ', 0, 0).toUInt(), QString(record).section(' ', 1));
+    ExportRowSink sink(s.staging, s.run);
+    RecordGenerators generators(s.run, s.staging, sink);
+    generators.startPerson(1);
+    QCOMPARE(generators.sickLeaveDays(), QVector<int>({5, 3}));
+    QCOMPARE(s.run.special.sickLeave + s.run.special.familyCare * 100, 1415u);
+
+    const struct { QDate period; int month; const char* span; bool previous, next; } cases[] = {
+        {QDate(2025, 1, 1), 12, "20 31 96 12", true, false}, {QDate(2025, 1, 1), 12, "20 30 88 11", false, false},
+        {QDate(2024, 3, 1), 2, "26 29 32 4", true, false},   {QDate(2024, 3, 1), 2, "26 28 24 3", false, false},
+        {QDate(2024, 12, 1), 1, "1 3 24 3", false, true},    {QDate(2024, 12, 1), 1, "2 3 16 2", false, false}};
+    for (const auto& c : cases) {
+        Staged around(c.period);
+        around.addSpan("lintersSpansAround", 15, c.month, QLatin1String(c.span));
+        ExportRowSink aroundSink(around.staging, around.run);
+        RecordGenerators aroundGenerators(around.run, around.staging, aroundSink);
+        aroundGenerators.startPerson(1);
+        QCOMPARE(aroundGenerators.continuesFromPreviousMonth(15), c.previous);
+        QCOMPARE(aroundGenerators.continuesToNextMonth(15), c.next);
+        QVERIFY(!aroundGenerators.continuesFromPreviousMonth(14) && !aroundGenerators.continuesToNextMonth(14));
+    }
+}
+
+// Cases the whole files of tests/endtoend leave out. Generators: id/is/im
+// interruptions daily, by spans, month (iid 15 sick leave, 7 other); wd/ws/wm
+// work; bN bonus item N. Staged: interruption records, spans or days.
+// Options: W weekends and holidays out, S/E no date from/to when continued,
+// H holiday on 4 March, R reference fund 25200, A advancedOvertime, P sick
+// leave on the 5th, X a value of the 5th skipped for want of a day fund.
+void TestRecords::generators_data()
+{
+    QTest::addColumn<QString>("generator");
+    QTest::addColumn<int>("iid");
+    QTest::addColumn<QVariantHash>("settings");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QStringList>("staged");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("around"); // "month begDay endDay sum sumDays"
+    const auto row = [](const char* name, const char* generator, int iid, const QVariantHash& settings,
+                        const char* options, const QStringList& staged, const QStringList& rows,
+                        const QStringList& around = QStringList()) {
+        QTest::newRow(name) << generator << iid << settings << options << staged << rows << around;
+    };
+    row("d reference fund", "id", 7, rs(1, 2, 2), "R", {"4 14400 - 10"}, {"10|0.571429|01.03.2024|31.03.2024"});
+    row("d no value", "id", 7, rs(0, 1, 7), "", {"4 0 28800 10", "5 3600 28800 10", "5 60 28800 10"},
+        {"10||05.03.2024|", "10||05.03.2024|"});
+    row("d unknown kind", "id", 7, rs(5, 1, 1), "", {"4 3600 28800 10"}, {});
+    const QStringList weekend = {"2 28800 28800 11", "3 28800 28800 11", "4 28800 28800 11", "5 28800 28800 11"};
+    row("d sick leave, weekend and holiday out", "id", 15, rs(1, 0, 0), "WH", weekend, {"11|1||"});
+    row("d other leave keeps them", "id", 7, rs(1, 0, 0), "WH", weekend, {"11|1||", "11|1||", "11|1||", "11|1||"});
+    row("d continued both ways", "id", 15, rs(1, 1, 1), "SE", {"1 28800 28800 11", "31 28800 28800 11"},
+        {"11|1||01.03.2024", "11|1|31.03.2024|"}, {"2 20 29 80 10", "4 1 3 24 3"});
+    row("s sick leave, hours", "is", 15, rs(2, 0, 0), "W", {"1 4 32 4 11"}, {"11|16||"});
+    row("s sick leave, seconds", "is", 15, rs(4, 0, 0), "W", {"1 4 32 4 11"}, {"11|57600||"});
+    row("s auto", "is", 7, rs(3, 0, 0), "", {"6 6 4 0.5 1/2", "11 13 24 3 1/2"}, {"2|4||", "1|3||"});
+    row("m hours, pair", "im", 7, rs(2, 0, 0), "", {"3 14400 28800 11/21", "4 14400 28800 11/21"}, {"21|8||"});
+    row("m seconds", "im", 7, rs(4, 0, 0), "", {"3 1000800 28800 11"}, {"11|1.0008e+06||"});
+
+    row("work d expected fund", "wd", 1, rs(1, 1, 1), "", {"4 work=14400 fond=0 expFund=28800"},
+        {"1|0.5|04.03.2024|04.03.2024"});
+    row("work d reference fund", "wd", 1, rs(1, 0, 0), "R", {"4 work=12600 fond=0"}, {"1|0.5||"});
+    row("work m cut at fund, seconds", "wm", 1, rs(4, 3, 3), "", {"4 work=30000", "5 work=20000"},
+        {"1|48800|01.03.2024|31.03.2024"});
+    row("work s hours, span code", "ws", 1, rs(2, 0, 0), "", {"4 8 37.5 5 7/8", "11 11 8 1"}, {"8|37.5||", "|8||"});
+
+    const QStringList overtime = {"4 diff=3600 saldo_p=7200", "5 diff=3600 saldo_p=7200 hid=1"};
+    const QStringList vouchers = {"4 vouchers=1", "5 vouchers=1.5", "6 vouchers=1 tom=1"};
+    row("Saturday daily", "b1", 0, rs(2, 1, 1), "", {"2 work=14400", "9 work=7200", "4 work=28800"},
+        {"c1|4|02.03.2024|02.03.2024", "c1|2|09.03.2024|09.03.2024"});
+    row("overtime from saldo_p", "b4", 0, rs(2, 0, 0, 1), "A", overtime, {"c4|2||"});
+    row("holiday overtime from saldo_p", "b11", 0, rs(2, 0, 0, 1), "A", overtime, {"c11|2||"});
+    row("meal contribution, hours kind", "b10", 0, rs(2, 0, 0, 1), "", vouchers, {"c10|1||"});
+    row("full fund, hours", "b12", 0, rs(2, 0, 0, 1), "", {"1", "2", "4 hid=1", "5 fond=25200", "6 fond=0"},
+        {"c12|15||"});
+    row("paid holidays daily", "b5", 0, rs(2, 1, 0), "PR",
+        {"4 hid=1", "5 hid=1", "6 hid=1 work=28800", "8 hid=1"},
+        {"c5|7|04.03.2024|", "c5|7|06.03.2024|", "c5|7|08.03.2024|"});
+    row("negative balance", "b0", 0, rs(3, 0, 0, 1), "", {"4 diff=-3600"}, {});
+    row("no value kind", "b3", 0, rs(0, 0, 0, 1), "", {"4 night=3600"}, {});
+    row("code pair, days", "b7", 0, rs(1, 0, 0, 1), "", {"4 bonus=14400"}, {"5|0.5||"});
+    row("code pair, hours", "b7", 0, rs(2, 0, 0, 1), "", {"4 bonus=14400"}, {"7|4||"});
+
+    row("no fund, daily", "id", 15, rs(1, 0, 0), "X", {"4 28800 28800 11", "5 14400 - 11"}, {"11|1||"});
+    row("no day total, working days", "im", 15, rs(2, 0, 0), "WX", {"4 0 28800 11", "5 14400 - 11"}, {});
+    row("no fund, work", "wd", 1, rs(1, 0, 0), "X", {"4 work=28800", "5 work=14400 fond=0"}, {"1|1||"});
+    row("no fund, bonus", "b3", 0, rs(1, 0, 0), "X", {"4 night=28800", "5 night=14400 fond=0"}, {"c3|1||"});
+}
+void TestRecords::generators()
+{
+    QFETCH(QString, generator);
+    QFETCH(int, iid);
+    QFETCH(QVariantHash, settings);
+    QFETCH(QString, options);
+    QFETCH(QStringList, staged);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, around);
+    Staged s(QDate(2024, 3, 1), options.contains('R') ? 25200 : 0);
+    RunContext& run = s.run;
+    // The generator's letters choose the export type: per day, per span, per month.
+    settings.insert("0", generator.startsWith('b') ? settings.value("0") : QString("dsm").indexOf(generator.at(1)));
+    const QString rowName = generator.startsWith('b') ? bonusItemSourceNames().value(generator.mid(1).toInt())
+                            : generator.startsWith('w') ? QStringLiteral("Práca") : QStringLiteral("Iná");
+    run.options = ExportOptions::fromRecord({{"isNoPNWeekendsAndHolidays", options.contains('W')},
+                                             {"isNoPNstartDate", options.contains('S')},
+                                             {"isNoPNendDate", options.contains('E')},
+                                             {rowName, settings}});
+    if (options.contains('H'))
+        run.holidaysMap.insert(QDate(2024, 3, 4), true);
+    run.advancedOvertime = options.contains('A');
+    if (options.contains('P'))
+        s.addInterruption(15, "5 28800 28800 11"); // sick leave on the 5th
+    run.iid2NameMap.insert(1, QStringLiteral("Práca"));
+    run.iid2NameMap.insert(iid, generator.startsWith('w') ? QStringLiteral("Práca") : QStringLiteral("Iná"));
+    for (const QString& item : staged) {
+        if (generator.endsWith('s'))
+            s.addSpan("lintersSpans", iid, 3, item);
+        else if (generator.startsWith('i'))
+            s.addInterruption(iid, item);
+        else
+            s.addDay(item);
+    }
+    for (const QString& span : around)
+        s.addSpan("lintersSpansAround", iid, span.section(' ', 0, 0).toInt(), span.section(' ', 1));
+    for (int index = 0; index < 13; ++index)
+        run.itemCodes << (index == 7 ? QStringLiteral("5/7") : QStringLiteral("c%1").arg(index));
+    // The row's own code, and work's code pair.
+    run.interruptionCodes = {{QString::number(iid), "11"}, {"1", "1/2"}};
+
+    LogCapture log;
+    ExportRowSink sink(s.staging, run);
+    RecordGenerators generators(run, s.staging, sink);
+    generators.startPerson(1);
+    if (generator.startsWith('b'))
+        generators.exportBonusItem(generator.mid(1).toInt());
+    else
+        generators.exportInterruption(iid);
+    QCOMPARE(s.rows("SELECT item3, item4, item5, item6 FROM export ORDER BY id"), rows);
+    // year, month and payroll number first, the pid alongside
+    QCOMPARE(s.rows("SELECT DISTINCT item0, item1, item2, pid FROM export"),
+             rows.isEmpty() ? QStringList() : QStringList("2024|03|P12|7"));
+    const QStringList skipped = log.matching("warning", "personal number: P12, uid: 1");
+    QCOMPARE(skipped.size(), options.contains('X') ? 1 : 0);
+    QCOMPARE(run.warnings.size(), skipped.size());
+    if (options.contains('X')) {
+        QVERIFY2(skipped.first().contains("5.3.2024") && run.warnings.first().contains("P12"),
+                 qPrintable(skipped.first()));
+        if (generator.startsWith('b'))
+            QVERIFY(log.contains("warning", "::: ERROR - neexistuje fond ani referenčný fond (uid: 1)"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestRecords)
+#include "tst_records.moc"
