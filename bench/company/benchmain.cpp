@@ -6,7 +6,7 @@
 // of its own, so the peak memory reported is that of one export. The floor and
 // the export run several times; the best run counts.
 //
-//   orvex-bench-company --socket PATH [--sizes 1000,4000,10000] [--work DIR] [--reuse] [--runs 3]
+//   orvex-bench-company --socket PATH [--sizes 1000,10000,50000] [--work DIR] [--reuse] [--runs 3]
 //
 // Linux only (reads /proc for the machine and the peak resident memory).
 
@@ -447,7 +447,7 @@ int main(int argc, char* argv[])
     parser.addOptions({
         {QStringLiteral("socket"), QStringLiteral("Unix socket of the MariaDB server."), QStringLiteral("path")},
         {QStringLiteral("sizes"), QStringLiteral("Company sizes, comma separated."), QStringLiteral("list"),
-         QStringLiteral("1000,4000,10000")},
+         QStringLiteral("1000,10000,50000")},
         {QStringLiteral("work"), QStringLiteral("Folder for the export files."), QStringLiteral("dir"),
          QDir::tempPath() + QStringLiteral("/orvex-bench")},
         {QStringLiteral("plugin"), QStringLiteral("The plug-in file."), QStringLiteral("file"),
