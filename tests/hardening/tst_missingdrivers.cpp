@@ -128,4 +128,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMissingDrivers)
-#include "test_missingdrivers.moc"
+#include "tst_missingdrivers.moc"

@@ -483,4 +483,4 @@ void TestEndToEnd::writer()
 }
 
 QTEST_MAIN(TestEndToEnd)
-#include "test_endtoend.moc"
+#include "tst_endtoend.moc"

@@ -121,4 +121,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPluginFrame)
-#include "test_pluginframe.moc"
+#include "tst_pluginframe.moc"

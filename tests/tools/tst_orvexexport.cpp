@@ -318,4 +318,4 @@ void TestOrvexExport::demoCompany()
 }
 
 QTEST_GUILESS_MAIN(TestOrvexExport)
-#include "test_orvexexport.moc"
+#include "tst_orvexexport.moc"

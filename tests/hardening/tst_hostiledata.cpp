@@ -660,4 +660,4 @@ void TestHostileData::serverKilledMidExport()
 }
 
 QTEST_MAIN(TestHostileData)
-#include "test_hostiledata.moc"
+#include "tst_hostiledata.moc"

@@ -67,4 +67,4 @@ void TestScaleExport::generatedCompanyExportsTheExpectedFile()
 }
 
 QTEST_MAIN(TestScaleExport)
-#include "test_scaleexport.moc"
+#include "tst_scaleexport.moc"
