@@ -9,7 +9,6 @@
 #include "codepair.h"
 #include "datechoice.h"
 #include "exportrowsink.h"
-#include "logcapture.h"
 #include "numbertext.h"
 #include "recordgenerators.h"
 #include "valuekinds.h"
@@ -28,6 +27,97 @@ QString shown(const RecordValue& value)
 {
     return (value.noFund ? QStringLiteral("! ") : QString()) + value.text + (value.inHours ? " h" : "");
 }
+
+// Record values: an amount against a fund or over days, the kind, the value shown.
+void valueColumns()
+{
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<double>("divisor");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("value");
+}
+
+void compareValue(RecordValue (*valueOf)(double, double, int))
+{
+    QFETCH(double, amount);
+    QFETCH(double, divisor);
+    QFETCH(int, kind);
+    QFETCH(QString, value);
+    QCOMPARE(shown(valueOf(amount, divisor, kind)), value);
+}
+
+// Generator tables: the interruption or bonus item, its row settings, the
+// options' letters, the staged rows, the rows written (code|value|from|to).
+void generatorColumns(const char* what)
+{
+    QTest::addColumn<int>(what);
+    QTest::addColumn<QVariantHash>("settings");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QStringList>("staged");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QStringList>("around"); // "month begDay endDay sum sumDays"
+}
+
+// Runs the generator of interruption `iid`, or of bonus item `item` when it is
+// 0 or more, for person 1 on the row's staged data.
+void checkGeneratorRows(unsigned iid, int item)
+{
+    QFETCH(QVariantHash, settings);
+    QFETCH(QString, options);
+    QFETCH(QStringList, staged);
+    QFETCH(QStringList, rows);
+    QFETCH(QStringList, around);
+    Staged s(QDate(2024, 3, 1), options.contains('R') ? 25200 : 0);
+    RunContext& run = s.run;
+    const QString rowName = item >= 0 ? bonusItemSourceNames().value(item)
+                            : iid == 1 ? QStringLiteral("Práca") : QStringLiteral("Iná");
+    run.options = ExportOptions::fromRecord({{"isNoPNWeekendsAndHolidays", options.contains('W')},
+                                             {"isNoPNstartDate", options.contains('S')},
+                                             {"isNoPNendDate", options.contains('E')},
+                                             {rowName, settings}});
+    if (options.contains('H'))
+        run.holidaysMap.insert(QDate(2024, 3, 4), true);
+    run.advancedOvertime = options.contains('A');
+    if (options.contains('P'))
+        s.addInterruption(15, "5 28800 28800 11"); // sick leave on the 5th
+    run.iid2NameMap.insert(1, QStringLiteral("Práca"));
+    run.iid2NameMap.insert(iid, iid == 1 ? QStringLiteral("Práca") : QStringLiteral("Iná"));
+    for (const QString& record : staged) {
+        if (item < 0 && settings.value("0").toInt() == 1)
+            s.addSpan("lintersSpans", iid, 3, record);
+        else if (item < 0 && iid != 1)
+            s.addInterruption(iid, record);
+        else
+            s.addDay(record);
+    }
+    for (const QString& span : around)
+        s.addSpan("lintersSpansAround", iid, span.section(' ', 0, 0).toInt(), span.section(' ', 1));
+    for (int index = 0; index < 13; ++index)
+        run.itemCodes << (index == 7 ? QStringLiteral("5/7") : QStringLiteral("c%1").arg(index));
+    // The row's own code, and work's code pair.
+    run.interruptionCodes = {{QString::number(iid), "11"}, {"1", "1/2"}};
+    const bool skipped = options.contains('X');
+    if (skipped) // the 5th's value, with the person's payroll number and uid
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("value in days skipped, no day fund \\(personal number: "
+                                                              "P12, uid: 1, day: .*5\\.3\\.2024"));
+    if (skipped && item >= 0)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("::: ERROR - neexistuje fond ani referenčný fond \\(uid: 1\\)$"));
+
+    ExportRowSink sink(s.staging, run);
+    RecordGenerators generators(run, s.staging, sink);
+    generators.startPerson(1);
+    if (item >= 0)
+        generators.exportBonusItem(item);
+    else
+        generators.exportInterruption(iid);
+    QCOMPARE(s.rows("SELECT item3, item4, item5, item6 FROM export ORDER BY id"), rows);
+    // year, month and payroll number first, the pid alongside
+    QCOMPARE(s.rows("SELECT DISTINCT item0, item1, item2, pid FROM export"),
+             rows.isEmpty() ? QStringList() : QStringList("2024|03|P12|7"));
+    QCOMPARE(run.warnings.size(), skipped ? 1 : 0);
+    if (skipped)
+        QVERIFY2(run.warnings.first().contains("P12"), qPrintable(run.warnings.first()));
+}
 } // namespace
 
 class TestRecords : public QObject
@@ -44,13 +134,19 @@ private slots:
     void dateChoice();
     void workingDays_data();
     void workingDays();
-    void recordValue_data();
-    void recordValue();
+    void dayValue_data();
+    void dayValue();
+    void spanValue_data();
+    void spanValue();
+    void monthValue_data();
+    void monthValue();
     void onCallLength_data();
     void onCallLength();
     void sickLeaveDaysAndContinuation();
-    void generators_data();
-    void generators();
+    void interruptionRows_data();
+    void interruptionRows();
+    void bonusItemRows_data();
+    void bonusItemRows();
 };
 
 void TestRecords::initTestCase()
@@ -151,35 +247,45 @@ void TestRecords::workingDays()
     QCOMPARE(workingDaysInInterval(QDate(2024, 3, 1), from, to, {{QDate(2024, 3, 4), mondayHoliday}}), days);
 }
 
-// The value of a record by its kind: a day of seconds against its fund ("day"
-// rows), a span of hours over days ("span"), a month of seconds over its day
-// total ("month").
-void TestRecords::recordValue_data()
+// The value of a record by its kind: a day of seconds against its fund, a
+// span of hours over days, a month of seconds over its day total.
+void TestRecords::dayValue_data()
 {
-    QTest::addColumn<double>("amount");
-    QTest::addColumn<double>("fundOrDays");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("day, hours") << 27000.0 << 28800.0 << int(ValueHours) << "7.5 h";
-    QTest::newRow("day, days, no fund") << 14400.0 << 0.0 << int(ValueDays) << "! ";
-    QTest::newRow("day, days, no fund, nothing") << 0.0 << 0.0 << int(ValueDays) << "";
-    QTest::newRow("day, auto, longer than the fund") << 30000.0 << 28800.0 << int(ValueAuto) << "";
-    QTest::newRow("day, other kind") << 27000.0 << 28800.0 << 5 << "";
-    QTest::newRow("span, partial, in seconds") << 0.666667 << 0.0833 << int(ValueSeconds) << "2400";
-    QTest::newRow("span, auto, below a day") << 4.0 << 0.5 << int(ValueAuto) << "4 h";
-    QTest::newRow("month, auto is days") << 14400.0 << 0.5 << int(ValueAuto) << "0.5";
-    QTest::newRow("month, hours") << 14400.0 << 0.5 << int(ValueHours) << "4 h";
+    valueColumns();
+    QTest::newRow("hours") << 27000.0 << 28800.0 << int(ValueHours) << "7.5 h";
+    QTest::newRow("days, no fund") << 14400.0 << 0.0 << int(ValueDays) << "! ";
+    QTest::newRow("days, no fund, nothing") << 0.0 << 0.0 << int(ValueDays) << "";
+    QTest::newRow("auto, longer than the fund") << 30000.0 << 28800.0 << int(ValueAuto) << "";
+    QTest::newRow("other kind") << 27000.0 << 28800.0 << 5 << "";
 }
 
-void TestRecords::recordValue()
+void TestRecords::dayValue()
 {
-    QFETCH(double, amount);
-    QFETCH(double, fundOrDays);
-    QFETCH(int, kind);
-    QFETCH(QString, value);
-    const QByteArray record = QByteArray(QTest::currentDataTag()).split(',').first();
-    const auto valueOf = record == "day" ? dailyRecordValue : record == "span" ? spanRecordValue : summaryRecordValue;
-    QCOMPARE(shown(valueOf(amount, fundOrDays, kind)), value);
+    compareValue(dailyRecordValue);
+}
+
+void TestRecords::spanValue_data()
+{
+    valueColumns();
+    QTest::newRow("partial, in seconds") << 0.666667 << 0.0833 << int(ValueSeconds) << "2400";
+    QTest::newRow("auto, below a day") << 4.0 << 0.5 << int(ValueAuto) << "4 h";
+}
+
+void TestRecords::spanValue()
+{
+    compareValue(spanRecordValue);
+}
+
+void TestRecords::monthValue_data()
+{
+    valueColumns();
+    QTest::newRow("auto is days") << 14400.0 << 0.5 << int(ValueAuto) << "0.5";
+    QTest::newRow("hours") << 14400.0 << 0.5 << int(ValueHours) << "4 h";
+}
+
+void TestRecords::monthValue()
+{
+    compareValue(summaryRecordValue);
 }
 
 void TestRecords::onCallLength_data()
@@ -232,132 +338,79 @@ void TestRecords::sickLeaveDaysAndContinuation()
     }
 }
 
-// Cases the whole files of tests/endtoend leave out. Generators: id/is/im
-// interruptions daily, by spans, month (iid 15 sick leave, 7 other); wd/ws/wm
-// work; bN bonus item N. Staged: interruption records, spans or days.
-// Options: W weekends and holidays out, S/E no date from/to when continued,
-// H holiday on 4 March, R reference fund 25200, A advancedOvertime, P sick
-// leave on the 5th, X a value of the 5th skipped for want of a day fund.
-void TestRecords::generators_data()
+// Cases the whole files of tests/endtoend leave out, through the generators'
+// interface: interruption `iid` (15 sick leave, 7 other, 1 work) or bonus item
+// `item`, by its row settings (type 0 per day, 1 per span, 2 per month).
+// Staged: interruption records, spans or days. Options: W weekends and
+// holidays out, S/E no date from/to when continued, H holiday on 4 March,
+// R reference fund 25200, A advancedOvertime, P sick leave on the 5th, X a
+// value of the 5th skipped for want of a day fund.
+void TestRecords::interruptionRows_data()
 {
-    QTest::addColumn<QString>("generator");
-    QTest::addColumn<int>("iid");
-    QTest::addColumn<QVariantHash>("settings");
-    QTest::addColumn<QString>("options");
-    QTest::addColumn<QStringList>("staged");
-    QTest::addColumn<QStringList>("rows");
-    QTest::addColumn<QStringList>("around"); // "month begDay endDay sum sumDays"
-    const auto row = [](const char* name, const char* generator, int iid, const QVariantHash& settings,
-                        const char* options, const QStringList& staged, const QStringList& rows,
-                        const QStringList& around = QStringList()) {
-        QTest::newRow(name) << generator << iid << settings << options << staged << rows << around;
+    generatorColumns("iid");
+    const auto row = [](const char* name, int iid, const QVariantHash& settings, const char* options,
+                        const QStringList& staged, const QStringList& rows, const QStringList& around = {}) {
+        QTest::newRow(name) << iid << settings << options << staged << rows << around;
     };
-    row("d reference fund", "id", 7, rs(1, 2, 2), "R", {"4 14400 - 10"}, {"10|0.571429|01.03.2024|31.03.2024"});
-    row("d no value", "id", 7, rs(0, 1, 7), "", {"4 0 28800 10", "5 3600 28800 10", "5 60 28800 10"},
+    row("day reference fund", 7, rs(1, 2, 2), "R", {"4 14400 - 10"}, {"10|0.571429|01.03.2024|31.03.2024"});
+    row("day no value", 7, rs(0, 1, 7), "", {"4 0 28800 10", "5 3600 28800 10", "5 60 28800 10"},
         {"10||05.03.2024|", "10||05.03.2024|"});
-    row("d unknown kind", "id", 7, rs(5, 1, 1), "", {"4 3600 28800 10"}, {});
+    row("day unknown kind", 7, rs(5, 1, 1), "", {"4 3600 28800 10"}, {});
     const QStringList weekend = {"2 28800 28800 11", "3 28800 28800 11", "4 28800 28800 11", "5 28800 28800 11"};
-    row("d sick leave, weekend and holiday out", "id", 15, rs(1, 0, 0), "WH", weekend, {"11|1||"});
-    row("d other leave keeps them", "id", 7, rs(1, 0, 0), "WH", weekend, {"11|1||", "11|1||", "11|1||", "11|1||"});
-    row("d continued both ways", "id", 15, rs(1, 1, 1), "SE", {"1 28800 28800 11", "31 28800 28800 11"},
+    row("day sick leave, weekend and holiday out", 15, rs(1, 0, 0), "WH", weekend, {"11|1||"});
+    row("day other leave keeps them", 7, rs(1, 0, 0), "WH", weekend, {"11|1||", "11|1||", "11|1||", "11|1||"});
+    row("day continued both ways", 15, rs(1, 1, 1), "SE", {"1 28800 28800 11", "31 28800 28800 11"},
         {"11|1||01.03.2024", "11|1|31.03.2024|"}, {"2 20 29 80 10", "4 1 3 24 3"});
-    row("s sick leave, hours", "is", 15, rs(2, 0, 0), "W", {"1 4 32 4 11"}, {"11|16||"});
-    row("s sick leave, seconds", "is", 15, rs(4, 0, 0), "W", {"1 4 32 4 11"}, {"11|57600||"});
-    row("s auto", "is", 7, rs(3, 0, 0), "", {"6 6 4 0.5 1/2", "11 13 24 3 1/2"}, {"2|4||", "1|3||"});
-    row("m hours, pair", "im", 7, rs(2, 0, 0), "", {"3 14400 28800 11/21", "4 14400 28800 11/21"}, {"21|8||"});
-    row("m seconds", "im", 7, rs(4, 0, 0), "", {"3 1000800 28800 11"}, {"11|1.0008e+06||"});
-
-    row("work d expected fund", "wd", 1, rs(1, 1, 1), "", {"4 work=14400 fond=0 expFund=28800"},
+    row("span sick leave, hours", 15, rs(2, 0, 0, 1), "W", {"1 4 32 4 11"}, {"11|16||"});
+    row("span sick leave, seconds", 15, rs(4, 0, 0, 1), "W", {"1 4 32 4 11"}, {"11|57600||"});
+    row("span auto", 7, rs(3, 0, 0, 1), "", {"6 6 4 0.5 1/2", "11 13 24 3 1/2"}, {"2|4||", "1|3||"});
+    row("month hours, pair", 7, rs(2, 0, 0, 2), "", {"3 14400 28800 11/21", "4 14400 28800 11/21"}, {"21|8||"});
+    row("month seconds", 7, rs(4, 0, 0, 2), "", {"3 1000800 28800 11"}, {"11|1.0008e+06||"});
+    row("work day expected fund", 1, rs(1, 1, 1), "", {"4 work=14400 fond=0 expFund=28800"},
         {"1|0.5|04.03.2024|04.03.2024"});
-    row("work d reference fund", "wd", 1, rs(1, 0, 0), "R", {"4 work=12600 fond=0"}, {"1|0.5||"});
-    row("work m cut at fund, seconds", "wm", 1, rs(4, 3, 3), "", {"4 work=30000", "5 work=20000"},
+    row("work day reference fund", 1, rs(1, 0, 0), "R", {"4 work=12600 fond=0"}, {"1|0.5||"});
+    row("work month cut at fund, seconds", 1, rs(4, 3, 3, 2), "", {"4 work=30000", "5 work=20000"},
         {"1|48800|01.03.2024|31.03.2024"});
-    row("work s hours, span code", "ws", 1, rs(2, 0, 0), "", {"4 8 37.5 5 7/8", "11 11 8 1"}, {"8|37.5||", "|8||"});
+    row("work span hours, span code", 1, rs(2, 0, 0, 1), "", {"4 8 37.5 5 7/8", "11 11 8 1"}, {"8|37.5||", "|8||"});
+    row("no fund, daily", 15, rs(1, 0, 0), "X", {"4 28800 28800 11", "5 14400 - 11"}, {"11|1||"});
+    row("no day total, working days", 15, rs(2, 0, 0, 2), "WX", {"4 0 28800 11", "5 14400 - 11"}, {});
+    row("no fund, work", 1, rs(1, 0, 0), "X", {"4 work=28800", "5 work=14400 fond=0"}, {"1|1||"});
+}
 
+void TestRecords::interruptionRows()
+{
+    QFETCH(int, iid);
+    checkGeneratorRows(unsigned(iid), -1);
+}
+
+void TestRecords::bonusItemRows_data()
+{
+    generatorColumns("item");
+    const auto row = [](const char* name, int item, const QVariantHash& settings, const char* options,
+                        const QStringList& staged, const QStringList& rows) {
+        QTest::newRow(name) << item << settings << options << staged << rows << QStringList();
+    };
     const QStringList overtime = {"4 diff=3600 saldo_p=7200", "5 diff=3600 saldo_p=7200 hid=1"};
     const QStringList vouchers = {"4 vouchers=1", "5 vouchers=1.5", "6 vouchers=1 tom=1"};
-    row("Saturday daily", "b1", 0, rs(2, 1, 1), "", {"2 work=14400", "9 work=7200", "4 work=28800"},
+    row("Saturday daily", 1, rs(2, 1, 1), "", {"2 work=14400", "9 work=7200", "4 work=28800"},
         {"c1|4|02.03.2024|02.03.2024", "c1|2|09.03.2024|09.03.2024"});
-    row("overtime from saldo_p", "b4", 0, rs(2, 0, 0, 1), "A", overtime, {"c4|2||"});
-    row("holiday overtime from saldo_p", "b11", 0, rs(2, 0, 0, 1), "A", overtime, {"c11|2||"});
-    row("meal contribution, hours kind", "b10", 0, rs(2, 0, 0, 1), "", vouchers, {"c10|1||"});
-    row("full fund, hours", "b12", 0, rs(2, 0, 0, 1), "", {"1", "2", "4 hid=1", "5 fond=25200", "6 fond=0"},
-        {"c12|15||"});
-    row("paid holidays daily", "b5", 0, rs(2, 1, 0), "PR",
-        {"4 hid=1", "5 hid=1", "6 hid=1 work=28800", "8 hid=1"},
+    row("overtime from saldo_p", 4, rs(2, 0, 0, 1), "A", overtime, {"c4|2||"});
+    row("holiday overtime from saldo_p", 11, rs(2, 0, 0, 1), "A", overtime, {"c11|2||"});
+    row("meal contribution, hours kind", 10, rs(2, 0, 0, 1), "", vouchers, {"c10|1||"});
+    row("full fund, hours", 12, rs(2, 0, 0, 1), "", {"1", "2", "4 hid=1", "5 fond=25200", "6 fond=0"}, {"c12|15||"});
+    row("paid holidays daily", 5, rs(2, 1, 0), "PR", {"4 hid=1", "5 hid=1", "6 hid=1 work=28800", "8 hid=1"},
         {"c5|7|04.03.2024|", "c5|7|06.03.2024|", "c5|7|08.03.2024|"});
-    row("negative balance", "b0", 0, rs(3, 0, 0, 1), "", {"4 diff=-3600"}, {});
-    row("no value kind", "b3", 0, rs(0, 0, 0, 1), "", {"4 night=3600"}, {});
-    row("code pair, days", "b7", 0, rs(1, 0, 0, 1), "", {"4 bonus=14400"}, {"5|0.5||"});
-    row("code pair, hours", "b7", 0, rs(2, 0, 0, 1), "", {"4 bonus=14400"}, {"7|4||"});
-
-    row("no fund, daily", "id", 15, rs(1, 0, 0), "X", {"4 28800 28800 11", "5 14400 - 11"}, {"11|1||"});
-    row("no day total, working days", "im", 15, rs(2, 0, 0), "WX", {"4 0 28800 11", "5 14400 - 11"}, {});
-    row("no fund, work", "wd", 1, rs(1, 0, 0), "X", {"4 work=28800", "5 work=14400 fond=0"}, {"1|1||"});
-    row("no fund, bonus", "b3", 0, rs(1, 0, 0), "X", {"4 night=28800", "5 night=14400 fond=0"}, {"c3|1||"});
+    row("negative balance", 0, rs(3, 0, 0, 1), "", {"4 diff=-3600"}, {});
+    row("no value kind", 3, rs(0, 0, 0, 1), "", {"4 night=3600"}, {});
+    row("code pair, days", 7, rs(1, 0, 0, 1), "", {"4 bonus=14400"}, {"5|0.5||"});
+    row("code pair, hours", 7, rs(2, 0, 0, 1), "", {"4 bonus=14400"}, {"7|4||"});
+    row("no fund", 3, rs(1, 0, 0), "X", {"4 night=28800", "5 night=14400 fond=0"}, {"c3|1||"});
 }
-void TestRecords::generators()
-{
-    QFETCH(QString, generator);
-    QFETCH(int, iid);
-    QFETCH(QVariantHash, settings);
-    QFETCH(QString, options);
-    QFETCH(QStringList, staged);
-    QFETCH(QStringList, rows);
-    QFETCH(QStringList, around);
-    Staged s(QDate(2024, 3, 1), options.contains('R') ? 25200 : 0);
-    RunContext& run = s.run;
-    // The generator's letters choose the export type: per day, per span, per month.
-    settings.insert("0", generator.startsWith('b') ? settings.value("0") : QString("dsm").indexOf(generator.at(1)));
-    const QString rowName = generator.startsWith('b') ? bonusItemSourceNames().value(generator.mid(1).toInt())
-                            : generator.startsWith('w') ? QStringLiteral("Práca") : QStringLiteral("Iná");
-    run.options = ExportOptions::fromRecord({{"isNoPNWeekendsAndHolidays", options.contains('W')},
-                                             {"isNoPNstartDate", options.contains('S')},
-                                             {"isNoPNendDate", options.contains('E')},
-                                             {rowName, settings}});
-    if (options.contains('H'))
-        run.holidaysMap.insert(QDate(2024, 3, 4), true);
-    run.advancedOvertime = options.contains('A');
-    if (options.contains('P'))
-        s.addInterruption(15, "5 28800 28800 11"); // sick leave on the 5th
-    run.iid2NameMap.insert(1, QStringLiteral("Práca"));
-    run.iid2NameMap.insert(iid, generator.startsWith('w') ? QStringLiteral("Práca") : QStringLiteral("Iná"));
-    for (const QString& item : staged) {
-        if (generator.endsWith('s'))
-            s.addSpan("lintersSpans", iid, 3, item);
-        else if (generator.startsWith('i'))
-            s.addInterruption(iid, item);
-        else
-            s.addDay(item);
-    }
-    for (const QString& span : around)
-        s.addSpan("lintersSpansAround", iid, span.section(' ', 0, 0).toInt(), span.section(' ', 1));
-    for (int index = 0; index < 13; ++index)
-        run.itemCodes << (index == 7 ? QStringLiteral("5/7") : QStringLiteral("c%1").arg(index));
-    // The row's own code, and work's code pair.
-    run.interruptionCodes = {{QString::number(iid), "11"}, {"1", "1/2"}};
 
-    LogCapture log;
-    ExportRowSink sink(s.staging, run);
-    RecordGenerators generators(run, s.staging, sink);
-    generators.startPerson(1);
-    if (generator.startsWith('b'))
-        generators.exportBonusItem(generator.mid(1).toInt());
-    else
-        generators.exportInterruption(iid);
-    QCOMPARE(s.rows("SELECT item3, item4, item5, item6 FROM export ORDER BY id"), rows);
-    // year, month and payroll number first, the pid alongside
-    QCOMPARE(s.rows("SELECT DISTINCT item0, item1, item2, pid FROM export"),
-             rows.isEmpty() ? QStringList() : QStringList("2024|03|P12|7"));
-    const QStringList skipped = log.matching("warning", "personal number: P12, uid: 1");
-    QCOMPARE(skipped.size(), options.contains('X') ? 1 : 0);
-    QCOMPARE(run.warnings.size(), skipped.size());
-    if (options.contains('X')) {
-        QVERIFY2(skipped.first().contains("5.3.2024") && run.warnings.first().contains("P12"),
-                 qPrintable(skipped.first()));
-        if (generator.startsWith('b'))
-            QVERIFY(log.contains("warning", "::: ERROR - neexistuje fond ani referenčný fond (uid: 1)"));
-    }
+void TestRecords::bonusItemRows()
+{
+    QFETCH(int, item);
+    checkGeneratorRows(0, item);
 }
 
 QTEST_GUILESS_MAIN(TestRecords)

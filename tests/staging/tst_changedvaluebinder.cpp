@@ -48,49 +48,53 @@ class TestChangedValueBinder : public QObject
     Q_OBJECT
 
 private slots:
-    void storesWhatPlainBindingStores_data()
-    {
-        QTest::addColumn<QStringList>("rows"); // "<column a>,<column b>" per row
-        QTest::newRow("repeats and changes") << QStringList{"i:1,i:0", "i:1,i:0", "i:2,i:0", "i:2,i:5", "i:1,i:5"};
-        QTest::newRow("kind changes with equal numbers") << QStringList{"i:0,r:0", "r:0,i:0", "t:0,i:0", "i:0,t:0"};
-        QTest::newRow("negative zero and NaN") << QStringList{"r:0,r:nan", "r:-0,r:nan", "r:0,r:1.5", "r:-0,r:nan"};
-        QTest::newRow("empty and null text") << QStringList{"t:,null", "null,t:", "t:,t:", "t:x,null", "t:x,t:x"};
-        QTest::newRow("apostrophes and large integers")
-            << QStringList{"t:O'Neil,i:9223372036854775807", "t:O'Neil,i:-9223372036854775807", "t:O'Neil,i:0"};
-    }
-    void storesWhatPlainBindingStores()
-    {
-        QFETCH(QStringList, rows);
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "binder");
-        db.setDatabaseName(":memory:");
-        QVERIFY(db.open());
-        QSqlQuery setup(db);
-        QVERIFY(setup.exec("CREATE TABLE plain (a, b)"));
-        QVERIFY(setup.exec("CREATE TABLE changed (a, b)"));
-        QSqlQuery plain(db), changed(db);
-        QVERIFY(plain.prepare("INSERT INTO plain (a, b) VALUES (?, ?)"));
-        QVERIFY(changed.prepare("INSERT INTO changed (a, b) VALUES (?, ?)"));
-        ChangedValueBinder binder(changed, 2);
-        for (const QString& row : rows) {
-            const QStringList values = row.split(',');
-            for (int position = 0; position < 2; ++position) {
-                const QVariant value = valueOf(values.at(position));
-                plain.bindValue(position, value);
-                bindChanged(binder, position, value);
-            }
-            QVERIFY2(plain.exec(), qPrintable(plain.lastError().text()));
-            QVERIFY2(changed.exec(), qPrintable(changed.lastError().text()));
-        }
-        QCOMPARE(stored(db, "changed"), stored(db, "plain"));
-        QCOMPARE(stored(db, "changed").size(), rows.size());
-        plain = QSqlQuery();
-        changed = QSqlQuery();
-        setup = QSqlQuery();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase("binder");
-    }
+    void storesWhatPlainBindingStores_data();
+    void storesWhatPlainBindingStores();
 };
+
+void TestChangedValueBinder::storesWhatPlainBindingStores_data()
+{
+    QTest::addColumn<QStringList>("rows"); // "<column a>,<column b>" per row
+    QTest::newRow("repeats and changes") << QStringList{"i:1,i:0", "i:1,i:0", "i:2,i:0", "i:2,i:5", "i:1,i:5"};
+    QTest::newRow("kind changes with equal numbers") << QStringList{"i:0,r:0", "r:0,i:0", "t:0,i:0", "i:0,t:0"};
+    QTest::newRow("negative zero and NaN") << QStringList{"r:0,r:nan", "r:-0,r:nan", "r:0,r:1.5", "r:-0,r:nan"};
+    QTest::newRow("empty and null text") << QStringList{"t:,null", "null,t:", "t:,t:", "t:x,null", "t:x,t:x"};
+    QTest::newRow("apostrophes and large integers")
+        << QStringList{"t:O'Neil,i:9223372036854775807", "t:O'Neil,i:-9223372036854775807", "t:O'Neil,i:0"};
+}
+
+void TestChangedValueBinder::storesWhatPlainBindingStores()
+{
+    QFETCH(QStringList, rows);
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "binder");
+    db.setDatabaseName(":memory:");
+    QVERIFY(db.open());
+    QSqlQuery setup(db);
+    QVERIFY(setup.exec("CREATE TABLE plain (a, b)"));
+    QVERIFY(setup.exec("CREATE TABLE changed (a, b)"));
+    QSqlQuery plain(db), changed(db);
+    QVERIFY(plain.prepare("INSERT INTO plain (a, b) VALUES (?, ?)"));
+    QVERIFY(changed.prepare("INSERT INTO changed (a, b) VALUES (?, ?)"));
+    ChangedValueBinder binder(changed, 2);
+    for (const QString& row : rows) {
+        const QStringList values = row.split(',');
+        for (int position = 0; position < 2; ++position) {
+            const QVariant value = valueOf(values.at(position));
+            plain.bindValue(position, value);
+            bindChanged(binder, position, value);
+        }
+        QVERIFY2(plain.exec(), qPrintable(plain.lastError().text()));
+        QVERIFY2(changed.exec(), qPrintable(changed.lastError().text()));
+    }
+    QCOMPARE(stored(db, "changed"), stored(db, "plain"));
+    QCOMPARE(stored(db, "changed").size(), rows.size());
+    plain = QSqlQuery();
+    changed = QSqlQuery();
+    setup = QSqlQuery();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("binder");
+}
 
 QTEST_GUILESS_MAIN(TestChangedValueBinder)
 #include "tst_changedvaluebinder.moc"
