@@ -3,6 +3,7 @@
 // out by hand (expected/DERIVATION.md), cancel, failures and TEST mode. Then the
 // file writer alone on prepared staging rows.
 
+#include "../staging/stagingtestkit.h"
 #include "hostdatabase.h"
 #include "logcapture.h"
 #include "payrollfile.h"
@@ -305,7 +306,8 @@ void TestEndToEnd::exports()
         }
     });
     probe.start(0);
-    LogCapture log;
+    if (lines < 0)
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Vystupny subor sa nepodarilo otvorit! "));
     QHash<QString, QVariant> result;
     QCOMPARE(plugin->exporter()->makeExport(parameters(settings, month, people, exportPath), &result), lines);
     QByteArray expected = expectedFile.isEmpty() ? QByteArray() : nativeLines(fileBytes(expectedDir + expectedFile));
@@ -315,8 +317,6 @@ void TestEndToEnd::exports()
         QVERIFY(maximum == peopleCount && windowModal);
     if (lines >= 0)
         QCOMPARE(fileBytes(directory.filePath(fileName)), expected);
-    else
-        QVERIFY(log.contains("critical", "Vystupny subor sa nepodarilo otvorit!"));
     // The file is written through a temporary one: nothing else is left in the folder.
     QCOMPARE(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).size(),
              lines >= 0 || setup == "folder is a file" ? 1 : 0);
@@ -384,14 +384,9 @@ void TestEndToEnd::testModeReplaysAPreparedFile()
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "endtoend_testout");
     db.setDatabaseName(work.filePath("TMP/tmp_outDatabase.db"));
     QVERIFY(db.open());
-    QSqlQuery query(db);
-    QVERIFY2(query.exec("SELECT item0 || '|' || item1 || '|' || item2 || '|' || item3 || '|' || item4 || '|' || "
-                        "item5 || '|' || item6 FROM export ORDER BY pid, item5"),
-             qPrintable(query.lastError().text()));
-    QByteArray rows;
-    while (query.next())
-        rows += query.value(0).toString().toUtf8() + "\n";
-    QCOMPARE(rows, fileBytes(expectedDir + "company-2024-03.txt"));
+    const QStringList rows =
+        stagingRows(db, "SELECT item0, item1, item2, item3, item4, item5, item6 FROM export ORDER BY pid, item5");
+    QCOMPARE(rows.join('\n').toUtf8() + "\n", fileBytes(expectedDir + "company-2024-03.txt"));
 }
 
 void TestEndToEnd::writer_data()

@@ -5,7 +5,6 @@
 
 #include "customcombobox.h"
 #include "hostdatabase.h"
-#include "logcapture.h"
 #include "orvexoptwidget.h"
 #include "pluginhost.h"
 
@@ -251,7 +250,6 @@ void TestOptionsWidget::editLandsInRecord()
         "Práca v noci": {"0": 1}})"));
     QHash<QString, QVariant> expected = page.optionsData();
     expected.insert(key, value);
-    LogCapture log;
     const QStringList cell = control.split(':');
     QWidget* widget = page.findChild<QWidget*>(cell.first());
     QVERIFY(widget);
@@ -262,11 +260,10 @@ void TestOptionsWidget::editLandsInRecord()
         tabs->setCurrentIndex(tabs->indexOf(table->parentWidget()));
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         const int row = rowNames(table).indexOf(cell.at(1)), col = cell.at(2).toInt();
-        qobject_cast<QComboBox*>(table->cellWidget(row, col))->setCurrentIndex(input.toInt());
         if (table->objectName() == "tableSetItems")
-            QCOMPARE(log.matching("debug", "Zmena comboBoxItems"),
-                     QStringList(QString("debug Zmena comboBoxItems: Row: %1 , Col: %2  Index: %3")
-                                     .arg(row).arg(col).arg(input)));
+            QTest::ignoreMessage(QtDebugMsg, qPrintable(QString("Zmena comboBoxItems: Row: %1 , Col: %2  Index: %3")
+                                                            .arg(row).arg(col).arg(input)));
+        qobject_cast<QComboBox*>(table->cellWidget(row, col))->setCurrentIndex(input.toInt());
     } else if (QCheckBox* box = qobject_cast<QCheckBox*>(widget)) {
         box->setCheckState(Qt::CheckState(input.toInt()));
     } else if (QLineEdit* edit = qobject_cast<QLineEdit*>(widget)) {
