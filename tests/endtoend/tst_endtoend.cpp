@@ -35,21 +35,6 @@ const QString noData = QString::fromUtf8(
     "Export neprebehol, pretože neexistujú žiadne data pre export! \nPrekontrolujte prosím nastavenia a spustite "
     "export znovu.");
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file " + path.toUtf8() + ">");
-}
-
-// Text with this system's line ends, as the file is written in text mode.
-QByteArray nativeLines(QByteArray text)
-{
-#ifdef Q_OS_WIN
-    text.replace("\n", "\r\n");
-#endif
-    return text;
-}
-
 // Day records: 8 h fund on weekdays, none on weekends and on 29 March (a holiday,
 // expected fund 8 h); weekdays `workedFrom`-`workedTo` hold 8 h of work and a
 // meal voucher; `extra` overrides columns by day of the month.

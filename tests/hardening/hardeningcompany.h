@@ -70,7 +70,7 @@ inline QHash<QString, QVariant> hardeningParameters(const QString& people, const
     return parameters.unite(monthPeriod(2024, 3));
 }
 
-inline QByteArray fileBytes(const QString& path)
+inline QByteArray textFileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly | QIODevice::Text) ? file.readAll() : QByteArray("<no file>");
@@ -79,7 +79,7 @@ inline QByteArray fileBytes(const QString& path)
 // The lines of a file without their line breaks (NUL characters kept); none for no file.
 inline QStringList fileLines(const QString& path)
 {
-    const QByteArray bytes = QFile::exists(path) ? fileBytes(path) : QByteArray();
+    const QByteArray bytes = QFile::exists(path) ? textFileBytes(path) : QByteArray();
     QStringList lines = QString::fromLocal8Bit(bytes.constData(), bytes.size()).split('\n');
     if (lines.last().isEmpty())
         lines.removeLast();

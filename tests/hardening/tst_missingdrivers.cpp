@@ -104,11 +104,8 @@ void TestMissingDrivers::noSqliteDriver()
     QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
     buildHardeningCompany(host, {"8001", "8002"});
     plugin->exporter()->setDatabase(host.db());
-    QSqlDatabase defaultDb = QSqlDatabase::addDatabase("QMYSQL");
-    defaultDb.setConnectOptions(TestHostDb::connectOptions());
-    defaultDb.setUserName("root");
-    defaultDb.setDatabaseName(host.name());
-    QVERIFY(defaultDb.open());
+    const QSqlDatabase defaultDb = host.openAsDefaultConnection();
+    QVERIFY(defaultDb.isOpen());
     const QStringList hostTables = defaultDb.tables();
 
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("driver QSQLITE not available"));

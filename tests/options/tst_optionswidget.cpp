@@ -98,11 +98,8 @@ void TestOptionsWidget::initTestCase()
 {
     host.reset(new TestHostDb("t_options_widget"));
     QVERIFY2(host->isOpen(), qPrintable(host->errorText()));
-    QSqlDatabase defaultDb = QSqlDatabase::addDatabase("QMYSQL");
-    defaultDb.setConnectOptions(TestHostDb::connectOptions());
-    defaultDb.setUserName("root");
-    defaultDb.setDatabaseName(host->name());
-    QVERIFY2(defaultDb.open(), qPrintable(defaultDb.lastError().text()));
+    const QSqlDatabase defaultDb = host->openAsDefaultConnection();
+    QVERIFY2(defaultDb.isOpen(), qPrintable(defaultDb.lastError().text()));
 }
 
 // Rows: interruptions with a code by id padded to two digits (ids up to

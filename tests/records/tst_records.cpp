@@ -28,24 +28,6 @@ QString shown(const RecordValue& value)
     return (value.noFund ? QStringLiteral("! ") : QString()) + value.text + (value.inHours ? " h" : "");
 }
 
-// Record values: an amount against a fund or over days, the kind, the value shown.
-void valueColumns()
-{
-    QTest::addColumn<double>("amount");
-    QTest::addColumn<double>("divisor");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("value");
-}
-
-void compareValue(RecordValue (*valueOf)(double, double, int))
-{
-    QFETCH(double, amount);
-    QFETCH(double, divisor);
-    QFETCH(int, kind);
-    QFETCH(QString, value);
-    QCOMPARE(shown(valueOf(amount, divisor, kind)), value);
-}
-
 // Generator tables: the interruption or bonus item, its row settings, the
 // options' letters, the staged rows, the rows written (code|value|from|to).
 void generatorColumns(const char* what)
@@ -69,8 +51,8 @@ void checkGeneratorRows(unsigned iid, int item)
     QFETCH(QStringList, around);
     Staged s(QDate(2024, 3, 1), options.contains('R') ? 25200 : 0);
     RunContext& run = s.run;
-    const QString rowName = item >= 0 ? bonusItemSourceNames().value(item)
-                            : iid == 1 ? QStringLiteral("Práca") : QStringLiteral("Iná");
+    const QString name = iid == 1 ? QStringLiteral("Práca") : QStringLiteral("Iná");
+    const QString rowName = item >= 0 ? bonusItemSourceNames().value(item) : name;
     run.options = ExportOptions::fromRecord({{"isNoPNWeekendsAndHolidays", options.contains('W')},
                                              {"isNoPNstartDate", options.contains('S')},
                                              {"isNoPNendDate", options.contains('E')},
@@ -80,8 +62,7 @@ void checkGeneratorRows(unsigned iid, int item)
     run.advancedOvertime = options.contains('A');
     if (options.contains('P'))
         s.addInterruption(15, "5 28800 28800 11"); // sick leave on the 5th
-    run.iid2NameMap.insert(1, QStringLiteral("Práca"));
-    run.iid2NameMap.insert(iid, iid == 1 ? QStringLiteral("Práca") : QStringLiteral("Iná"));
+    run.iid2NameMap = {{1, QStringLiteral("Práca")}, {iid, name}};
     for (const QString& record : staged) {
         if (item < 0 && settings.value("0").toInt() == 1)
             s.addSpan("lintersSpans", iid, 3, record);
@@ -136,10 +117,6 @@ private slots:
     void workingDays();
     void dayValue_data();
     void dayValue();
-    void spanValue_data();
-    void spanValue();
-    void monthValue_data();
-    void monthValue();
     void onCallLength_data();
     void onCallLength();
     void sickLeaveDaysAndContinuation();
@@ -247,11 +224,14 @@ void TestRecords::workingDays()
     QCOMPARE(workingDaysInInterval(QDate(2024, 3, 1), from, to, {{QDate(2024, 3, 4), mondayHoliday}}), days);
 }
 
-// The value of a record by its kind: a day of seconds against its fund, a
-// span of hours over days, a month of seconds over its day total.
+// A day's value against its fund by the value kind. The values of spans and
+// month totals are checked through the generators below.
 void TestRecords::dayValue_data()
 {
-    valueColumns();
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<double>("fund");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("value");
     QTest::newRow("hours") << 27000.0 << 28800.0 << int(ValueHours) << "7.5 h";
     QTest::newRow("days, no fund") << 14400.0 << 0.0 << int(ValueDays) << "! ";
     QTest::newRow("days, no fund, nothing") << 0.0 << 0.0 << int(ValueDays) << "";
@@ -261,31 +241,11 @@ void TestRecords::dayValue_data()
 
 void TestRecords::dayValue()
 {
-    compareValue(dailyRecordValue);
-}
-
-void TestRecords::spanValue_data()
-{
-    valueColumns();
-    QTest::newRow("partial, in seconds") << 0.666667 << 0.0833 << int(ValueSeconds) << "2400";
-    QTest::newRow("auto, below a day") << 4.0 << 0.5 << int(ValueAuto) << "4 h";
-}
-
-void TestRecords::spanValue()
-{
-    compareValue(spanRecordValue);
-}
-
-void TestRecords::monthValue_data()
-{
-    valueColumns();
-    QTest::newRow("auto is days") << 14400.0 << 0.5 << int(ValueAuto) << "0.5";
-    QTest::newRow("hours") << 14400.0 << 0.5 << int(ValueHours) << "4 h";
-}
-
-void TestRecords::monthValue()
-{
-    compareValue(summaryRecordValue);
+    QFETCH(double, seconds);
+    QFETCH(double, fund);
+    QFETCH(int, kind);
+    QFETCH(QString, value);
+    QCOMPARE(shown(dailyRecordValue(seconds, fund, kind)), value);
 }
 
 void TestRecords::onCallLength_data()
@@ -366,6 +326,7 @@ void TestRecords::interruptionRows_data()
     row("span auto", 7, rs(3, 0, 0, 1), "", {"6 6 4 0.5 1/2", "11 13 24 3 1/2"}, {"2|4||", "1|3||"});
     row("month hours, pair", 7, rs(2, 0, 0, 2), "", {"3 14400 28800 11/21", "4 14400 28800 11/21"}, {"21|8||"});
     row("month seconds", 7, rs(4, 0, 0, 2), "", {"3 1000800 28800 11"}, {"11|1.0008e+06||"});
+    row("month auto is days", 7, rs(3, 0, 0, 2), "", {"3 14400 28800 11/21"}, {"11|0.5||"});
     row("work day expected fund", 1, rs(1, 1, 1), "", {"4 work=14400 fond=0 expFund=28800"},
         {"1|0.5|04.03.2024|04.03.2024"});
     row("work day reference fund", 1, rs(1, 0, 0), "R", {"4 work=12600 fond=0"}, {"1|0.5||"});

@@ -62,6 +62,11 @@ TestHostDb::TestHostDb(const QString& name) : databaseName(name)
 
 TestHostDb::~TestHostDb() = default;
 
+QSqlDatabase TestHostDb::openAsDefaultConnection() const
+{
+    return openServerConnection(QLatin1String(QSqlDatabase::defaultConnection), databaseName);
+}
+
 bool TestHostDb::exec(const QString& sql, const QVariantList& values)
 {
     QSqlQuery query(connection);

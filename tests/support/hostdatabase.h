@@ -46,6 +46,10 @@ public:
     void closeMonth(unsigned uid, int monthKey, int days = 20, int checks = 20, int oks = 0);
     void addPamSettings(const QByteArray& json, const QString& type = QStringLiteral("Orvexuniversal"));
 
+    // The application's default connection, opened on this database (the
+    // host's options page reads the stored settings through it).
+    QSqlDatabase openAsDefaultConnection() const;
+
     // Connection options for a QMYSQL connection to the private server.
     static QString connectOptions();
 

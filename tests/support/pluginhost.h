@@ -29,4 +29,10 @@ private:
 // Path of the built plug-in file.
 QString pluginFilePath();
 
+// The bytes of a file (one the plug-in wrote, an expected one), or a marker
+// naming it when it cannot be read.
+QByteArray fileBytes(const QString& path);
+// Text with this system's line ends, as the plug-in writes its file in text mode.
+QByteArray nativeLines(QByteArray text);
+
 #endif // PLUGINHOST_H

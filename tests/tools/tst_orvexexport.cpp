@@ -5,6 +5,7 @@
 // month; and the demo company generator itself.
 
 #include "hostdatabase.h"
+#include "pluginhost.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,12 +42,6 @@ Run runProgram(const QString& program, const QStringList& arguments, const QStri
         run.err = QString::fromLocal8Bit(process.readAllStandardError());
     }
     return run;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing " + path.toUtf8() + ">");
 }
 
 } // namespace
@@ -165,7 +160,7 @@ void TestOrvexExport::run()
         for (const QString& line : run.err.trimmed().split('\n'))
             QVERIFY2(line.startsWith("orvex-export: warning: "), qPrintable(line));
     if (extra.contains("--log")) {
-        const QString log = QString::fromUtf8(readFile(extra.at(extra.indexOf("--log") + 1)));
+        const QString log = QString::fromUtf8(fileBytes(extra.at(extra.indexOf("--log") + 1)));
         QVERIFY(log.contains("debug runExport ~DONE") && !run.err.contains("plug-in warning:"));
         const int logged = log.count(QRegularExpression("(?m)^\\S+ (warning|critical) "));
         QVERIFY2(run.err.contains(QString("%1 plug-in warnings were written").arg(logged)), qPrintable(run.err));
@@ -205,8 +200,8 @@ void TestOrvexExport::summaryMatchesFile()
                                                    << "--json" << "--quiet", {"LC_ALL=" + locale, "LANG=" + locale});
         QVERIFY2(run.exitCode == status, qPrintable(run.err));
     }
-    const QByteArray file = readFile(outDir.filePath(fileName));
-    QCOMPARE(file, readFile(cLocale.filePath(fileName)));
+    const QByteArray file = fileBytes(outDir.filePath(fileName));
+    QCOMPARE(file, fileBytes(cLocale.filePath(fileName)));
     QVERIFY(QString::fromUtf8(file).contains(QRegularExpression("\\d\\.\\d+\\" + separator)));
     const QJsonObject json = QJsonDocument::fromJson(run.out).object();
     QCOMPARE(json.value("exitStatus").toInt(-1), status);
@@ -270,8 +265,8 @@ void TestOrvexExport::timeZone()
     QCOMPARE(json.value("timeZone").toString(), zone);
     const QStringList warnings = json.value("warnings").toVariant().toStringList();
     QCOMPARE(warnings.filter("time zone is UTC").size(), asBratislava ? 0 : 1);
-    const QByteArray file = readFile(other.filePath("ds032024_ID-1.txt"));
-    QCOMPARE(file == readFile(reference.filePath("ds032024_ID-1.txt")), asBratislava);
+    const QByteArray file = fileBytes(other.filePath("ds032024_ID-1.txt"));
+    QCOMPARE(file == fileBytes(reference.filePath("ds032024_ID-1.txt")), asBratislava);
 }
 
 // orvex-prepare-test writes the month in its zone (kept in params.json);
@@ -290,7 +285,7 @@ void TestOrvexExport::replayMatchesExport()
     QVERIFY(!QFile::exists(staging));
     run = runProgram(ORVEX_PREPARE_TEST_PROGRAM, prepare + QStringList{"--params", work.filePath("params.json")});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-    const QByteArray prepared = readFile(staging);
+    const QByteArray prepared = fileBytes(staging);
 
     // Without --params the replay finds WORK/params.json.
     const Run replay = runProgram(ORVEX_EXPORT_PROGRAM, {"--replay", staging, "--json", "--quiet"}, {"TZ=UTC"});
@@ -302,7 +297,7 @@ void TestOrvexExport::replayMatchesExport()
     QCOMPARE(replayed.value("timeZone").toString(), QString("Europe/Bratislava"));
     QCOMPARE(replayed.value("peopleCount"), exported.value("peopleCount"));
     QCOMPARE(replayed.value("summary"), exported.value("summary"));
-    QCOMPARE(readFile(staging), prepared);
+    QCOMPARE(fileBytes(staging), prepared);
 }
 
 // The same company, byte for byte, on every run; never one stamped in another
