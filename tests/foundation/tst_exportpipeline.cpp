@@ -26,7 +26,6 @@ QHash<QString, QVariant> marchParameters(const QString& mode)
 class TestExportPipeline : public QObject
 {
     Q_OBJECT
-    QScopedPointer<TestHostDb> host;
 
 private slots:
     void initTestCase();
@@ -34,6 +33,9 @@ private slots:
     void normalMode();
     void testMode();
     void hostSettings();
+
+private:
+    QScopedPointer<TestHostDb> host;
 };
 
 void TestExportPipeline::initTestCase()

@@ -198,7 +198,7 @@ private slots:
     void whatChangesPayIsSaid();
     void serverKilledMidExport_data();
     void serverKilledMidExport();
-    void cleanupTestCase() { hostdb("stop"); }
+    void cleanupTestCase();
 
 private:
     int exportTo(const QHash<QString, QVariant>& parameters)
@@ -626,6 +626,11 @@ void TestHostileData::serverKilledMidExport()
     QCOMPARE(textFileBytes(path), earlier);
     QVERIFY(log.contains("critical", "export stopped, no file written"));
     QVERIFY(log.contains("critical", "checkPeople() - SQL ERROR") || log.contains("warning", "ERROR (SELECT"));
+}
+
+void TestHostileData::cleanupTestCase()
+{
+    hostdb("stop");
 }
 
 QTEST_MAIN(TestHostileData)

@@ -22,12 +22,6 @@ QVariantHash rs(int kind, int from, int to, int exportType = 0)
     return {{"0", exportType}, {"1", kind}, {"2", from}, {"3", to}};
 }
 
-// A value as "text", "text h" for the hours code, "! " for a skipped value.
-QString shown(const RecordValue& value)
-{
-    return (value.noFund ? QStringLiteral("! ") : QString()) + value.text + (value.inHours ? " h" : "");
-}
-
 // Generator tables: the interruption or bonus item, its row settings, the
 // options' letters, the staged rows, the rows written (code|value|from|to).
 void generatorColumns(const char* what)
@@ -119,7 +113,9 @@ private slots:
     void dayValue();
     void onCallLength_data();
     void onCallLength();
-    void sickLeaveDaysAndContinuation();
+    void sickLeaveDays();
+    void continuation_data();
+    void continuation();
     void interruptionRows_data();
     void interruptionRows();
     void bonusItemRows_data();
@@ -231,7 +227,7 @@ void TestRecords::dayValue_data()
     QTest::addColumn<double>("seconds");
     QTest::addColumn<double>("fund");
     QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("value"); // "text", "text h" for the hours code, "! " for a skipped value
     QTest::newRow("hours") << 27000.0 << 28800.0 << int(ValueHours) << "7.5 h";
     QTest::newRow("days, no fund") << 14400.0 << 0.0 << int(ValueDays) << "! ";
     QTest::newRow("days, no fund, nothing") << 0.0 << 0.0 << int(ValueDays) << "";
@@ -245,7 +241,8 @@ void TestRecords::dayValue()
     QFETCH(double, fund);
     QFETCH(int, kind);
     QFETCH(QString, value);
-    QCOMPARE(shown(dailyRecordValue(seconds, fund, kind)), value);
+    const RecordValue day = dailyRecordValue(seconds, fund, kind);
+    QCOMPARE((day.noFund ? QStringLiteral("! ") : QString()) + day.text + (day.inHours ? " h" : ""), value);
 }
 
 void TestRecords::onCallLength_data()
@@ -266,9 +263,8 @@ void TestRecords::onCallLength()
     QCOMPARE(::numberText(::onCallLength(begin, end)), length);
 }
 
-// Sick leave days (the special types, the host's usual ids without a
-// choice); continuation asks the months around by number and last day.
-void TestRecords::sickLeaveDaysAndContinuation()
+// Sick leave days: the special types, the host's usual ids without a choice.
+void TestRecords::sickLeaveDays()
 {
     Staged s;
     s.run.special.sickLeave = s.run.special.familyCare = 0;
@@ -281,21 +277,38 @@ void TestRecords::sickLeaveDaysAndContinuation()
     generators.startPerson(1);
     QCOMPARE(generators.sickLeaveDays(), QVector<int>({5, 3}));
     QCOMPARE(s.run.special.sickLeave + s.run.special.familyCare * 100, 1415u);
+}
 
-    const struct { QDate period; int month; const char* span; bool previous, next; } cases[] = {
-        {QDate(2025, 1, 1), 12, "20 31 96 12", true, false}, {QDate(2025, 1, 1), 12, "20 30 88 11", false, false},
-        {QDate(2024, 3, 1), 2, "26 29 32 4", true, false},   {QDate(2024, 3, 1), 2, "26 28 24 3", false, false},
-        {QDate(2024, 12, 1), 1, "1 3 24 3", false, true},    {QDate(2024, 12, 1), 1, "2 3 16 2", false, false}};
-    for (const auto& c : cases) {
-        Staged around(c.period);
-        around.addSpan("lintersSpansAround", 15, c.month, QLatin1String(c.span));
-        ExportRowSink aroundSink(around.staging, around.run);
-        RecordGenerators aroundGenerators(around.run, around.staging, aroundSink);
-        aroundGenerators.startPerson(1);
-        QCOMPARE(aroundGenerators.continuesFromPreviousMonth(15), c.previous);
-        QCOMPARE(aroundGenerators.continuesToNextMonth(15), c.next);
-        QVERIFY(!aroundGenerators.continuesFromPreviousMonth(14) && !aroundGenerators.continuesToNextMonth(14));
-    }
+// Sick leave (15) continues from the previous month when its span there ends
+// on that month's last day, into the next when it starts on the 1st.
+void TestRecords::continuation_data()
+{
+    QTest::addColumn<QDate>("period");
+    QTest::addColumn<int>("month"); // of the span around the period
+    QTest::addColumn<QString>("span"); // begDay endDay sum sumDays
+    QTest::addColumn<QString>("continues"); // "previous", "next" or ""
+    QTest::newRow("from 31 December") << QDate(2025, 1, 1) << 12 << "20 31 96 12" << "previous";
+    QTest::newRow("30 December") << QDate(2025, 1, 1) << 12 << "20 30 88 11" << "";
+    QTest::newRow("from 29 February") << QDate(2024, 3, 1) << 2 << "26 29 32 4" << "previous";
+    QTest::newRow("28 February of a leap year") << QDate(2024, 3, 1) << 2 << "26 28 24 3" << "";
+    QTest::newRow("into 1 January") << QDate(2024, 12, 1) << 1 << "1 3 24 3" << "next";
+    QTest::newRow("2 January") << QDate(2024, 12, 1) << 1 << "2 3 16 2" << "";
+}
+
+void TestRecords::continuation()
+{
+    QFETCH(QDate, period);
+    QFETCH(int, month);
+    QFETCH(QString, span);
+    QFETCH(QString, continues);
+    Staged around(period);
+    around.addSpan("lintersSpansAround", 15, month, span);
+    ExportRowSink sink(around.staging, around.run);
+    RecordGenerators generators(around.run, around.staging, sink);
+    generators.startPerson(1);
+    QCOMPARE(generators.continuesFromPreviousMonth(15), continues == "previous");
+    QCOMPARE(generators.continuesToNextMonth(15), continues == "next");
+    QVERIFY(!generators.continuesFromPreviousMonth(14) && !generators.continuesToNextMonth(14));
 }
 
 // Cases the whole files of tests/endtoend leave out, through the generators'

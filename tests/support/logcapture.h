@@ -12,11 +12,9 @@ public:
     LogCapture();
     ~LogCapture();
 
-    QStringList lines() const;
     // Lines of one level whose text contains `part`.
     QStringList matching(const QString& level, const QString& part) const;
     bool contains(const QString& level, const QString& part) const { return !matching(level, part).isEmpty(); }
-    void clear();
 
 private:
     QtMessageHandler previous;
