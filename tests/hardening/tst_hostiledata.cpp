@@ -554,7 +554,7 @@ void TestHostileData::whatChangesPayIsSaid()
     QTemporaryDir directory;
     const int written = exportTo(hardeningParameters(people, directory.path()));
     for (int uid = 5; uid <= 6; ++uid) // back as the company was built
-        QVERIFY(host->exec("UPDATE people SET pamId = ?, status = 1 WHERE uid = ?", {personalNumbers.at(uid - 1), uid}));
+        QVERIFY(host->exec("UPDATE people SET pamId = ?, status = 1 WHERE uid = ?", {personalNumbers[uid - 1], uid}));
     QCOMPARE(written, lines);
     QCOMPARE(fileLines(directory.filePath(hardeningFileName)).size(), lines);
     QVERIFY(!result.contains("errorString"));

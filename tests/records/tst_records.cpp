@@ -69,14 +69,14 @@ void checkGeneratorRows(unsigned iid, int item)
         s.addSpan("lintersSpansAround", iid, span.section(' ', 0, 0).toInt(), span.section(' ', 1));
     for (int index = 0; index < 13; ++index)
         run.itemCodes << (index == 7 ? QStringLiteral("5/7") : QStringLiteral("c%1").arg(index));
-    // The row's own code, and work's code pair.
-    run.interruptionCodes = {{QString::number(iid), "11"}, {"1", "1/2"}};
+    run.interruptionCodes = {{QString::number(iid), "11"}, {"1", "1/2"}}; // its own code, work's code pair
     const bool skipped = options.contains('X');
     if (skipped) // the 5th's value, with the person's payroll number and uid
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("value in days skipped, no day fund \\(personal number: "
                                                               "P12, uid: 1, day: .*5\\.3\\.2024"));
     if (skipped && item >= 0)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("::: ERROR - neexistuje fond ani referenčný fond \\(uid: 1\\)$"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("::: ERROR - neexistuje fond ani referenčný fond "
+                                                              "\\(uid: 1\\)$"));
 
     ExportRowSink sink(s.staging, run);
     RecordGenerators generators(run, s.staging, sink);
