@@ -51,6 +51,7 @@ void RecordGenerators::startPerson(unsigned personUid)
     uid = personUid;
     pid = staging.pidOf(uid);
     personalNumber = run.pamPidByUid.value(uid);
+    bonusDaysRead = false;
     readSickLeaveDays();
 }
 

@@ -11,6 +11,7 @@
 #include "hostloader.h"
 
 #include "changedvaluebinder.h"
+#include "hostrowreader.h"
 #include "interruptionspans.h"
 #include "numbertext.h"
 #include "personids.h"
@@ -164,17 +165,14 @@ public:
     void loadInterruptionNames();
 
 private:
-    bool runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
-                 const char* table);
     bool walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
-                  const std::function<void(const QSqlQuery&)>& row);
-    void checkHostWalk(const QSqlQuery& query, const char* table);
+                  const std::function<void(const HostRowReader&)>& row, bool ahead = false);
     void reportHostReadFailure(const char* table, const QString& reason);
     QSqlQuery stagingStatement(const char* sql);
     void debugTable(const char* text) const;
     void insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure);
     int referenceFund(QSqlQuery& lookup, unsigned uid);
-    void bindInterruption(QSqlQuery& insert, const QSqlQuery& host, const LocalDay& day, const QString& kod,
+    void bindInterruption(QSqlQuery& insert, const HostRowReader& host, const LocalDay& day, const QString& kod,
                           qint64 from);
     void writeFund(QSqlQuery& update, int fund, unsigned uid, int dom, int month, const char* failure);
     QString interruptionCode(unsigned iid) const;
@@ -192,44 +190,31 @@ private:
     qint64 nextBound = 0;
 };
 
-bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
-                         const char* table)
-{
-    query.prepare(sql);
-    query.setForwardOnly(true);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (query.exec())
-        return true;
-    logSqlFailure(QString::fromUtf8(failure), query.lastError().text());
-    reportHostReadFailure(table, query.lastError().text());
-    return false;
-}
-
 // Runs `sql` on the host and hands each row to `row`, inside one staging
-// transaction; false when the statement failed.
+// transaction; false when the statement failed. With `ahead` the rows are
+// read on a thread of their own while `row` writes the ones read before.
 bool HostLoader::walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
-                          const std::function<void(const QSqlQuery&)>& row)
+                          const std::function<void(const HostRowReader&)>& row, bool ahead)
 {
-    QSqlQuery query(host);
-    if (!runHost(query, sql, values, failure, table))
+    HostRowReader host(this->host, sql, values, ahead);
+    bool more = host.next();
+    if (!host.executed()) {
+        logSqlFailure(QString::fromUtf8(failure), host.error());
+        reportHostReadFailure(table, host.error());
         return false;
-    StagingTransaction transaction(staging.db(), where);
-    while (query.next())
-        row(query);
-    checkHostWalk(query, table);
+    }
+    {
+        StagingTransaction transaction(staging.db(), where);
+        for (; more; more = host.next())
+            row(host);
+    }
+    if (host.failed()) {
+        // The connection was lost while rows were still coming: rows are left out.
+        qWarning() << "Orvexuniversal::loadDataToSQLiteTables() ::: host read of" << table
+                   << "ended before its last row ::" << host.error();
+        reportHostReadFailure(table, host.error());
+    }
     return true;
-}
-
-// A walk that ended on an error (the connection lost while rows were still
-// coming) has left rows out.
-void HostLoader::checkHostWalk(const QSqlQuery& query, const char* table)
-{
-    if (!query.lastError().isValid())
-        return;
-    qWarning() << "Orvexuniversal::loadDataToSQLiteTables() ::: host read of" << table
-               << "ended before its last row ::" << query.lastError().text();
-    reportHostReadFailure(table, query.lastError().text());
 }
 
 // Whatever the host did not deliver would be missing from staging, and rows
@@ -296,7 +281,7 @@ void HostLoader::loadPeople()
         "INSERT INTO lpeople (uid, pid, pamId, gid, bid, did, refFund, fullName, grpName, branchName, depName) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     walkHost(sql.arg(personIds), {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)",
-             "people", [&](const QSqlQuery& host) {
+             "people", [&](const HostRowReader& host) {
         // The group's reference fund counts only when it is on and covers all days.
         const bool groupFund = host.value(10).toInt() >= 1 && host.value(12).toInt() >= 1;
         insert.bindValue(0, host.value(0).toUInt());
@@ -322,7 +307,7 @@ void HostLoader::loadHolidays()
     walkHost(QStringLiteral("SELECT h.date, hid FROM holidays h WHERE (h.date >= ? AND h.date < ?) "),
              {run.beginDay, run.endDay},
              "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT h.date, hid FROM [holidays] ...)", "holidays",
-             [&](const QSqlQuery& host) {
+             [&](const HostRowReader& host) {
         const qint64 date = host.value(0).toLongLong();
         const int hid = host.value(1).toInt();
         insert.bindValue(0, date);
@@ -351,7 +336,7 @@ void HostLoader::loadSettings()
     if (!walkHost(QStringLiteral("SELECT name, value FROM vars WHERE name='advancedOvertime' OR name= "
                                  "'groupsPlanEnabled' OR name= 'exportUseXLSX'"),
                   {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT name, value FROM [lvars] ...)", "vars",
-                  [&](const QSqlQuery& host) {
+                  [&](const HostRowReader& host) {
         setting.addBindValue(nonNullText(host.value(0)));
         setting.addBindValue(host.value(1).toInt());
         if (!setting.exec())
@@ -381,7 +366,7 @@ void HostLoader::loadPeriodInterruptions()
         "INSERT INTO latten_data (dom, month, duration, kod, uid, iid, timestamp, dow, hol) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
     walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten_data",
-             [&](const QSqlQuery& host) {
+             [&](const HostRowReader& host) {
         const unsigned iid = host.value(1).toUInt();
         const QString kod = interruptionCode(iid);
         if (kod.isEmpty())
@@ -393,7 +378,7 @@ void HostLoader::loadPeriodInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
         periodRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    });
+    }, true);
 }
 
 void HostLoader::loadPeriodDays()
@@ -413,7 +398,7 @@ void HostLoader::loadPeriodDays()
     const int noteColumn = 23;
     const int columnCount = 25;
     ChangedValueBinder binder(insert, columnCount);
-    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten", [&](const QSqlQuery& host) {
+    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten", [&](const HostRowReader& host) {
         for (int column = 0; column < columnCount; ++column) {
             if (column == vouchersColumn)
                 binder.bindReal(column, roundedToSixDigits(host.value(column).toDouble()));
@@ -433,7 +418,7 @@ void HostLoader::loadPeriodDays()
         const int fond = host.value(5).toInt();
         writeFund(fundUpdate, fond >= 1 ? fond : host.value(19).toInt(), uid, dom, month,
                   "UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond");
-    });
+    }, true);
 }
 
 void HostLoader::loadAroundInterruptions()
@@ -446,7 +431,7 @@ void HostLoader::loadAroundInterruptions()
         "INSERT INTO latten_data_around (dom, month, duration, kod, uid, iid, timestamp, dow) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
     walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten_data",
-             [&](const QSqlQuery& host) {
+             [&](const HostRowReader& host) {
         const unsigned iid = host.value(1).toUInt();
         const qint64 from = host.value(2).toLongLong();
         const LocalDay day = localDays.of(from);
@@ -454,13 +439,13 @@ void HostLoader::loadAroundInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
         aroundRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    });
+    }, true);
 }
 
 // The host's interruption record (uid, iid, from, duration) as the first
 // eight values of a latten_data or latten_data_around insert: dom, month,
 // duration, kod, uid, iid, timestamp, dow.
-void HostLoader::bindInterruption(QSqlQuery& insert, const QSqlQuery& host, const LocalDay& day, const QString& kod,
+void HostLoader::bindInterruption(QSqlQuery& insert, const HostRowReader& host, const LocalDay& day, const QString& kod,
                                   qint64 from)
 {
     insert.bindValue(0, day.dom);
@@ -512,7 +497,7 @@ void HostLoader::loadAroundFunds()
     QSqlQuery fundUpdate =
         stagingStatement("UPDATE OR IGNORE latten_data_around SET fund=? WHERE uid=? AND dom=? AND month=?");
     walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten",
-             [&](const QSqlQuery& host) {
+             [&](const HostRowReader& host) {
         const unsigned uid = host.value(0).toUInt();
         const int dom = host.value(2).toInt();
         const int month = localDays.of(host.value(1).toLongLong()).month;
@@ -524,7 +509,7 @@ void HostLoader::loadAroundFunds()
         const int fund = refFund > 0 ? refFund : (fond > 0 ? fond : host.value(4).toInt());
         writeFund(fundUpdate, fund, uid, dom, month,
                   "UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond");
-    });
+    }, true);
 }
 
 void HostLoader::loadInterruptionNames()
@@ -532,7 +517,7 @@ void HostLoader::loadInterruptionNames()
     debugTable("Naplnenie QHash iid2NameMap a name2iidMap");
     walkHost(QStringLiteral("SELECT iid, name FROM inters"), {},
              "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT iid, name FROM inters ...)", "inters",
-             [&](const QSqlQuery& host) {
+             [&](const HostRowReader& host) {
         const unsigned iid = host.value(0).toUInt();
         const QString name = host.value(1).toString();
         run.addInterruptionName(iid, name);

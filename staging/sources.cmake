@@ -14,5 +14,7 @@ set(ORVEX_STAGING_SOURCES
     staging/recordeddays.h
     staging/changedvaluebinder.h
     staging/changedvaluebinder.cpp
+    staging/hostrowreader.h
+    staging/hostrowreader.cpp
     staging/personids.h
     staging/personids.cpp)
