@@ -162,11 +162,14 @@ public:
     void loadPeriodDays();
     void loadAroundInterruptions();
     void loadAroundFunds();
+    void readWindowDaysAhead();
     void loadInterruptionNames();
 
 private:
     bool walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
                   const std::function<void(const HostRowReader&)>& row, bool ahead = false);
+    bool walkHost(HostRowReader& host, const char* failure, const char* table,
+                  const std::function<void(const HostRowReader&)>& row);
     void reportHostReadFailure(const char* table, const QString& reason);
     QSqlQuery stagingStatement(const char* sql);
     void debugTable(const char* text) const;
@@ -188,6 +191,7 @@ private:
     LocalDayTable localDays;
     qint64 previousBound = 0;
     qint64 nextBound = 0;
+    std::unique_ptr<HostRowReader> windowDays;
 };
 
 // Runs `sql` on the host and hands each row to `row`, inside one staging
@@ -196,7 +200,13 @@ private:
 bool HostLoader::walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
                           const std::function<void(const HostRowReader&)>& row, bool ahead)
 {
-    HostRowReader host(this->host, sql, values, ahead);
+    HostRowReader reader(host, sql, values, ahead);
+    return walkHost(reader, failure, table, row);
+}
+
+bool HostLoader::walkHost(HostRowReader& host, const char* failure, const char* table,
+                          const std::function<void(const HostRowReader&)>& row)
+{
     bool more = host.next();
     if (!host.executed()) {
         logSqlFailure(QString::fromUtf8(failure), host.error());
@@ -487,17 +497,26 @@ int HostLoader::referenceFund(QSqlQuery& lookup, unsigned uid)
     return fund;
 }
 
-void HostLoader::loadAroundFunds()
+// The day records of the neighbouring windows are asked for before the
+// period's are loaded: the host prepares them meanwhile.
+void HostLoader::readWindowDaysAhead()
 {
     const QString sql = QStringLiteral(
         "SELECT uid, a.date, dom, fond, expFund FROM atten a WHERE ((a.date > ? AND a.date <= ?) OR "
         "(a.date > ? AND a.date <= ?)) AND a.uid IN (%1) ORDER BY a.date");
+    windowDays.reset(new HostRowReader(host, sql.arg(personIds),
+                                       {previousBound, run.beginDay, run.endDay, nextBound}, true));
+}
+
+void HostLoader::loadAroundFunds()
+{
+    if (!windowDays)
+        readWindowDaysAhead();
     QSqlQuery lookup = stagingStatement("SELECT refFund FROM lpeople WHERE uid=?");
     lookup.setForwardOnly(true);
     QSqlQuery fundUpdate =
         stagingStatement("UPDATE OR IGNORE latten_data_around SET fund=? WHERE uid=? AND dom=? AND month=?");
-    walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten",
-             [&](const HostRowReader& host) {
+    walkHost(*windowDays, attenReadFailure, "atten", [&](const HostRowReader& host) {
         const unsigned uid = host.value(0).toUInt();
         const int dom = host.value(2).toInt();
         const int month = localDays.of(host.value(1).toLongLong()).month;
@@ -509,7 +528,8 @@ void HostLoader::loadAroundFunds()
         const int fund = refFund > 0 ? refFund : (fond > 0 ? fond : host.value(4).toInt());
         writeFund(fundUpdate, fund, uid, dom, month,
                   "UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond");
-    }, true);
+    });
+    windowDays.reset();
 }
 
 void HostLoader::loadInterruptionNames()
@@ -559,6 +579,7 @@ void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase&
         [&]() { loader.loadPeriodInterruptions(); },
         [&]() { loader.createIndexes("latten_data"); },
         [&]() { progress.setValue(8); },
+        [&]() { loader.readWindowDaysAhead(); },
         [&]() { loader.loadPeriodDays(); },
         [&]() { loader.createIndexes("latten"); },
         [&]() { calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, false); },

@@ -111,11 +111,12 @@ private:
 };
 
 HostRowReader::HostRowReader(const QSqlDatabase& host, const QString& sql, const QVariantList& values, bool ahead)
+    : host(host), sql(sql), values(values)
 {
-    if (ahead && host.isOpen() && !host.driverName().isEmpty())
-        readOnThread(host, sql, values);
-    else
-        readOnThisThread(host, sql, values);
+    if (ahead && host.isOpen() && !host.driverName().isEmpty()) {
+        thread.reset(new Thread(*this, host, sql, values));
+        thread->start();
+    }
 }
 
 HostRowReader::~HostRowReader()
@@ -130,7 +131,10 @@ HostRowReader::~HostRowReader()
     thread->wait();
 }
 
-void HostRowReader::readOnThisThread(const QSqlDatabase& host, const QString& sql, const QVariantList& values)
+// The host's own connection runs the statement: no reader thread was asked
+// for, or its connection did not open. Only now, so that the host's
+// connection runs its statements in the order they are read.
+void HostRowReader::readOnThisThread()
 {
     sameThreadQuery.reset(new QSqlQuery(host));
     sameThreadQuery->setForwardOnly(true);
@@ -144,27 +148,28 @@ void HostRowReader::readOnThisThread(const QSqlDatabase& host, const QString& sq
     }
 }
 
-// Starts the reader thread and waits until its connection is open; one that
-// does not open leaves the reading to this thread.
-void HostRowReader::readOnThread(const QSqlDatabase& host, const QString& sql, const QVariantList& values)
+// Waits until the reader thread's connection is open; one that does not
+// open leaves the reading to this thread.
+void HostRowReader::start()
 {
-    thread.reset(new Thread(*this, host, sql, values));
-    thread->start();
-    bool connected = true;
-    {
-        QMutexLocker lock(&mutex);
-        while (state == State::Connecting)
-            changed.wait(&mutex);
-        connected = state != State::Unconnected;
+    started = true;
+    if (thread) {
+        bool connected = true;
+        {
+            QMutexLocker lock(&mutex);
+            while (state == State::Connecting)
+                changed.wait(&mutex);
+            connected = state != State::Unconnected;
+        }
+        if (connected) {
+            // The statement's own failure is known with its first rows.
+            ran = true;
+            return;
+        }
+        thread->wait();
+        thread.reset();
     }
-    if (connected) {
-        // The statement's own failure is known with its first rows.
-        ran = true;
-        return;
-    }
-    thread->wait();
-    thread.reset();
-    readOnThisThread(host, sql, values);
+    readOnThisThread();
 }
 
 // Queues a batch, waiting while the queue is full; false once the reader is
@@ -218,6 +223,8 @@ bool HostRowReader::takeBatch()
 
 bool HostRowReader::next()
 {
+    if (!started)
+        start();
     if (sameThreadQuery) {
         if (!ran)
             return false;

@@ -22,7 +22,9 @@
 // cannot be opened (a connection made from a driver object, a driver that
 // cannot be loaded again, a server that refuses one more connection), is
 // read on the calling thread through the host's own connection, as without
-// `ahead`.
+// `ahead`, from the first call of next() on. The thread starts with the
+// reader: a reader made early lets the host prepare the rows while the
+// caller does other work.
 //
 // A statement that fails or a walk that ends on an error is a failed host
 // read: next() returns false and failed() says so (executed() false: the
@@ -45,15 +47,13 @@ public:
     bool failed() const { return failure; }
     bool executed() const { return ran; }
     QString error() const { return errorText; }
-    // Whether the rows come from a reader thread.
-    bool readAhead() const { return !sameThreadQuery; }
 
 private:
     class Thread;
     friend class Thread;
 
-    void readOnThisThread(const QSqlDatabase& host, const QString& sql, const QVariantList& values);
-    void readOnThread(const QSqlDatabase& host, const QString& sql, const QVariantList& values);
+    void start();
+    void readOnThisThread();
     bool push(QVector<QVariant>& rows, int width);
     void finish(bool ranOnThread, const QString& errorOnThread, bool failedOnThread);
     bool takeBatch();
@@ -70,6 +70,10 @@ private:
     QString threadError;
 
     // The calling thread's side.
+    const QSqlDatabase host;
+    const QString sql;
+    const QVariantList values;
+    bool started = false;
     std::unique_ptr<Thread> thread;
     std::unique_ptr<QSqlQuery> sameThreadQuery;
     QVector<QVariant> batch;
