@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QSet>
 #include <QSqlError>
 
 #include <algorithm>
@@ -66,22 +67,33 @@ QString ExportRowSink::shared(const QString& text)
     return text;
 }
 
-QVector<ExportRow> ExportRowSink::fileOrder() const
+QVector<int> ExportRowSink::fileOrder() const
 {
-    QVector<QByteArray> dateKeys;
-    dateKeys.reserve(rows.size());
+    // The date texts are few: each gets its rank among them by UTF-8 bytes.
+    QSet<QString> distinct;
     for (const ExportRow& row : rows)
-        dateKeys.append(row.dateFrom.toUtf8());
+        distinct.insert(row.dateFrom);
+    QVector<QPair<QByteArray, QString>> dates;
+    for (const QString& date : distinct)
+        dates.append(qMakePair(date.toUtf8(), date));
+    std::sort(dates.begin(), dates.end());
+    QHash<QString, int> rankOf;
+    int rank = 0;
+    for (int index = 0; index < dates.size(); ++index) {
+        if (index > 0 && dates.at(index).first != dates.at(index - 1).first)
+            ++rank;
+        rankOf.insert(dates.at(index).second, rank);
+    }
+    QVector<int> ranks;
+    ranks.reserve(rows.size());
+    for (const ExportRow& row : rows)
+        ranks.append(rankOf.value(row.dateFrom));
     QVector<int> order(rows.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int left, int right) {
         if (rows.at(left).pid != rows.at(right).pid)
             return rows.at(left).pid < rows.at(right).pid;
-        return dateKeys.at(left) < dateKeys.at(right);
+        return ranks.at(left) < ranks.at(right);
     });
-    QVector<ExportRow> sorted;
-    sorted.reserve(rows.size());
-    for (const int index : order)
-        sorted.append(rows.at(index));
-    return sorted;
+    return order;
 }

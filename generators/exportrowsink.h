@@ -24,10 +24,12 @@ public:
 
     void write(const ExportRow& row);
 
-    // The rows kept in memory, in the order of the file: by pid, then by
-    // the date-from text as "ORDER BY pid, item5" orders the table (text by
-    // its UTF-8 bytes), rows alike in both in the order they were written.
-    QVector<ExportRow> fileOrder() const;
+    // The rows kept in memory, and their indexes in the order of the file:
+    // by pid, then by the date-from text as "ORDER BY pid, item5" orders the
+    // table (text by its UTF-8 bytes), rows alike in both in the order they
+    // were written.
+    const QVector<ExportRow>& keptRows() const { return rows; }
+    QVector<int> fileOrder() const;
 
 private:
     QString shared(const QString& text);

@@ -176,16 +176,19 @@ int writeExportRows(const QSqlDatabase& staging, QTextStream& out, const ExportO
     return lines;
 }
 
-// Writes `rows`, in their order, one line each; the number of lines.
-int writeRows(const QVector<ExportRow>& rows, QTextStream& out, const ExportOptions& options, QStringList& warnings)
+// Writes `rows` in the order of `order`, one line each; the number of lines.
+int writeRows(const QVector<ExportRow>& rows, const QVector<int>& order, QTextStream& out,
+              const ExportOptions& options, QStringList& warnings)
 {
     const QChar separator = fileSeparator(options.separatorGiven, options.separator);
     QSet<QString> reported;
-    for (const ExportRow& row : rows)
+    for (const int index : order) {
+        const ExportRow& row = rows.at(index);
         out << fileLineText(rowFields(row.items(), row.pid, separator, warnings, reported), separator,
                             options.separatorOnEnd)
             << '\n';
-    return rows.size();
+    }
+    return order.size();
 }
 
 } // namespace
@@ -200,7 +203,7 @@ int writePayrollFile(RunContext& run, StagingDatabase& staging, QHash<QString, Q
 int writePayrollFile(RunContext& run, const ExportRowSink& rows, QHash<QString, QVariant>& result)
 {
     return writePayrollFile(run, result, [&rows, &run](QTextStream& out, QString&) {
-        return writeRows(rows.fileOrder(), out, run.options, run.warnings);
+        return writeRows(rows.keptRows(), rows.fileOrder(), out, run.options, run.warnings);
     });
 }
 

@@ -497,8 +497,9 @@ int HostLoader::referenceFund(QSqlQuery& lookup, unsigned uid)
     return fund;
 }
 
-// The day records of the neighbouring windows are asked for before the
-// period's are loaded: the host prepares them meanwhile.
+// The day records of the neighbouring windows are asked for once the
+// period's are in: the host prepares them while the period's indexes and
+// spans are made. (Asked for earlier, both results would be held at once.)
 void HostLoader::readWindowDaysAhead()
 {
     const QString sql = QStringLiteral(
@@ -579,8 +580,8 @@ void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase&
         [&]() { loader.loadPeriodInterruptions(); },
         [&]() { loader.createIndexes("latten_data"); },
         [&]() { progress.setValue(8); },
-        [&]() { loader.readWindowDaysAhead(); },
         [&]() { loader.loadPeriodDays(); },
+        [&]() { loader.readWindowDaysAhead(); },
         [&]() { loader.createIndexes("latten"); },
         [&]() { calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, false); },
         [&]() { progress.setValue(62); },
