@@ -12,6 +12,8 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 void RecordGenerators::exportBonusItem(int itemIndex)
 {
     const RowChoices choices =
@@ -95,12 +97,38 @@ QVector<QPair<int, double>> RecordGenerators::bonusDayResults(int itemIndex, int
 }
 
 // The person's day records in the order of the items' statements (by day,
-// then as loaded), read on the first item of the person.
+// then as loaded), on the first item of the person: as loading kept them, or
+// read from latten.
 bool RecordGenerators::readBonusDays(const char* operation, const QString& column)
 {
     if (bonusDaysRead)
         return true;
     bonusDays.clear();
+    if (const QVector<LoadedDay>* days = staging.loadedDays().of(uid)) {
+        for (const LoadedDay& day : *days) {
+            BonusDayRow row;
+            row.dom = day.dom;
+            row.fond = day.fond;
+            row.expFund = day.expFund;
+            row.work = day.work;
+            row.diff = day.diff;
+            row.dow = day.dow;
+            row.night = day.night;
+            row.saldoP = day.saldoP;
+            row.hid = day.hid;
+            row.bonus = day.bonus;
+            row.readBegin = day.readBegin;
+            row.readEnd = day.readEnd;
+            row.vouchers = day.vouchers;
+            row.tom = day.tom;
+            bonusDays.append(row);
+        }
+        // By day, then in the order written, as "ORDER BY dom, id" reads them.
+        std::stable_sort(bonusDays.begin(), bonusDays.end(),
+                         [](const BonusDayRow& left, const BonusDayRow& right) { return left.dom < right.dom; });
+        bonusDaysRead = true;
+        return true;
+    }
     QSqlQuery query;
     if (!readStaging(query, QStringLiteral("SELECT %1 FROM latten WHERE uid=? ORDER BY dom, id").arg(bonusDayColumns()),
                      {int(uid)}, operation, QStringLiteral("SELECT %1 FROM latten ").arg(column)))

@@ -408,6 +408,7 @@ void HostLoader::loadPeriodDays()
     const int noteColumn = 23;
     const int columnCount = 25;
     ChangedValueBinder binder(insert, columnCount);
+    staging.loadedDays().start();
     walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten", [&](const HostRowReader& host) {
         for (int column = 0; column < columnCount; ++column) {
             if (column == vouchersColumn)
@@ -417,8 +418,17 @@ void HostLoader::loadPeriodDays()
             else
                 binder.bindInteger(column, host.value(column).toLongLong());
         }
-        if (!insert.exec())
+        if (insert.exec()) {
+            const qint64 values[LoadedDays::Count] = {
+                host.value(2).toLongLong(),  host.value(5).toLongLong(),  host.value(19).toLongLong(),
+                host.value(6).toLongLong(),  host.value(10).toLongLong(), host.value(3).toLongLong(),
+                host.value(15).toLongLong(), host.value(12).toLongLong(), host.value(4).toLongLong(),
+                host.value(20).toLongLong(), host.value(16).toLongLong(), host.value(17).toLongLong(),
+                host.value(24).toLongLong()};
+            staging.loadedDays().add(host.value(0).toUInt(), values, roundedToSixDigits(host.value(8).toDouble()));
+        } else {
             logSqlFailure(stagingFailure("INSERT INTO [latten]"), insert.lastError().text());
+        }
 
         const unsigned uid = host.value(0).toUInt();
         const int dom = host.value(2).toInt();

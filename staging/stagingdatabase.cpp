@@ -185,6 +185,7 @@ void StagingDatabase::dropStatements()
     recordedTypesRead = false;
     recordedTypesKnown = false;
     recordedTypes.clear();
+    days.clear();
 }
 
 int StagingDatabase::pidOf(unsigned uid)

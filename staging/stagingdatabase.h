@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include "loadeddays.h"
+
 #include <QSet>
 #include <QVector>
 
@@ -58,6 +60,8 @@ public:
     // interruption `iid` (read once for all people); true when that cannot
     // be read.
     bool hasInterruptionRecords(unsigned uid, unsigned iid);
+    // The period's day records as loading wrote them (see loadeddays.h).
+    LoadedDays& loadedDays() { return days; }
     // The period's holidays of lholidays by their local date (hid > 0 a
     // public holiday). Read into `holidays`; false when unread.
     bool readHolidays(QHash<QDate, bool>& holidays);
@@ -75,6 +79,7 @@ private:
     bool recordedTypesRead = false;
     bool recordedTypesKnown = false;
     QSet<quint64> recordedTypes;
+    LoadedDays days;
 };
 
 #endif // STAGINGDATABASE_H
