@@ -508,8 +508,9 @@ int HostLoader::referenceFund(QSqlQuery& lookup, unsigned uid)
 }
 
 // The day records of the neighbouring windows are asked for once the
-// period's are in: the host prepares them while the period's indexes and
-// spans are made. (Asked for earlier, both results would be held at once.)
+// period's are in and indexed: the host prepares them while the period's
+// spans are made. (Asked for earlier, the driver would hold their rows while
+// the period's are read or indexed: more memory at once.)
 void HostLoader::readWindowDaysAhead()
 {
     const QString sql = QStringLiteral(
@@ -591,8 +592,8 @@ void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase&
         [&]() { loader.createIndexes("latten_data"); },
         [&]() { progress.setValue(8); },
         [&]() { loader.loadPeriodDays(); },
-        [&]() { loader.readWindowDaysAhead(); },
         [&]() { loader.createIndexes("latten"); },
+        [&]() { loader.readWindowDaysAhead(); },
         [&]() { calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, false); },
         [&]() { progress.setValue(62); },
         [&]() { loader.loadAroundInterruptions(); },
