@@ -5,6 +5,10 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 const int rowsPerBatch = 512;
@@ -54,6 +58,11 @@ protected:
         const QString name = QStringLiteral("OrvexHostReader%1").arg(connectionCounter.fetchAndAddRelaxed(1));
         read(name);
         QSqlDatabase::removeDatabase(name);
+#ifdef __GLIBC__
+        // The driver's copy of the rows was allocated on this thread: glibc
+        // keeps what a thread freed for that thread's own use unless told.
+        malloc_trim(0);
+#endif
     }
 
 private:
