@@ -3,22 +3,42 @@
 
 #include "exportrow.h"
 
+#include <QHash>
+#include <QVector>
+
 class StagingDatabase;
 struct RunContext;
 
 // Where the record generators put their rows: the table `export` of a
-// staging database (the run's own, or the output database of a TEST run).
-// A row that cannot be written is logged and fails the run: a row missing
-// from the file is somebody's wrong pay.
+// staging database (the output database of a TEST run, or one a caller
+// reads itself), or the sink's own memory, from which the payroll file is
+// written. A row that cannot be written to its table is logged and fails the
+// run: a row missing from the file is somebody's wrong pay.
 class ExportRowSink
 {
 public:
+    // Rows into the table `export` of `target`.
     ExportRowSink(StagingDatabase& target, RunContext& run);
+    // Rows kept in memory.
+    explicit ExportRowSink(RunContext& run);
+
     void write(const ExportRow& row);
 
+    // The rows kept in memory, and their indexes in the order of the file:
+    // by pid, then by the date-from text as "ORDER BY pid, item5" orders the
+    // table (text by its UTF-8 bytes), rows alike in both in the order they
+    // were written.
+    const QVector<ExportRow>& keptRows() const { return rows; }
+    QVector<int> fileOrder() const;
+
 private:
-    StagingDatabase& target;
+    QString shared(const QString& text);
+
+    StagingDatabase* target;
     RunContext& run;
+    QVector<ExportRow> rows;
+    // Codes and dates repeat from row to row: one copy of each text is kept.
+    QHash<QString, QString> texts;
 };
 
 #endif // EXPORTROWSINK_H

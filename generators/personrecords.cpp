@@ -18,6 +18,9 @@
 #include <QDebug>
 #include <QSqlError>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // Without a choice in the options, sick leave and family care are the host's
@@ -51,6 +54,7 @@ void RecordGenerators::startPerson(unsigned personUid)
     uid = personUid;
     pid = staging.pidOf(uid);
     personalNumber = run.pamPidByUid.value(uid);
+    bonusDaysRead = false;
     readSickLeaveDays();
 }
 
@@ -98,6 +102,13 @@ void RecordGenerators::readSickLeaveDays()
     if (special.familyCare == 0)
         special.familyCare = usualFamilyCare;
 
+    // A person without a record of these types has no such day.
+    const unsigned types[] = {special.sickLeave, special.familyCare, special.sickLeaveOfKeeper,
+                              special.familyCareOfKeeper};
+    if (!run.testMode
+        && std::none_of(std::begin(types), std::end(types),
+                        [this](unsigned iid) { return staging.hasInterruptionRecords(uid, iid); }))
+        return;
     QSqlQuery query;
     if (!staging.exec(query,
                       QStringLiteral("SELECT dom FROM latten_data WHERE uid=? AND (iid=? OR iid=? OR iid=? OR iid=?) "

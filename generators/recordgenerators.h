@@ -12,6 +12,8 @@
 // the month boundary empty. A staging read that fails is logged through the
 // staging log; the pipeline fails the run then.
 
+#include "bonusitemrules.h"
+
 #include <QHash>
 #include <QPair>
 #include <QSqlQuery>
@@ -69,6 +71,7 @@ private:
     void workSummary(const RowChoices& choices);
     // bonusitems.cpp
     QVector<QPair<int, double>> bonusDayResults(int itemIndex, int valueKind, bool daily);
+    bool readBonusDays(const char* operation, const QString& column);
 
     // personrecords.cpp: what the generators share
     void writeRow(const QString& code, const QString& value, const QString& dateFrom, const QString& dateTo);
@@ -91,6 +94,8 @@ private:
     int pid = 0;
     QString personalNumber;
     QVector<int> listDaysOfPN;
+    QVector<BonusDayRow> bonusDays;
+    bool bonusDaysRead = false;
     // The bonus item names as shown (row settings and messages) and in Slovak.
     QStringList itemNames;
     QStringList itemSourceNames;

@@ -154,9 +154,10 @@ int ExportPipeline::runNormalMode(RunContext& run, const QSqlDatabase& host, QHa
         run.resolveSpecialInterruptions();
         reportPersonalNumbers(run);
         qDebug() << "runExport ~START";
-        ExportRowSink sink(staging, run);
+        // The rows stay in memory until the file is written.
+        ExportRowSink sink(run);
         runPeople(run, staging, sink);
-        returnValue = writePayrollFile(run, staging, runResult);
+        returnValue = writePayrollFile(run, sink, runResult);
         qDebug() << "runExport ~DONE";
     }
     if (run.failed()) {

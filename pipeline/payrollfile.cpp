@@ -8,6 +8,7 @@
 
 #include "payrollfile.h"
 
+#include "exportrowsink.h"
 #include "fileline.h"
 #include "personalnumberchecks.h"
 #include "runcontext.h"
@@ -29,22 +30,22 @@ namespace {
 
 const int firstItemColumn = 1; // column 0 is `id`
 const int itemCount = 8;       // item0 .. item7
-const int personalNumberColumn = firstItemColumn + 2; // item2
-const int pidColumn = firstItemColumn + itemCount;    // after item7
+const int personalNumberItem = 2;                  // item2
+const int pidColumn = firstItemColumn + itemCount; // after item7
 
-// item0 .. item7 of the row the query stands on, each made safe to write.
-// The clerk is told once per person and value (`reported` holds the messages
-// given so far), not once for every line that carries the value.
-QStringList rowFields(const QSqlQuery& query, QChar separator, QStringList& warnings, QSet<QString>& reported)
+// item0 .. item7 of a row (item2 the personal number), each made safe to
+// write. The clerk is told once per person and value (`reported` holds the
+// messages given so far), not once for every line that carries the value.
+QStringList rowFields(const QStringList& items, int pid, QChar separator, QStringList& warnings,
+                      QSet<QString>& reported)
 {
     QStringList fields;
-    for (int column = firstItemColumn; column < firstItemColumn + itemCount; ++column) {
-        const QString value = query.value(column).toString();
+    for (const QString& value : items) {
         QString field = value;
         if (cleanFileField(field, separator)) {
-            const QString personalNumber = query.value(personalNumberColumn).toString();
+            const QString personalNumber = items.at(personalNumberItem);
             qWarning() << "Orvexuniversal::createCSVfile() ::: a value of person" << personalNumber << "(pid"
-                       << query.value(pidColumn).toInt() << ") holds the separator" << QString(separator)
+                       << pid << ") holds the separator" << QString(separator)
                        << "or a line break, written with blanks instead:" << value;
             const QString warning =
                 QCoreApplication::translate("Orvexuniversal", "Osobné číslo %1: hodnota \"%2\" obsahuje oddeľovač položiek alebo "
@@ -154,7 +155,12 @@ int writeExportRows(const QSqlDatabase& staging, QTextStream& out, const ExportO
         lines = 0;
         QSet<QString> reported;
         while (query.next()) {
-            out << fileLineText(rowFields(query, separator, warnings, reported), separator, separatorOnEnd) << '\n';
+            QStringList items;
+            for (int column = firstItemColumn; column < firstItemColumn + itemCount; ++column)
+                items << query.value(column).toString();
+            out << fileLineText(rowFields(items, query.value(pidColumn).toInt(), separator, warnings, reported),
+                                separator, separatorOnEnd)
+                << '\n';
             ++lines;
         }
         if (query.lastError().isValid()) {
@@ -170,9 +176,39 @@ int writeExportRows(const QSqlDatabase& staging, QTextStream& out, const ExportO
     return lines;
 }
 
+// Writes `rows` in the order of `order`, one line each; the number of lines.
+int writeRows(const QVector<ExportRow>& rows, const QVector<int>& order, QTextStream& out,
+              const ExportOptions& options, QStringList& warnings)
+{
+    const QChar separator = fileSeparator(options.separatorGiven, options.separator);
+    QSet<QString> reported;
+    for (const int index : order) {
+        const ExportRow& row = rows.at(index);
+        out << fileLineText(rowFields(row.items(), row.pid, separator, warnings, reported), separator,
+                            options.separatorOnEnd)
+            << '\n';
+    }
+    return order.size();
+}
+
 } // namespace
 
 int writePayrollFile(RunContext& run, StagingDatabase& staging, QHash<QString, QVariant>& result)
+{
+    return writePayrollFile(run, result, [&staging, &run](QTextStream& out, QString& readError) {
+        return writeExportRows(staging.db(), out, run.options, run.warnings, readError);
+    });
+}
+
+int writePayrollFile(RunContext& run, const ExportRowSink& rows, QHash<QString, QVariant>& result)
+{
+    return writePayrollFile(run, result, [&rows, &run](QTextStream& out, QString&) {
+        return writeRows(rows.keptRows(), rows.fileOrder(), out, run.options, run.warnings);
+    });
+}
+
+int writePayrollFile(RunContext& run, QHash<QString, QVariant>& result,
+                     const std::function<int(QTextStream&, QString&)>& writeLines)
 {
     // An export that failed on the way writes no file.
     if (run.failed()) {
@@ -202,7 +238,7 @@ int writePayrollFile(RunContext& run, StagingDatabase& staging, QHash<QString, Q
     }
 
     QString readError;
-    const int lines = writeExportRows(staging.db(), out, run.options, run.warnings, readError);
+    const int lines = writeLines(out, readError);
     if (lines < 0) {
         // The rows were not all read back: the earlier file stays.
         file.cancelWriting();

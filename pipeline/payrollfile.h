@@ -5,6 +5,10 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
+class ExportRowSink;
+class QTextStream;
 class StagingDatabase;
 struct RunContext;
 
@@ -16,5 +20,12 @@ struct RunContext;
 // cannot be read back leave the earlier file as it was. Returns the number of
 // lines, or -1 without a file.
 int writePayrollFile(RunContext& run, StagingDatabase& staging, QHash<QString, QVariant>& result);
+// The same from the rows kept in memory by `rows`.
+int writePayrollFile(RunContext& run, const ExportRowSink& rows, QHash<QString, QVariant>& result);
+
+// What both share: `writeLines` writes the lines and returns their number,
+// or -1 with the reason in its second argument.
+int writePayrollFile(RunContext& run, QHash<QString, QVariant>& result,
+                     const std::function<int(QTextStream&, QString&)>& writeLines);
 
 #endif // PAYROLLFILE_H

@@ -106,3 +106,36 @@ QString bonusItemCode(const QString& codeText, int valueKind)
     default: return codeText;
     }
 }
+
+QString bonusDayColumns()
+{
+    return QStringLiteral("dom, fond, expFund, work, diff, dow, night, saldo_p, hid, bonus, readBegin, readEnd, "
+                          "vouchers, tom");
+}
+
+// One case per item of bonusItemSource(), condition for condition.
+bool bonusRowColumns(int itemIndex, bool advancedOvertime, bool daily, const BonusDayRow& row, double* first,
+                     double* second)
+{
+    *second = 0.0;
+    const double overtime = advancedOvertime ? row.saldoP : row.diff;
+    switch (itemIndex) {
+    case BonusNegativeBalance: *first = row.diff; return row.diff < 0;
+    case BonusSaturdayWork: *first = row.work; return row.work > 0 && row.dow == 6;
+    case BonusSundayWork: *first = row.work; return row.work > 0 && row.dow == 7;
+    case BonusNightWork: *first = row.night; return row.night > 0;
+    case BonusOvertime: *first = overtime; return overtime > 0 && row.hid == 0;
+    case BonusPaidHolidays: *first = row.expFund; return (daily || row.work == 0) && row.hid > 0 && row.dow < 6;
+    case BonusWorkedHolidays: *first = row.work; return row.work > 0 && row.hid > 0 && row.dow < 6;
+    case BonusShiftAllowance: *first = row.bonus; return row.bonus > 0;
+    case BonusOnCall:
+        *first = row.readBegin;
+        *second = row.readEnd;
+        return row.readBegin > 0;
+    case BonusMealTickets: *first = row.vouchers; return row.vouchers > 0 && row.tom == 0;
+    case BonusMealContribution: *first = row.vouchers; return row.vouchers > 0 && row.tom == 1;
+    case BonusHolidayOvertime: *first = overtime; return overtime > 0 && row.hid > 0;
+    case BonusFullFund: *first = row.dow; return row.fond > 0 && row.hid == 0 && row.dow < 6;
+    default: return false;
+    }
+}

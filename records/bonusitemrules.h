@@ -64,4 +64,19 @@ BonusDayResult bonusDayResult(int itemIndex, double dayValue, double dayFund, in
 // kind 2, the whole text for any other kind.
 QString bonusItemCode(const QString& codeText, int valueKind);
 
+// A person's day record with every column the items read, so that one read
+// of the person's days serves all items: bonusDayColumns() is the column list
+// of that read (in this order), bonusRowColumns() applies an item's condition
+// as its statement would and gives its value columns (false: the day is not
+// one of the item's days).
+struct BonusDayRow
+{
+    int dom = 0;
+    double fond = 0, expFund = 0, work = 0, diff = 0, dow = 0, night = 0, saldoP = 0, hid = 0, bonus = 0,
+           readBegin = 0, readEnd = 0, vouchers = 0, tom = 0;
+};
+QString bonusDayColumns();
+bool bonusRowColumns(int itemIndex, bool advancedOvertime, bool daily, const BonusDayRow& row, double* first,
+                     double* second);
+
 #endif // BONUSITEMRULES_H

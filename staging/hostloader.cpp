@@ -11,6 +11,7 @@
 #include "hostloader.h"
 
 #include "changedvaluebinder.h"
+#include "hostrowreader.h"
 #include "interruptionspans.h"
 #include "numbertext.h"
 #include "personids.h"
@@ -161,20 +162,20 @@ public:
     void loadPeriodDays();
     void loadAroundInterruptions();
     void loadAroundFunds();
+    void readWindowDaysAhead();
     void loadInterruptionNames();
 
 private:
-    bool runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
-                 const char* table);
     bool walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
-                  const std::function<void(const QSqlQuery&)>& row);
-    void checkHostWalk(const QSqlQuery& query, const char* table);
+                  const std::function<void(const HostRowReader&)>& row, bool ahead = false);
+    bool walkHost(HostRowReader& host, const char* failure, const char* table,
+                  const std::function<void(const HostRowReader&)>& row);
     void reportHostReadFailure(const char* table, const QString& reason);
     QSqlQuery stagingStatement(const char* sql);
     void debugTable(const char* text) const;
     void insertOptionSet(QSqlQuery& insert, const char* name, const QByteArray& document, const char* failure);
     int referenceFund(QSqlQuery& lookup, unsigned uid);
-    void bindInterruption(QSqlQuery& insert, const QSqlQuery& host, const LocalDay& day, const QString& kod,
+    void bindInterruption(QSqlQuery& insert, const HostRowReader& host, const LocalDay& day, const QString& kod,
                           qint64 from);
     void writeFund(QSqlQuery& update, int fund, unsigned uid, int dom, int month, const char* failure);
     QString interruptionCode(unsigned iid) const;
@@ -190,46 +191,40 @@ private:
     LocalDayTable localDays;
     qint64 previousBound = 0;
     qint64 nextBound = 0;
+    std::unique_ptr<HostRowReader> windowDays;
 };
 
-bool HostLoader::runHost(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* failure,
-                         const char* table)
-{
-    query.prepare(sql);
-    query.setForwardOnly(true);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    if (query.exec())
-        return true;
-    logSqlFailure(QString::fromUtf8(failure), query.lastError().text());
-    reportHostReadFailure(table, query.lastError().text());
-    return false;
-}
-
 // Runs `sql` on the host and hands each row to `row`, inside one staging
-// transaction; false when the statement failed.
+// transaction; false when the statement failed. With `ahead` the rows are
+// read on a thread of their own while `row` writes the ones read before.
 bool HostLoader::walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
-                          const std::function<void(const QSqlQuery&)>& row)
+                          const std::function<void(const HostRowReader&)>& row, bool ahead)
 {
-    QSqlQuery query(host);
-    if (!runHost(query, sql, values, failure, table))
-        return false;
-    StagingTransaction transaction(staging.db(), where);
-    while (query.next())
-        row(query);
-    checkHostWalk(query, table);
-    return true;
+    HostRowReader reader(host, sql, values, ahead);
+    return walkHost(reader, failure, table, row);
 }
 
-// A walk that ended on an error (the connection lost while rows were still
-// coming) has left rows out.
-void HostLoader::checkHostWalk(const QSqlQuery& query, const char* table)
+bool HostLoader::walkHost(HostRowReader& host, const char* failure, const char* table,
+                          const std::function<void(const HostRowReader&)>& row)
 {
-    if (!query.lastError().isValid())
-        return;
-    qWarning() << "Orvexuniversal::loadDataToSQLiteTables() ::: host read of" << table
-               << "ended before its last row ::" << query.lastError().text();
-    reportHostReadFailure(table, query.lastError().text());
+    bool more = host.next();
+    if (!host.executed()) {
+        logSqlFailure(QString::fromUtf8(failure), host.error());
+        reportHostReadFailure(table, host.error());
+        return false;
+    }
+    {
+        StagingTransaction transaction(staging.db(), where);
+        for (; more; more = host.next())
+            row(host);
+    }
+    if (host.failed()) {
+        // The connection was lost while rows were still coming: rows are left out.
+        qWarning() << "Orvexuniversal::loadDataToSQLiteTables() ::: host read of" << table
+                   << "ended before its last row ::" << host.error();
+        reportHostReadFailure(table, host.error());
+    }
+    return true;
 }
 
 // Whatever the host did not deliver would be missing from staging, and rows
@@ -296,7 +291,7 @@ void HostLoader::loadPeople()
         "INSERT INTO lpeople (uid, pid, pamId, gid, bid, did, refFund, fullName, grpName, branchName, depName) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     walkHost(sql.arg(personIds), {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)",
-             "people", [&](const QSqlQuery& host) {
+             "people", [&](const HostRowReader& host) {
         // The group's reference fund counts only when it is on and covers all days.
         const bool groupFund = host.value(10).toInt() >= 1 && host.value(12).toInt() >= 1;
         insert.bindValue(0, host.value(0).toUInt());
@@ -322,7 +317,7 @@ void HostLoader::loadHolidays()
     walkHost(QStringLiteral("SELECT h.date, hid FROM holidays h WHERE (h.date >= ? AND h.date < ?) "),
              {run.beginDay, run.endDay},
              "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT h.date, hid FROM [holidays] ...)", "holidays",
-             [&](const QSqlQuery& host) {
+             [&](const HostRowReader& host) {
         const qint64 date = host.value(0).toLongLong();
         const int hid = host.value(1).toInt();
         insert.bindValue(0, date);
@@ -351,7 +346,7 @@ void HostLoader::loadSettings()
     if (!walkHost(QStringLiteral("SELECT name, value FROM vars WHERE name='advancedOvertime' OR name= "
                                  "'groupsPlanEnabled' OR name= 'exportUseXLSX'"),
                   {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT name, value FROM [lvars] ...)", "vars",
-                  [&](const QSqlQuery& host) {
+                  [&](const HostRowReader& host) {
         setting.addBindValue(nonNullText(host.value(0)));
         setting.addBindValue(host.value(1).toInt());
         if (!setting.exec())
@@ -381,7 +376,7 @@ void HostLoader::loadPeriodInterruptions()
         "INSERT INTO latten_data (dom, month, duration, kod, uid, iid, timestamp, dow, hol) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
     walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten_data",
-             [&](const QSqlQuery& host) {
+             [&](const HostRowReader& host) {
         const unsigned iid = host.value(1).toUInt();
         const QString kod = interruptionCode(iid);
         if (kod.isEmpty())
@@ -393,7 +388,7 @@ void HostLoader::loadPeriodInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
         periodRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    });
+    }, true);
 }
 
 void HostLoader::loadPeriodDays()
@@ -413,7 +408,8 @@ void HostLoader::loadPeriodDays()
     const int noteColumn = 23;
     const int columnCount = 25;
     ChangedValueBinder binder(insert, columnCount);
-    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten", [&](const QSqlQuery& host) {
+    staging.loadedDays().start();
+    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten", [&](const HostRowReader& host) {
         for (int column = 0; column < columnCount; ++column) {
             if (column == vouchersColumn)
                 binder.bindReal(column, roundedToSixDigits(host.value(column).toDouble()));
@@ -422,8 +418,17 @@ void HostLoader::loadPeriodDays()
             else
                 binder.bindInteger(column, host.value(column).toLongLong());
         }
-        if (!insert.exec())
+        if (insert.exec()) {
+            const qint64 values[LoadedDays::Count] = {
+                host.value(2).toLongLong(),  host.value(5).toLongLong(),  host.value(19).toLongLong(),
+                host.value(6).toLongLong(),  host.value(10).toLongLong(), host.value(3).toLongLong(),
+                host.value(15).toLongLong(), host.value(12).toLongLong(), host.value(4).toLongLong(),
+                host.value(20).toLongLong(), host.value(16).toLongLong(), host.value(17).toLongLong(),
+                host.value(24).toLongLong()};
+            staging.loadedDays().add(host.value(0).toUInt(), values, roundedToSixDigits(host.value(8).toDouble()));
+        } else {
             logSqlFailure(stagingFailure("INSERT INTO [latten]"), insert.lastError().text());
+        }
 
         const unsigned uid = host.value(0).toUInt();
         const int dom = host.value(2).toInt();
@@ -433,7 +438,7 @@ void HostLoader::loadPeriodDays()
         const int fond = host.value(5).toInt();
         writeFund(fundUpdate, fond >= 1 ? fond : host.value(19).toInt(), uid, dom, month,
                   "UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond");
-    });
+    }, true);
 }
 
 void HostLoader::loadAroundInterruptions()
@@ -446,7 +451,7 @@ void HostLoader::loadAroundInterruptions()
         "INSERT INTO latten_data_around (dom, month, duration, kod, uid, iid, timestamp, dow) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
     walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten_data",
-             [&](const QSqlQuery& host) {
+             [&](const HostRowReader& host) {
         const unsigned iid = host.value(1).toUInt();
         const qint64 from = host.value(2).toLongLong();
         const LocalDay day = localDays.of(from);
@@ -454,13 +459,13 @@ void HostLoader::loadAroundInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
         aroundRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    });
+    }, true);
 }
 
 // The host's interruption record (uid, iid, from, duration) as the first
 // eight values of a latten_data or latten_data_around insert: dom, month,
 // duration, kod, uid, iid, timestamp, dow.
-void HostLoader::bindInterruption(QSqlQuery& insert, const QSqlQuery& host, const LocalDay& day, const QString& kod,
+void HostLoader::bindInterruption(QSqlQuery& insert, const HostRowReader& host, const LocalDay& day, const QString& kod,
                                   qint64 from)
 {
     insert.bindValue(0, day.dom);
@@ -502,17 +507,28 @@ int HostLoader::referenceFund(QSqlQuery& lookup, unsigned uid)
     return fund;
 }
 
-void HostLoader::loadAroundFunds()
+// The day records of the neighbouring windows are asked for once the
+// period's are in and indexed: the host prepares them while the period's
+// spans are made. (Asked for earlier, the driver would hold their rows while
+// the period's are read or indexed: more memory at once.)
+void HostLoader::readWindowDaysAhead()
 {
     const QString sql = QStringLiteral(
         "SELECT uid, a.date, dom, fond, expFund FROM atten a WHERE ((a.date > ? AND a.date <= ?) OR "
         "(a.date > ? AND a.date <= ?)) AND a.uid IN (%1) ORDER BY a.date");
+    windowDays.reset(new HostRowReader(host, sql.arg(personIds),
+                                       {previousBound, run.beginDay, run.endDay, nextBound}, true));
+}
+
+void HostLoader::loadAroundFunds()
+{
+    if (!windowDays)
+        readWindowDaysAhead();
     QSqlQuery lookup = stagingStatement("SELECT refFund FROM lpeople WHERE uid=?");
     lookup.setForwardOnly(true);
     QSqlQuery fundUpdate =
         stagingStatement("UPDATE OR IGNORE latten_data_around SET fund=? WHERE uid=? AND dom=? AND month=?");
-    walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten",
-             [&](const QSqlQuery& host) {
+    walkHost(*windowDays, attenReadFailure, "atten", [&](const HostRowReader& host) {
         const unsigned uid = host.value(0).toUInt();
         const int dom = host.value(2).toInt();
         const int month = localDays.of(host.value(1).toLongLong()).month;
@@ -525,6 +541,7 @@ void HostLoader::loadAroundFunds()
         writeFund(fundUpdate, fund, uid, dom, month,
                   "UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond");
     });
+    windowDays.reset();
 }
 
 void HostLoader::loadInterruptionNames()
@@ -532,7 +549,7 @@ void HostLoader::loadInterruptionNames()
     debugTable("Naplnenie QHash iid2NameMap a name2iidMap");
     walkHost(QStringLiteral("SELECT iid, name FROM inters"), {},
              "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT iid, name FROM inters ...)", "inters",
-             [&](const QSqlQuery& host) {
+             [&](const HostRowReader& host) {
         const unsigned iid = host.value(0).toUInt();
         const QString name = host.value(1).toString();
         run.addInterruptionName(iid, name);
@@ -576,6 +593,7 @@ void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase&
         [&]() { progress.setValue(8); },
         [&]() { loader.loadPeriodDays(); },
         [&]() { loader.createIndexes("latten"); },
+        [&]() { loader.readWindowDaysAhead(); },
         [&]() { calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, false); },
         [&]() { progress.setValue(62); },
         [&]() { loader.loadAroundInterruptions(); },

@@ -12,7 +12,10 @@ set(ORVEX_STAGING_SOURCES
     staging/daygrid.h
     staging/daygrid.cpp
     staging/recordeddays.h
+    staging/loadeddays.h
     staging/changedvaluebinder.h
     staging/changedvaluebinder.cpp
+    staging/hostrowreader.h
+    staging/hostrowreader.cpp
     staging/personids.h
     staging/personids.cpp)

@@ -182,6 +182,10 @@ void StagingDatabase::dropStatements()
     statements.clear();
     referenceFundsRead = false;
     referenceFunds.clear();
+    recordedTypesRead = false;
+    recordedTypesKnown = false;
+    recordedTypes.clear();
+    days.clear();
 }
 
 int StagingDatabase::pidOf(unsigned uid)
@@ -195,6 +199,22 @@ int StagingDatabase::pidOf(unsigned uid)
     const int pid = query.next() ? query.value(0).toInt() : 0;
     query.finish();
     return pid;
+}
+
+bool StagingDatabase::hasInterruptionRecords(unsigned uid, unsigned iid)
+{
+    const auto key = [](unsigned person, unsigned type) { return (quint64(person) << 32) | type; };
+    if (!recordedTypesRead) {
+        recordedTypesRead = true;
+        QSqlQuery query(connection);
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT uid, iid FROM latten_data UNION SELECT uid, iid FROM lintersSpans")))
+            return true;
+        while (query.next())
+            recordedTypes.insert(key(query.value(0).toUInt(), query.value(1).toUInt()));
+        recordedTypesKnown = !query.lastError().isValid();
+    }
+    return !recordedTypesKnown || recordedTypes.contains(key(uid, iid));
 }
 
 double StagingDatabase::referenceFundOf(unsigned uid)

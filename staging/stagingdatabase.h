@@ -11,6 +11,9 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include "loadeddays.h"
+
+#include <QSet>
 #include <QVector>
 
 class StagingDatabase
@@ -53,6 +56,12 @@ public:
     // --- lookups of the loaded tables
     int pidOf(unsigned uid);          // pid of lpeople, 0 when unknown or unread
     double referenceFundOf(unsigned uid); // refFund of lpeople (the first row), 0 when unknown
+    // Whether latten_data or lintersSpans holds a record of the person's
+    // interruption `iid` (read once for all people); true when that cannot
+    // be read.
+    bool hasInterruptionRecords(unsigned uid, unsigned iid);
+    // The period's day records as loading wrote them (see loadeddays.h).
+    LoadedDays& loadedDays() { return days; }
     // The period's holidays of lholidays by their local date (hid > 0 a
     // public holiday). Read into `holidays`; false when unread.
     bool readHolidays(QHash<QDate, bool>& holidays);
@@ -67,6 +76,10 @@ private:
     QHash<QString, QSqlQuery> statements;
     bool referenceFundsRead = false;
     QHash<unsigned, double> referenceFunds;
+    bool recordedTypesRead = false;
+    bool recordedTypesKnown = false;
+    QSet<quint64> recordedTypes;
+    LoadedDays days;
 };
 
 #endif // STAGINGDATABASE_H

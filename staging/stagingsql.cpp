@@ -81,9 +81,7 @@ void createStagingIndex(QSqlQuery& query, const char* where, const char* indexNa
 
 void createPersonDayIndex(QSqlQuery& query, const char* where)
 {
-    createStagingIndex(query, where, "idx_latten_uid_dom_values", "latten",
-                       "uid, dom, id, work, fond, expFund, diff, dow, night, saldo_p, hid, bonus, readBegin, readEnd, "
-                       "vouchers, tom");
+    createStagingIndex(query, where, "idx_latten_uid_dom_values", "latten", "uid, dom, id, work, fond, expFund");
 }
 
 SpanWriter::SpanWriter(const QSqlDatabase& db, const QString& table) : query(db)

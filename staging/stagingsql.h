@@ -61,11 +61,12 @@ private:
 void createStagingIndex(QSqlQuery& query, const char* where, const char* indexName, const char* table,
                         const char* columns);
 
-// The index through which the per-person statements read a person's days in
-// latten. It covers every column they read, so a person's days are walked in
-// one place without visiting the table; id keeps days of the same dom in the
-// order they were loaded. Some columns stay out so that whole-table reads
-// still scan the table in its own order.
+// The index through which the per-person statements of work read a person's
+// days in latten. It covers the columns they read, so a person's days are
+// walked in one place without visiting the table; id keeps days of the same
+// dom in the order they were loaded. Other columns stay out so that
+// whole-table reads still scan the table in its own order. (The bonus items
+// of a loaded export take the days that loading kept.)
 void createPersonDayIndex(QSqlQuery& query, const char* where);
 
 // The span insert "INSERT INTO <table> (uid, iid, kod, sum, sumDays, begDay,

@@ -52,7 +52,9 @@ public:
         QVector<QPair<DayRun, double>> summed;
         for (const DayRun& run : findRuns(grid)) {
             double sum = 0.0;
-            if (sumRun(uid, run, &sum))
+            if (integerWork)
+                summed.append(qMakePair(run, double(workBetween(run)) / 3600.0));
+            else if (sumRun(uid, run, &sum))
                 summed.append(qMakePair(run, sum));
         }
         for (const auto& span : summed)
@@ -70,9 +72,14 @@ private:
             return false;
         }
         *grid = emptyDayGrid(length);
+        days.clear();
+        integerWork = true;
         while (dayQuery.next()) {
-            const double work = dayQuery.value(0).toDouble();
+            const QVariant workValue = dayQuery.value(0);
+            const double work = workValue.toDouble();
             const unsigned dom = dayQuery.value(1).toUInt();
+            integerWork = integerWork && workValue.type() == QVariant::LongLong;
+            days.append(qMakePair(dayQuery.value(1).toLongLong(), workValue.toLongLong()));
             const double fund = dayFund(dayQuery.value(2).toDouble(), dayQuery.value(3).toDouble(), refFund);
             if (work >= fund && !markDay(*grid, int(dom)))
                 qWarning() << "Orvexuniversal::spansCalcWork() ::: day outside the month, not counted in spans: uid"
@@ -80,6 +87,17 @@ private:
         }
         dayQuery.finish();
         return true;
+    }
+
+    // What "SELECT SUM(work) ... WHERE uid = ? AND (dom >= ? AND dom <= ?)"
+    // gives for the days read, when they hold whole numbers of seconds.
+    qint64 workBetween(const DayRun& run) const
+    {
+        qint64 sum = 0;
+        for (const auto& day : days)
+            if (day.first >= run.first && day.first <= run.second)
+                sum += day.second;
+        return sum;
     }
 
     bool sumRun(unsigned uid, const DayRun& run, double* sum)
@@ -102,6 +120,10 @@ private:
     int length;
     QSqlQuery dayQuery, sumQuery;
     SpanWriter writer;
+    // The person's (dom, work) as read, and whether every work value is an
+    // integer (as loading writes them): then the spans' sums need no query.
+    QVector<QPair<qint64, qint64>> days;
+    bool integerWork = false;
 };
 
 } // namespace

@@ -1,0 +1,88 @@
+#ifndef HOSTROWREADER_H
+#define HOSTROWREADER_H
+
+#include <QMutex>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QThread>
+#include <QVariant>
+#include <QVector>
+#include <QWaitCondition>
+#include <deque>
+#include <memory>
+
+// The rows of one host statement, in the order the statement returns them.
+//
+// With `ahead` set the rows are read on a thread of their own, through a
+// connection cloned from the host's and opened on that thread (the host's
+// own connection stays on the thread that has it), and handed over in
+// batches through a bounded queue: the caller writes its staging rows while
+// the next rows arrive. A host connection that is not open, or whose clone
+// cannot be opened (a connection made from a driver object, a driver that
+// cannot be loaded again, a server that refuses one more connection), is
+// read on the calling thread through the host's own connection, as without
+// `ahead`, from the first call of next() on. The thread starts with the
+// reader: a reader made early lets the host prepare the rows while the
+// caller does other work.
+//
+// A statement that fails or a walk that ends on an error is a failed host
+// read: next() returns false and failed() says so (executed() false: the
+// statement never ran; otherwise rows were left out).
+class HostRowReader
+{
+public:
+    HostRowReader(const QSqlDatabase& host, const QString& sql, const QVariantList& values, bool ahead);
+    ~HostRowReader();
+    HostRowReader(const HostRowReader&) = delete;
+    HostRowReader& operator=(const HostRowReader&) = delete;
+
+    // Next row; false at the end or on a failure.
+    bool next();
+    QVariant value(int column) const
+    {
+        return sameThreadQuery ? sameThreadQuery->value(column) : batch.at(row * columns + column);
+    }
+
+    bool failed() const { return failure; }
+    bool executed() const { return ran; }
+    QString error() const { return errorText; }
+
+private:
+    class Thread;
+    friend class Thread;
+
+    void start();
+    void readOnThisThread();
+    bool push(QVector<QVariant>& rows, int width);
+    void finish(bool ranOnThread, const QString& errorOnThread, bool failedOnThread);
+    bool takeBatch();
+
+    // Shared with the reader thread, under `mutex`.
+    QMutex mutex;
+    QWaitCondition changed;
+    std::deque<QVector<QVariant>> queue;
+    enum class State { Connecting, Unconnected, Reading, Done } state = State::Connecting;
+    bool stopping = false;
+    int width = 0;
+    bool threadRan = false;
+    bool threadFailed = false;
+    QString threadError;
+
+    // The calling thread's side.
+    const QSqlDatabase host;
+    const QString sql;
+    const QVariantList values;
+    bool started = false;
+    std::unique_ptr<Thread> thread;
+    std::unique_ptr<QSqlQuery> sameThreadQuery;
+    QVector<QVariant> batch;
+    int row = -1;
+    int rows = 0;
+    int columns = 0;
+    bool failure = false;
+    bool ran = false;
+    QString errorText;
+};
+
+#endif // HOSTROWREADER_H

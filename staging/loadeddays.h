@@ -1,0 +1,69 @@
+#ifndef LOADEDDAYS_H
+#define LOADEDDAYS_H
+
+#include <QHash>
+#include <QVector>
+
+// The period's day records of each person with the columns the bonus items
+// read, kept while loading writes them into latten, so that the items need
+// not read the person's days back. The rows of a person are in the order
+// they were written. Whole numbers are kept in 32 bits: a value that does not
+// fit leaves the days unusable (they are read from latten then).
+struct LoadedDay
+{
+    qint32 dom, fond, expFund, work, diff, dow, night, saldoP, hid, bonus, readBegin, readEnd, tom;
+    double vouchers;
+};
+
+class LoadedDays
+{
+public:
+    enum Column { Dom, Fond, ExpFund, Work, Diff, Dow, Night, SaldoP, Hid, Bonus, ReadBegin, ReadEnd, Tom, Count };
+
+    // Forgets the days; start() makes them usable again for a new loading.
+    void clear()
+    {
+        days.clear();
+        usable = false;
+    }
+    void start()
+    {
+        clear();
+        usable = true;
+    }
+
+    void add(unsigned uid, const qint64 (&values)[Count], double vouchers)
+    {
+        if (!usable)
+            return;
+        qint32* const fields[Count] = {&day.dom, &day.fond, &day.expFund, &day.work, &day.diff,
+                                       &day.dow, &day.night, &day.saldoP, &day.hid, &day.bonus,
+                                       &day.readBegin, &day.readEnd, &day.tom};
+        for (int column = 0; column < Count; ++column) {
+            if (values[column] != qint64(qint32(values[column]))) {
+                clear();
+                return;
+            }
+            *fields[column] = qint32(values[column]);
+        }
+        day.vouchers = vouchers;
+        days[uid].append(day);
+    }
+
+    // The person's days, or null when the days were not kept.
+    const QVector<LoadedDay>* of(unsigned uid) const
+    {
+        if (!usable)
+            return nullptr;
+        const auto found = days.constFind(uid);
+        return found == days.constEnd() ? &none : &found.value();
+    }
+
+private:
+    QHash<unsigned, QVector<LoadedDay>> days;
+    const QVector<LoadedDay> none;
+    bool usable = false;
+    LoadedDay day = {};
+};
+
+#endif // LOADEDDAYS_H
