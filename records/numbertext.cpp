@@ -1,5 +1,7 @@
 #include "numbertext.h"
 
+#include <cmath>
+
 QString numberText(double value)
 {
     // QString::number always uses the C locale, so a decimal comma of the
@@ -9,5 +11,12 @@ QString numberText(double value)
 
 double roundedToSixDigits(double value)
 {
+    // A whole number below a million has at most six digits: its text is
+    // exact. Most day values are such numbers. Zero goes the long way, as
+    // whether the text of -0 keeps its sign is up to Qt.
+    if (value != 0.0 && std::fabs(value) < 1e6 && value == std::trunc(value))
+        return value;
+    if (value == 0.0 && !std::signbit(value))
+        return value;
     return numberText(value).toDouble();
 }

@@ -410,33 +410,37 @@ void HostLoader::loadPeriodDays()
     ChangedValueBinder binder(insert, columnCount);
     staging.loadedDays().start();
     walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten", [&](const HostRowReader& host) {
+        // Each value converted once: the insert, the kept days and the fund
+        // update take it from here.
+        qint64 values[columnCount];
+        for (int column = 0; column < columnCount; ++column)
+            if (column != vouchersColumn && column != noteColumn)
+                values[column] = host.value(column).toLongLong();
+        const double vouchers = roundedToSixDigits(host.value(vouchersColumn).toDouble());
         for (int column = 0; column < columnCount; ++column) {
             if (column == vouchersColumn)
-                binder.bindReal(column, roundedToSixDigits(host.value(column).toDouble()));
+                binder.bindReal(column, vouchers);
             else if (column == noteColumn)
                 binder.bindText(column, nonNullText(host.value(column)));
             else
-                binder.bindInteger(column, host.value(column).toLongLong());
+                binder.bindInteger(column, values[column]);
         }
+        const unsigned uid = host.value(0).toUInt();
         if (insert.exec()) {
-            const qint64 values[LoadedDays::Count] = {
-                host.value(2).toLongLong(),  host.value(5).toLongLong(),  host.value(19).toLongLong(),
-                host.value(6).toLongLong(),  host.value(10).toLongLong(), host.value(3).toLongLong(),
-                host.value(15).toLongLong(), host.value(12).toLongLong(), host.value(4).toLongLong(),
-                host.value(20).toLongLong(), host.value(16).toLongLong(), host.value(17).toLongLong(),
-                host.value(24).toLongLong()};
-            staging.loadedDays().add(host.value(0).toUInt(), values, roundedToSixDigits(host.value(8).toDouble()));
+            const qint64 kept[LoadedDays::Count] = {values[2],  values[5],  values[19], values[6], values[10],
+                                                    values[3],  values[15], values[12], values[4], values[20],
+                                                    values[16], values[17], values[24]};
+            staging.loadedDays().add(uid, kept, vouchers);
         } else {
             logSqlFailure(stagingFailure("INSERT INTO [latten]"), insert.lastError().text());
         }
 
-        const unsigned uid = host.value(0).toUInt();
-        const int dom = host.value(2).toInt();
-        const int month = localDays.of(host.value(1).toLongLong()).month;
+        const int dom = int(values[2]);
+        const int month = localDays.of(values[1]).month;
         if (!periodRecordDays.mayContain(uid, dom, month))
             return;
-        const int fond = host.value(5).toInt();
-        writeFund(fundUpdate, fond >= 1 ? fond : host.value(19).toInt(), uid, dom, month,
+        const int fond = int(values[5]);
+        writeFund(fundUpdate, fond >= 1 ? fond : int(values[19]), uid, dom, month,
                   "UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond");
     }, true);
 }
