@@ -46,6 +46,7 @@ RecordGenerators::RecordGenerators(RunContext& run, StagingDatabase& staging, Ex
     , sink(sink)
     , itemNames(bonusItemNames("Orvexuniversal"))
     , itemSourceNames(bonusItemSourceNames())
+    , dateTexts(run.periodDate, run.options.dateFormat)
 {
 }
 
@@ -84,7 +85,7 @@ void RecordGenerators::writeRow(const QString& code, const QString& value, const
 
 QString RecordGenerators::dateText(unsigned begin, unsigned end, int choice, bool isEnd) const
 {
-    return dateChoiceText(run.periodDate, begin, end, choice, isEnd, run.options.dateFormat);
+    return dateTexts.text(begin, end, choice, isEnd);
 }
 
 int RecordGenerators::workingDays(int fromDay, int toDay) const

@@ -13,6 +13,7 @@
 // staging log; the pipeline fails the run then.
 
 #include "bonusitemrules.h"
+#include "datechoice.h"
 
 #include <QHash>
 #include <QPair>
@@ -99,6 +100,7 @@ private:
     // The bonus item names as shown (row settings and messages) and in Slovak.
     QStringList itemNames;
     QStringList itemSourceNames;
+    MonthDateTexts dateTexts;
 };
 
 #endif // RECORDGENERATORS_H

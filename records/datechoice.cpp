@@ -23,6 +23,24 @@ QString dateChoiceText(const QDate& period, unsigned begin, unsigned end, int in
     return QDate(period.year(), period.month(), int(day)).toString(format);
 }
 
+MonthDateTexts::MonthDateTexts(const QDate& period, const QString& format)
+    : period(period), format(format), texts(period.isValid() ? period.daysInMonth() + 1 : 0)
+{
+}
+
+QString MonthDateTexts::text(unsigned begin, unsigned end, int index, bool isEnd) const
+{
+    const unsigned day = dateChoiceDay(index, begin, end, isEnd, period.daysInMonth());
+    if (!period.isValid() || day < 1 || day > unsigned(period.daysInMonth()))
+        return QString();
+    DayText& known = texts[int(day)];
+    if (!known.made) {
+        known.text = QDate(period.year(), period.month(), int(day)).toString(format);
+        known.made = true;
+    }
+    return known.text;
+}
+
 QString dateFormatOption(const QHash<QString, QVariant>& options)
 {
     // An empty mask would silently drop every date of the file.

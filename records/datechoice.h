@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <QVariant>
+#include <QVector>
 
 // Date choices of the "Dátum od" / "Dátum do" columns of a row setting:
 //   0 no date, 1 the day of the event (`begin`, in both columns),
@@ -17,6 +18,26 @@ unsigned dateChoiceDay(int index, unsigned begin, unsigned end, bool isEnd, int 
 // notation). Empty for no date and for a day the month does not have.
 QString dateChoiceText(const QDate& period, unsigned begin, unsigned end, int index, bool isEnd,
                        const QString& format);
+
+// dateChoiceText() for one month and format, each day's text made once: an
+// export writes the same few dozen dates on hundreds of thousands of rows.
+class MonthDateTexts
+{
+public:
+    MonthDateTexts(const QDate& period, const QString& format);
+
+    QString text(unsigned begin, unsigned end, int index, bool isEnd) const;
+
+private:
+    struct DayText {
+        bool made = false;
+        QString text;
+    };
+    QDate period;
+    QString format;
+    // By day of the month.
+    mutable QVector<DayText> texts;
+};
 
 // The option "dateFormat"; "dd.MM.yyyy" when it is missing or empty.
 QString dateFormatOption(const QHash<QString, QVariant>& options);
