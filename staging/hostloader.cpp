@@ -162,13 +162,13 @@ public:
     void loadPeriodDays();
     void loadAroundInterruptions();
     void loadAroundFunds();
-    void readWindowDaysAhead();
+    void askForMonthRows();
     void loadInterruptionNames();
 
 private:
     bool walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
-                  const std::function<void(const HostRowReader&)>& row, bool ahead = false);
-    bool walkHost(HostRowReader& host, const char* failure, const char* table,
+                  const std::function<void(const HostRowReader&)>& row);
+    bool walkHost(std::unique_ptr<HostRowReader>& host, const char* failure, const char* table,
                   const std::function<void(const HostRowReader&)>& row);
     void reportHostReadFailure(const char* table, const QString& reason);
     QSqlQuery stagingStatement(const char* sql);
@@ -191,22 +191,28 @@ private:
     LocalDayTable localDays;
     qint64 previousBound = 0;
     qint64 nextBound = 0;
-    std::unique_ptr<HostRowReader> windowDays;
+    // The month's interruption and day records, asked for ahead.
+    std::unique_ptr<HostRowReader> periodInterruptionRows;
+    std::unique_ptr<HostRowReader> periodDayRows;
+    std::unique_ptr<HostRowReader> aroundInterruptionRows;
+    std::unique_ptr<HostRowReader> aroundDayRows;
 };
 
-// Runs `sql` on the host and hands each row to `row`, inside one staging
-// transaction; false when the statement failed. With `ahead` the rows are
-// read on a thread of their own while `row` writes the ones read before.
+// Runs `sql` on the host's connection and hands each row to `row`, inside one
+// staging transaction; false when the statement failed.
 bool HostLoader::walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
-                          const std::function<void(const HostRowReader&)>& row, bool ahead)
+                          const std::function<void(const HostRowReader&)>& row)
 {
-    HostRowReader reader(host, sql, values, ahead);
+    std::unique_ptr<HostRowReader> reader(new HostRowReader(host, sql, values, false));
     return walkHost(reader, failure, table, row);
 }
 
-bool HostLoader::walkHost(HostRowReader& host, const char* failure, const char* table,
+// Walks the rows of a reader asked for earlier; the reader is gone afterwards.
+bool HostLoader::walkHost(std::unique_ptr<HostRowReader>& reader, const char* failure, const char* table,
                           const std::function<void(const HostRowReader&)>& row)
 {
+    const std::unique_ptr<HostRowReader> owned = std::move(reader);
+    HostRowReader& host = *owned;
     bool more = host.next();
     if (!host.executed()) {
         logSqlFailure(QString::fromUtf8(failure), host.error());
@@ -369,14 +375,10 @@ void HostLoader::loadSettings()
 void HostLoader::loadPeriodInterruptions()
 {
     debugTable("table [latten_data]");
-    const QString sql = QStringLiteral(
-        "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE (ad.from > ? AND ad.from <= ?) AND (del=0) "
-        "AND ad.uid IN (%1) AND (iid < 1000 AND iid > 1) ORDER BY ad.from");
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten_data (dom, month, duration, kod, uid, iid, timestamp, dow, hol) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten_data",
-             [&](const HostRowReader& host) {
+    walkHost(periodInterruptionRows, attenReadFailure, "atten_data", [&](const HostRowReader& host) {
         const unsigned iid = host.value(1).toUInt();
         const QString kod = interruptionCode(iid);
         if (kod.isEmpty())
@@ -388,16 +390,12 @@ void HostLoader::loadPeriodInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
         periodRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    }, true);
+    });
 }
 
 void HostLoader::loadPeriodDays()
 {
     debugTable("table [latten]");
-    const QString sql = QStringLiteral(
-        "SELECT a.uid, a.date, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, a.saldo, saldo_p, saldo_c, "
-        "freeDay, night, readBegin, readEnd, wore, expFund, bonus, a.wta, a.ok, overtimeNote, p.tom  FROM atten a "
-        "LEFT JOIN people p ON p.uid = a.uid WHERE (a.date >= ? AND a.date < ?) AND a.uid IN (%1) ORDER BY a.dom");
     // The columns of the host query, in the order the insert takes them.
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten (uid, datum, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, saldo, saldo_p, "
@@ -409,7 +407,7 @@ void HostLoader::loadPeriodDays()
     const int columnCount = 25;
     ChangedValueBinder binder(insert, columnCount);
     staging.loadedDays().start();
-    walkHost(sql.arg(personIds), {run.beginDay, run.endDay}, attenReadFailure, "atten", [&](const HostRowReader& host) {
+    walkHost(periodDayRows, attenReadFailure, "atten", [&](const HostRowReader& host) {
         // Each value converted once: the insert, the kept days and the fund
         // update take it from here.
         qint64 values[columnCount];
@@ -442,20 +440,16 @@ void HostLoader::loadPeriodDays()
         const int fond = int(values[5]);
         writeFund(fundUpdate, fond >= 1 ? fond : int(values[19]), uid, dom, month,
                   "UPDATE OR IGNORE [latten_data] - pri plneni [latten] - fond");
-    }, true);
+    });
 }
 
 void HostLoader::loadAroundInterruptions()
 {
     debugTable("table [latten_data_around]");
-    const QString sql = QStringLiteral(
-        "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE ((ad.from > ? AND ad.from <= ?) OR "
-        "(ad.from > ? AND ad.from <= ?)) AND (del=0) AND (iid<1000 AND iid>1) AND ad.uid IN (%1) ORDER BY ad.from");
     QSqlQuery insert = stagingStatement(
         "INSERT INTO latten_data_around (dom, month, duration, kod, uid, iid, timestamp, dow) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
-    walkHost(sql.arg(personIds), {previousBound, run.beginDay, run.endDay, nextBound}, attenReadFailure, "atten_data",
-             [&](const HostRowReader& host) {
+    walkHost(aroundInterruptionRows, attenReadFailure, "atten_data", [&](const HostRowReader& host) {
         const unsigned iid = host.value(1).toUInt();
         const qint64 from = host.value(2).toLongLong();
         const LocalDay day = localDays.of(from);
@@ -463,7 +457,7 @@ void HostLoader::loadAroundInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
         aroundRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
-    }, true);
+    });
 }
 
 // The host's interruption record (uid, iid, from, duration) as the first
@@ -511,28 +505,42 @@ int HostLoader::referenceFund(QSqlQuery& lookup, unsigned uid)
     return fund;
 }
 
-// The day records of the neighbouring windows are asked for once the
-// period's are in and indexed: the host prepares them while the period's
-// spans are made. (Asked for earlier, the driver would hold their rows while
-// the period's are read or indexed: more memory at once.)
-void HostLoader::readWindowDaysAhead()
+// The month's interruption and day records and those of the neighbouring
+// windows, asked for before loading needs them: each statement runs on a
+// connection of its own while the rows before it are written. The period's
+// day records are the largest result; the windows' statements wait until its
+// rows are read, so that the driver holds one large result at a time.
+void HostLoader::askForMonthRows()
 {
-    const QString sql = QStringLiteral(
+    const QString periodInterruptions = QStringLiteral(
+        "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE (ad.from > ? AND ad.from <= ?) AND (del=0) "
+        "AND ad.uid IN (%1) AND (iid < 1000 AND iid > 1) ORDER BY ad.from");
+    const QString periodDays = QStringLiteral(
+        "SELECT a.uid, a.date, dom, dow, hid, fond, work, shift, vouchers, lunch, diff, a.saldo, saldo_p, saldo_c, "
+        "freeDay, night, readBegin, readEnd, wore, expFund, bonus, a.wta, a.ok, overtimeNote, p.tom  FROM atten a "
+        "LEFT JOIN people p ON p.uid = a.uid WHERE (a.date >= ? AND a.date < ?) AND a.uid IN (%1) ORDER BY a.dom");
+    const QString aroundInterruptions = QStringLiteral(
+        "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE ((ad.from > ? AND ad.from <= ?) OR "
+        "(ad.from > ? AND ad.from <= ?)) AND (del=0) AND (iid<1000 AND iid>1) AND ad.uid IN (%1) ORDER BY ad.from");
+    const QString aroundDays = QStringLiteral(
         "SELECT uid, a.date, dom, fond, expFund FROM atten a WHERE ((a.date > ? AND a.date <= ?) OR "
         "(a.date > ? AND a.date <= ?)) AND a.uid IN (%1) ORDER BY a.date");
-    windowDays.reset(new HostRowReader(host, sql.arg(personIds),
-                                       {previousBound, run.beginDay, run.endDay, nextBound}, true));
+    const QVariantList period = {run.beginDay, run.endDay};
+    const QVariantList around = {previousBound, run.beginDay, run.endDay, nextBound};
+    periodInterruptionRows.reset(new HostRowReader(host, periodInterruptions.arg(personIds), period, true));
+    periodDayRows.reset(new HostRowReader(host, periodDays.arg(personIds), period, true));
+    aroundInterruptionRows.reset(
+        new HostRowReader(host, aroundInterruptions.arg(personIds), around, true, periodDayRows.get()));
+    aroundDayRows.reset(new HostRowReader(host, aroundDays.arg(personIds), around, true, periodDayRows.get()));
 }
 
 void HostLoader::loadAroundFunds()
 {
-    if (!windowDays)
-        readWindowDaysAhead();
     QSqlQuery lookup = stagingStatement("SELECT refFund FROM lpeople WHERE uid=?");
     lookup.setForwardOnly(true);
     QSqlQuery fundUpdate =
         stagingStatement("UPDATE OR IGNORE latten_data_around SET fund=? WHERE uid=? AND dom=? AND month=?");
-    walkHost(*windowDays, attenReadFailure, "atten", [&](const HostRowReader& host) {
+    walkHost(aroundDayRows, attenReadFailure, "atten", [&](const HostRowReader& host) {
         const unsigned uid = host.value(0).toUInt();
         const int dom = host.value(2).toInt();
         const int month = localDays.of(host.value(1).toLongLong()).month;
@@ -545,7 +553,6 @@ void HostLoader::loadAroundFunds()
         writeFund(fundUpdate, fund, uid, dom, month,
                   "UPDATE OR IGNORE [latten_data_around] - pri plneni [latten] - fond");
     });
-    windowDays.reset();
 }
 
 void HostLoader::loadInterruptionNames()
@@ -587,6 +594,7 @@ void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase&
     // the export writes no file then.
     SqlFailureWatch watch;
     const std::function<void()> steps[] = {
+        [&]() { loader.askForMonthRows(); },
         [&]() { loader.loadPeople(); },
         [&]() { loader.createIndexes("lpeople"); },
         [&]() { loader.loadHolidays(); },
@@ -597,7 +605,6 @@ void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase&
         [&]() { progress.setValue(8); },
         [&]() { loader.loadPeriodDays(); },
         [&]() { loader.createIndexes("latten"); },
-        [&]() { loader.readWindowDaysAhead(); },
         [&]() { calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, false); },
         [&]() { progress.setValue(62); },
         [&]() { loader.loadAroundInterruptions(); },

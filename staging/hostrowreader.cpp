@@ -44,6 +44,37 @@ struct ConnectionSettings
 
 } // namespace
 
+// A gate that opens once and stays open.
+class HostRowReader::Latch
+{
+public:
+    void open()
+    {
+        QMutexLocker lock(&mutex);
+        isOpen = true;
+        changed.wakeAll();
+    }
+
+    // Waits until the gate is open or `stop` is set (wake() after setting it).
+    void wait(const QAtomicInt& stop)
+    {
+        QMutexLocker lock(&mutex);
+        while (!isOpen && !stop.loadAcquire())
+            changed.wait(&mutex);
+    }
+
+    void wake()
+    {
+        QMutexLocker lock(&mutex);
+        changed.wakeAll();
+    }
+
+private:
+    QMutex mutex;
+    QWaitCondition changed;
+    bool isOpen = false;
+};
+
 class HostRowReader::Thread : public QThread
 {
 public:
@@ -63,6 +94,9 @@ protected:
         // keeps what a thread freed for that thread's own use unless told.
         malloc_trim(0);
 #endif
+        // The rows are read (or left to the host's connection) and the
+        // driver's copy is freed: a later reader may run its statement.
+        reader.rowsRead->open();
     }
 
 private:
@@ -86,6 +120,12 @@ private:
             QMutexLocker lock(&reader.mutex);
             reader.state = State::Reading;
             reader.changed.wakeAll();
+        }
+        if (reader.earlierRowsRead)
+            reader.earlierRowsRead->wait(reader.stopRequested);
+        if (reader.stopRequested.loadAcquire()) {
+            reader.finish(false, QString(), true);
+            return;
         }
         QSqlQuery query(connection);
         query.setForwardOnly(true);
@@ -119,25 +159,35 @@ private:
     const QVariantList values;
 };
 
-HostRowReader::HostRowReader(const QSqlDatabase& host, const QString& sql, const QVariantList& values, bool ahead)
-    : host(host), sql(sql), values(values)
+HostRowReader::HostRowReader(const QSqlDatabase& host, const QString& sql, const QVariantList& values, bool ahead,
+                             const HostRowReader* after)
+    : rowsRead(std::make_shared<Latch>()), host(host), sql(sql), values(values)
 {
     if (ahead && host.isOpen() && !host.driverName().isEmpty()) {
+        if (after)
+            earlierRowsRead = after->rowsRead;
         thread.reset(new Thread(*this, host, sql, values));
         thread->start();
+    } else {
+        // Read on the calling thread, when the caller gets to it.
+        rowsRead->open();
     }
 }
 
 HostRowReader::~HostRowReader()
 {
-    if (!thread)
-        return;
-    {
-        QMutexLocker lock(&mutex);
-        stopping = true;
-        changed.wakeAll();
+    if (thread) {
+        {
+            QMutexLocker lock(&mutex);
+            stopping = true;
+            changed.wakeAll();
+        }
+        stopRequested.storeRelease(1);
+        if (earlierRowsRead)
+            earlierRowsRead->wake();
+        thread->wait();
     }
-    thread->wait();
+    rowsRead->open();
 }
 
 // The host's own connection runs the statement: no reader thread was asked
@@ -200,12 +250,14 @@ bool HostRowReader::push(QVector<QVariant>& rowsRead, int rowWidth)
 
 void HostRowReader::finish(bool ranOnThread, const QString& errorOnThread, bool failedOnThread)
 {
-    QMutexLocker lock(&mutex);
-    threadRan = ranOnThread;
-    threadError = errorOnThread;
-    threadFailed = failedOnThread;
-    state = State::Done;
-    changed.wakeAll();
+    {
+        QMutexLocker lock(&mutex);
+        threadRan = ranOnThread;
+        threadError = errorOnThread;
+        threadFailed = failedOnThread;
+        state = State::Done;
+        changed.wakeAll();
+    }
 }
 
 bool HostRowReader::takeBatch()

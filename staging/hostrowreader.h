@@ -1,6 +1,7 @@
 #ifndef HOSTROWREADER_H
 #define HOSTROWREADER_H
 
+#include <QAtomicInt>
 #include <QMutex>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -26,13 +27,19 @@
 // reader: a reader made early lets the host prepare the rows while the
 // caller does other work.
 //
+// A reader made `after` another one that reads ahead runs its statement only
+// once that one has read its last row (or is gone): the host prepares the
+// next rows as soon as the earlier ones are in, and the driver never holds
+// both results at once.
+//
 // A statement that fails or a walk that ends on an error is a failed host
 // read: next() returns false and failed() says so (executed() false: the
 // statement never ran; otherwise rows were left out).
 class HostRowReader
 {
 public:
-    HostRowReader(const QSqlDatabase& host, const QString& sql, const QVariantList& values, bool ahead);
+    HostRowReader(const QSqlDatabase& host, const QString& sql, const QVariantList& values, bool ahead,
+                  const HostRowReader* after = nullptr);
     ~HostRowReader();
     HostRowReader(const HostRowReader&) = delete;
     HostRowReader& operator=(const HostRowReader&) = delete;
@@ -51,6 +58,7 @@ public:
 private:
     class Thread;
     friend class Thread;
+    class Latch;
 
     void start();
     void readOnThisThread();
@@ -68,6 +76,10 @@ private:
     bool threadRan = false;
     bool threadFailed = false;
     QString threadError;
+    // Open once this reader's rows are all read; what a later reader waits for.
+    std::shared_ptr<Latch> rowsRead;
+    std::shared_ptr<Latch> earlierRowsRead;
+    QAtomicInt stopRequested;
 
     // The calling thread's side.
     const QSqlDatabase host;
