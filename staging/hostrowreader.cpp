@@ -96,7 +96,7 @@ protected:
 #endif
         // The rows are read (or left to the host's connection) and the
         // driver's copy is freed: a later reader may run its statement.
-        reader.rowsRead->open();
+        reader.nextMayStart->open();
     }
 
 private:
@@ -121,8 +121,8 @@ private:
             reader.state = State::Reading;
             reader.changed.wakeAll();
         }
-        if (reader.earlierRowsRead)
-            reader.earlierRowsRead->wait(reader.stopRequested);
+        if (reader.earlierDone)
+            reader.earlierDone->wait(reader.stopRequested);
         if (reader.stopRequested.loadAcquire()) {
             reader.finish(false, QString(), true);
             return;
@@ -135,6 +135,9 @@ private:
         if (!query.exec()) {
             reader.finish(false, query.lastError().text(), true);
         } else {
+            const int size = query.size();
+            if (size >= 0 && size <= reader.smallResultRows)
+                reader.nextMayStart->open();
             const int width = query.record().count();
             QVector<QVariant> rows;
             rows.reserve(rowsPerBatch * width);
@@ -160,17 +163,17 @@ private:
 };
 
 HostRowReader::HostRowReader(const QSqlDatabase& host, const QString& sql, const QVariantList& values, bool ahead,
-                             const HostRowReader* after)
-    : rowsRead(std::make_shared<Latch>()), host(host), sql(sql), values(values)
+                             const HostRowReader* after, int smallResultRows)
+    : nextMayStart(std::make_shared<Latch>()), smallResultRows(smallResultRows), host(host), sql(sql), values(values)
 {
     if (ahead && host.isOpen() && !host.driverName().isEmpty()) {
         if (after)
-            earlierRowsRead = after->rowsRead;
+            earlierDone = after->nextMayStart;
         thread.reset(new Thread(*this, host, sql, values));
         thread->start();
     } else {
         // Read on the calling thread, when the caller gets to it.
-        rowsRead->open();
+        nextMayStart->open();
     }
 }
 
@@ -183,11 +186,11 @@ HostRowReader::~HostRowReader()
             changed.wakeAll();
         }
         stopRequested.storeRelease(1);
-        if (earlierRowsRead)
-            earlierRowsRead->wake();
+        if (earlierDone)
+            earlierDone->wake();
         thread->wait();
     }
-    rowsRead->open();
+    nextMayStart->open();
 }
 
 // The host's own connection runs the statement: no reader thread was asked

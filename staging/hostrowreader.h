@@ -30,7 +30,10 @@
 // A reader made `after` another one that reads ahead runs its statement only
 // once that one has read its last row (or is gone): the host prepares the
 // next rows as soon as the earlier ones are in, and the driver never holds
-// both results at once.
+// both results at once. An earlier result of at most `smallResultRows` rows
+// lets the later readers start as soon as it has arrived: two small results
+// at once cost little memory, and the host prepares the next rows while these
+// are written.
 //
 // A statement that fails or a walk that ends on an error is a failed host
 // read: next() returns false and failed() says so (executed() false: the
@@ -39,7 +42,7 @@ class HostRowReader
 {
 public:
     HostRowReader(const QSqlDatabase& host, const QString& sql, const QVariantList& values, bool ahead,
-                  const HostRowReader* after = nullptr);
+                  const HostRowReader* after = nullptr, int smallResultRows = -1);
     ~HostRowReader();
     HostRowReader(const HostRowReader&) = delete;
     HostRowReader& operator=(const HostRowReader&) = delete;
@@ -76,9 +79,11 @@ private:
     bool threadRan = false;
     bool threadFailed = false;
     QString threadError;
-    // Open once this reader's rows are all read; what a later reader waits for.
-    std::shared_ptr<Latch> rowsRead;
-    std::shared_ptr<Latch> earlierRowsRead;
+    // Open once this reader's rows are all read (or its small result has
+    // arrived); what a later reader waits for.
+    std::shared_ptr<Latch> nextMayStart;
+    std::shared_ptr<Latch> earlierDone;
+    const int smallResultRows;
     QAtomicInt stopRequested;
 
     // The calling thread's side.
