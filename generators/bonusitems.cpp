@@ -16,8 +16,7 @@
 
 void RecordGenerators::exportBonusItem(int itemIndex)
 {
-    const RowChoices choices =
-        RowChoices::of(run.options.rowSettings(itemNames.value(itemIndex), itemSourceNames.value(itemIndex)));
+    const RowChoices choices = itemChoices(itemIndex);
     const QString code = bonusItemCode(run.itemCodes.value(itemIndex).toString(), choices.kind);
     const bool daily = choices.type == 0;
     if (!daily && choices.type != 1)

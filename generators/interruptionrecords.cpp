@@ -29,8 +29,7 @@ QString codeText(const CodePair& code)
 
 void RecordGenerators::exportInterruption(unsigned iid)
 {
-    // Work's row settings are stored under the host's name of interruption 1.
-    const RowChoices choices = RowChoices::of(run.options.rowSettings(run.iid2NameMap.value(iid)));
+    const RowChoices choices = interruptionChoices(iid);
     const bool work = iid == workIid;
     // Without a record of the type the person has no row of it and nothing
     // to warn about: its statements are not run. A prepared TEST file is

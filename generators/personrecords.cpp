@@ -50,6 +50,24 @@ RecordGenerators::RecordGenerators(RunContext& run, StagingDatabase& staging, Ex
 {
 }
 
+RowChoices RecordGenerators::interruptionChoices(unsigned iid)
+{
+    auto known = choicesOfInterruption.constFind(iid);
+    if (known == choicesOfInterruption.constEnd())
+        // Work's row settings are stored under the host's name of interruption 1.
+        known = choicesOfInterruption.insert(iid, RowChoices::of(run.options.rowSettings(run.iid2NameMap.value(iid))));
+    return known.value();
+}
+
+RowChoices RecordGenerators::itemChoices(int itemIndex)
+{
+    auto known = choicesOfItem.constFind(itemIndex);
+    if (known == choicesOfItem.constEnd())
+        known = choicesOfItem.insert(
+            itemIndex, RowChoices::of(run.options.rowSettings(itemNames.value(itemIndex), itemSourceNames.value(itemIndex))));
+    return known.value();
+}
+
 void RecordGenerators::startPerson(unsigned personUid)
 {
     uid = personUid;

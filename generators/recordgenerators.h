@@ -75,6 +75,8 @@ private:
     bool readBonusDays(const char* operation, const QString& column);
 
     // personrecords.cpp: what the generators share
+    RowChoices interruptionChoices(unsigned iid);
+    RowChoices itemChoices(int itemIndex);
     void writeRow(const QString& code, const QString& value, const QString& dateFrom, const QString& dateTo);
     QString dateText(unsigned begin, unsigned end, int choice, bool isEnd) const;
     int workingDays(int fromDay, int toDay) const;
@@ -101,6 +103,9 @@ private:
     QStringList itemNames;
     QStringList itemSourceNames;
     MonthDateTexts dateTexts;
+    // The row settings do not change during a run: read once per type and item.
+    QHash<unsigned, RowChoices> choicesOfInterruption;
+    QHash<int, RowChoices> choicesOfItem;
 };
 
 #endif // RECORDGENERATORS_H
