@@ -39,8 +39,14 @@ void runPeople(RunContext& run, StagingDatabase& staging, ExportRowSink& sink)
     SqlFailureWatch watch;
 
     // The length is read anew on every pass: the loop runs while i is below it.
+    int shownPercent = -1;
     for (int i = 0; i < run.peopleUids.size() && !run.failed(); ++i) {
-        if (progress) {
+        // The dialog moves on when the percentage it shows changes (every
+        // person of a small export, every hundredth of a large one): the
+        // cancel button is answered as often, without a repaint per person.
+        const int percent = int(qint64(i) * 100 / run.peopleUids.size());
+        if (progress && percent != shownPercent) {
+            shownPercent = percent;
             progress->setValue(i);
             // QProgressDialog lets events through in setValue() only once it
             // has shown itself after its minimum duration, not after show():
