@@ -17,10 +17,7 @@ unsigned dateChoiceDay(int index, unsigned begin, unsigned end, bool isEnd, int 
 QString dateChoiceText(const QDate& period, unsigned begin, unsigned end, int index, bool isEnd,
                        const QString& format)
 {
-    const unsigned day = dateChoiceDay(index, begin, end, isEnd, period.daysInMonth());
-    if (!period.isValid() || day < 1 || day > unsigned(period.daysInMonth()))
-        return QString();
-    return QDate(period.year(), period.month(), int(day)).toString(format);
+    return MonthDateTexts(period, format).text(begin, end, index, isEnd);
 }
 
 MonthDateTexts::MonthDateTexts(const QDate& period, const QString& format)

@@ -253,14 +253,12 @@ bool HostRowReader::push(QVector<QVariant>& rowsRead, int rowWidth)
 
 void HostRowReader::finish(bool ranOnThread, const QString& errorOnThread, bool failedOnThread)
 {
-    {
-        QMutexLocker lock(&mutex);
-        threadRan = ranOnThread;
-        threadError = errorOnThread;
-        threadFailed = failedOnThread;
-        state = State::Done;
-        changed.wakeAll();
-    }
+    QMutexLocker lock(&mutex);
+    threadRan = ranOnThread;
+    threadError = errorOnThread;
+    threadFailed = failedOnThread;
+    state = State::Done;
+    changed.wakeAll();
 }
 
 bool HostRowReader::takeBatch()
