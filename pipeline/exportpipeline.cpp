@@ -3,6 +3,7 @@
 #include "exportpipeline.h"
 
 #include "exportrowsink.h"
+#include "exportworker.h"
 #include "hostloader.h"
 #include "interruptionspans.h"
 #include "payrollfile.h"
@@ -16,7 +17,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QSqlError>
+#include <QSqlDriver>
 #include <QSqlQuery>
+#include <QThread>
 
 namespace {
 
@@ -77,15 +80,35 @@ ExportPipeline::ExportPipeline()
 {
 }
 
-int ExportPipeline::run(RunContext& run, const QSqlDatabase& host, QHash<QString, QVariant>* result)
+int ExportPipeline::run(RunContext& run, const QSqlDatabase& host, QHash<QString, QVariant>* result,
+                        const std::function<void()>& betweenParts)
 {
     inheritKnowledge(run, earlier);
     // Statements kept on the staging connection of an earlier export go
     // before that connection is replaced.
     staging.dropStatements();
-    if (!run.testMode)
+    int returnValue = 0;
+    if (run.testMode) {
+        returnValue = runTestMode(run, result);
+    } else {
         run.advancedOvertime = advancedOvertimeOfHost(host);
-    const int returnValue = run.testMode ? runTestMode(run, result) : runNormalMode(run, host, result);
+        ExportProgress ownProgress;
+        if (!run.progress)
+            run.progress = &ownProgress;
+        HostReads reads(host);
+        QThread* const caller = QThread::currentThread();
+        returnValue = runOnWorkerThread(
+            [&]() {
+                const int value = runNormalMode(run, host, reads, result);
+                // The staging connection was opened on the worker; the
+                // calling thread keeps it until the next export.
+                if (staging.db().driver())
+                    staging.db().driver()->moveToThread(caller);
+                return value;
+            },
+            reads, *run.progress, betweenParts ? betweenParts : []() {});
+        run.progress = nullptr;
+    }
     earlier = run;
     return returnValue;
 }
@@ -112,19 +135,30 @@ void ExportPipeline::runStagingStep(RunContext& run, const QString& step, const 
         run.fail(step, watch.firstReason());
 }
 
-int ExportPipeline::runNormalMode(RunContext& run, const QSqlDatabase& host, QHash<QString, QVariant>* result)
+int ExportPipeline::runNormalMode(RunContext& run, const QSqlDatabase& host, HostReads& reads,
+                                  QHash<QString, QVariant>* result)
 {
     // The host always passes a result hash; one of our own keeps a careless
     // caller from crashing the export.
     QHash<QString, QVariant> ownResult;
     QHash<QString, QVariant>& hostResult = result ? *result : ownResult;
+    run.progress->startStep(ExportProgress::Loading, 100);
+    const int returnValue = runWholeOrNothing(run, host, reads, hostResult);
+    run.progress->startStep(ExportProgress::Finished, 0);
+    return returnValue;
+}
 
-    selectAllPeople(run, host);
+// The normal mode's stages; the host gets the file and its messages, or, when
+// a stage failed or the user cancelled, no file and one message.
+int ExportPipeline::runWholeOrNothing(RunContext& run, const QSqlDatabase& host, HostReads& reads,
+                                      QHash<QString, QVariant>& hostResult)
+{
+    selectAllPeople(run, host, &reads);
     const QString wantedUids = run.selectedUids;
     if (!run.failed())
-        checkClosure(run, host, hostResult);
+        checkClosure(run, host, hostResult, &reads);
     if (!run.failed() && !run.allPeople)
-        reportUnknownSelectedIds(run, host, wantedUids);
+        reportUnknownSelectedIds(run, host, wantedUids, &reads);
 
     if (!run.failed() && !openStaging(QStringLiteral(":memory:")))
         run.fail(QCoreApplication::translate("Orvexuniversal", "otvorenie pomocnej databázy SQLite"), staging.lastErrorText());
@@ -134,11 +168,15 @@ int ExportPipeline::runNormalMode(RunContext& run, const QSqlDatabase& host, QHa
         staging.createTables(false);
         qDebug() << "createSQLiteTables ~DONE";
     });
-    runStagingStep(run, QCoreApplication::translate("Orvexuniversal", "príprava údajov na export"), [this, &run, &host]() {
+    runStagingStep(run, QCoreApplication::translate("Orvexuniversal", "príprava údajov na export"), [&]() {
         qDebug() << "loadDataToSQLiteTables ~START";
-        loadHostData(run, staging, host);
+        loadHostData(run, staging, host, &reads);
         qDebug() << "loadDataToSQLiteTables ~DONE";
     });
+    // The month was read in parts: a closure changed meanwhile fails the run.
+    recheckClosure(run, host, wantedUids, &reads);
+    if (!run.failed())
+        run.progress->startStep(ExportProgress::Spans, 100, 100);
     runStagingStep(run, QCoreApplication::translate("Orvexuniversal", "výpočet úsekov"), [this, &run]() {
         qDebug() << "spansCalc ~START";
         calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, true);
@@ -154,16 +192,21 @@ int ExportPipeline::runNormalMode(RunContext& run, const QSqlDatabase& host, QHa
         run.resolveSpecialInterruptions();
         reportPersonalNumbers(run);
         qDebug() << "runExport ~START";
+        run.progress->startStep(ExportProgress::Run, run.peopleUids.size());
         // The rows stay in memory until the file is written.
         ExportRowSink sink(run);
         runPeople(run, staging, sink);
+        if (!run.failed())
+            run.progress->startStep(ExportProgress::WritingFile, run.peopleUids.size(), run.peopleUids.size());
         returnValue = writePayrollFile(run, sink, runResult);
         qDebug() << "runExport ~DONE";
     }
     if (run.failed()) {
         // No file: the earlier one stays as it was, and the clerk learns why.
+        if (run.cancelled())
+            qWarning() << "Orvexuniversal::makeExport() - export cancelled by the user, no file written";
         hostResult.clear();
-        hostResult.insert(QStringLiteral("errorString"), runFailureMessage(run.failure));
+        hostResult.insert(QStringLiteral("errorString"), run.failureMessage());
         return -1;
     }
 

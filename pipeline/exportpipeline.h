@@ -1,6 +1,7 @@
 #ifndef EXPORTPIPELINE_H
 #define EXPORTPIPELINE_H
 
+#include "hostreads.h"
 #include "runcontext.h"
 #include "stagingdatabase.h"
 
@@ -26,8 +27,13 @@ public:
     ExportPipeline();
 
     // Runs the export of `run` and fills the host's `result`; returns the
-    // number of lines written, 0 for TEST mode, -1 for a failed run.
-    int run(RunContext& run, const QSqlDatabase& host, QHash<QString, QVariant>* result);
+    // number of lines written, 0 for TEST mode, -1 for a failed or cancelled
+    // run. The normal mode runs its stages on a worker thread while the
+    // calling thread (the host connection's) reads the host for it and calls
+    // `betweenParts` (its event loop, the dialogs of run.progress) at short
+    // intervals; TEST mode runs on the calling thread.
+    int run(RunContext& run, const QSqlDatabase& host, QHash<QString, QVariant>* result,
+            const std::function<void()>& betweenParts = std::function<void()>());
 
     // The last run's context; what it learned (interruption names, holidays,
     // the special interruptions) serves a later TEST run whose prepared file
@@ -35,7 +41,9 @@ public:
     const RunContext& lastRun() const { return earlier; }
 
 private:
-    int runNormalMode(RunContext& run, const QSqlDatabase& host, QHash<QString, QVariant>* result);
+    int runNormalMode(RunContext& run, const QSqlDatabase& host, HostReads& reads, QHash<QString, QVariant>* result);
+    int runWholeOrNothing(RunContext& run, const QSqlDatabase& host, HostReads& reads,
+                          QHash<QString, QVariant>& hostResult);
     int runTestMode(RunContext& run, QHash<QString, QVariant>* result);
     bool openStaging(const QString& databaseName);
     void runStagingStep(RunContext& run, const QString& step, const std::function<void()>& work);

@@ -177,12 +177,16 @@ int writeExportRows(const QSqlDatabase& staging, QTextStream& out, const ExportO
 }
 
 // Writes `rows` in the order of `order`, one line each; the number of lines.
-int writeRows(const QVector<ExportRow>& rows, const QVector<int>& order, QTextStream& out,
+// Returns -1 when the run is cancelled on the way.
+int writeRows(const RunContext& run, const QVector<ExportRow>& rows, const QVector<int>& order, QTextStream& out,
               const ExportOptions& options, QStringList& warnings)
 {
     const QChar separator = fileSeparator(options.separatorGiven, options.separator);
     QSet<QString> reported;
+    int written = 0;
     for (const int index : order) {
+        if (++written % 4096 == 0 && run.cancelled())
+            return -1;
         const ExportRow& row = rows.at(index);
         out << fileLineText(rowFields(row.items(), row.pid, separator, warnings, reported), separator,
                             options.separatorOnEnd)
@@ -203,7 +207,7 @@ int writePayrollFile(RunContext& run, StagingDatabase& staging, QHash<QString, Q
 int writePayrollFile(RunContext& run, const ExportRowSink& rows, QHash<QString, QVariant>& result)
 {
     return writePayrollFile(run, result, [&rows, &run](QTextStream& out, QString&) {
-        return writeRows(rows.keptRows(), rows.fileOrder(), out, run.options, run.warnings);
+        return writeRows(run, rows.keptRows(), rows.fileOrder(), out, run.options, run.warnings);
     });
 }
 
@@ -212,7 +216,7 @@ int writePayrollFile(RunContext& run, QHash<QString, QVariant>& result,
 {
     // An export that failed on the way writes no file.
     if (run.failed()) {
-        result.insert(QStringLiteral("errorString"), runFailureMessage(run.failure));
+        result.insert(QStringLiteral("errorString"), run.failureMessage());
         return -1;
     }
     const QString path = run.exportPath + QLatin1Char('/') + run.exportFileName;
@@ -225,6 +229,11 @@ int writePayrollFile(RunContext& run, QHash<QString, QVariant>& result,
 
     if (run.peopleUids.isEmpty()) {
         QString reason;
+        if (run.cancelled()) {
+            file.cancelWriting();
+            result.insert(QStringLiteral("errorString"), run.failureMessage());
+            return -1;
+        }
         if (!commitFile(file, out, reason)) {
             reportWriteFailure(result, reason);
             return -1;
@@ -243,10 +252,16 @@ int writePayrollFile(RunContext& run, QHash<QString, QVariant>& result,
         // The rows were not all read back: the earlier file stays.
         file.cancelWriting();
         run.fail(QCoreApplication::translate("Orvexuniversal", "čítanie riadkov exportu pre súbor"), readError);
-        result.insert(QStringLiteral("errorString"), runFailureMessage(run.failure));
+        result.insert(QStringLiteral("errorString"), run.failureMessage());
         return -1;
     }
     QString reason;
+    // The last moment a cancel keeps the earlier file.
+    if (run.cancelled()) {
+        file.cancelWriting();
+        result.insert(QStringLiteral("errorString"), run.failureMessage());
+        return -1;
+    }
     if (!commitFile(file, out, reason)) {
         reportWriteFailure(result, reason);
         return -1;

@@ -6,6 +6,8 @@
 
 #include "peoplestage.h"
 
+#include "hostrowreader.h"
+
 #include "personalnumberchecks.h"
 #include "personids.h"
 #include "runcontext.h"
@@ -14,7 +16,8 @@
 #include <QDebug>
 #include <QSet>
 #include <QSqlError>
-#include <QSqlQuery>
+
+#include <algorithm>
 
 namespace {
 
@@ -52,13 +55,21 @@ QString peopleListReason(const QSqlDatabase& host, const QSqlError& error)
     return text.isEmpty() ? QCoreApplication::translate("Orvexuniversal", "bez udania dôvodu") : text;
 }
 
+template <typename Container>
+QSet<typename Container::value_type> setOf(const Container& values)
+{
+    QSet<typename Container::value_type> set;
+    for (const auto& value : values)
+        set.insert(value);
+    return set;
+}
+
 } // namespace
 
-bool checkClosure(RunContext& run, const QSqlDatabase& host, QHash<QString, QVariant>& result)
+bool checkClosure(RunContext& run, const QSqlDatabase& host, QHash<QString, QVariant>& result, HostReads* reads)
 {
     run.peopleUids.clear();
     run.excludedPeople.clear();
-    QSqlQuery query(host);
 
     const auto peopleListFailure = [](const QString& reason) {
         return QCoreApplication::translate("Orvexuniversal", "Zoznam zamestnancov pre export nebolo možné načítať z databázy (interná chyba SQL: %1)!").arg(reason);
@@ -91,14 +102,11 @@ bool checkClosure(RunContext& run, const QSqlDatabase& host, QHash<QString, QVar
         }
         sqlText += QStringLiteral(" AND p.uid IN(%1)").arg(personIdsText(ids));
     }
-
-    query.prepare(sqlText);
-    query.setForwardOnly(true);
-    query.addBindValue(run.closureMonth);
-    if (!query.exec())
+    HostRowReader query(reads, host, sqlText, {run.closureMonth});
+    bool more = query.next();
+    if (!query.executed())
         return fail(query.lastError());
-
-    while (query.next()) {
+    for (; more; more = query.next()) {
         const unsigned uid = query.value(0).toUInt();
         const QString pamPid = query.value(1).toString();
         if (!query.value(2).toBool()) {
@@ -109,7 +117,7 @@ bool checkClosure(RunContext& run, const QSqlDatabase& host, QHash<QString, QVar
             run.excludedPeople << pamPid;
         }
     }
-    if (query.lastError().isValid()) {
+    if (query.failed()) {
         // The rows ended on an error (the connection lost on the way): the
         // people after it would be neither exported nor reported.
         run.peopleUids.clear();
@@ -122,7 +130,7 @@ bool checkClosure(RunContext& run, const QSqlDatabase& host, QHash<QString, QVar
 
 // Selected ids that no person of the host has: the clerk may have meant
 // someone else. Asked with a statement of its own, all ids bound.
-void reportUnknownSelectedIds(RunContext& run, const QSqlDatabase& host, const QString& wanted)
+void reportUnknownSelectedIds(RunContext& run, const QSqlDatabase& host, const QString& wanted, HostReads* reads)
 {
     QVector<unsigned> ids;
     if (!parsePersonIds(wanted, &ids, nullptr) || ids.isEmpty())
@@ -130,16 +138,16 @@ void reportUnknownSelectedIds(RunContext& run, const QSqlDatabase& host, const Q
     QStringList placeholders;
     for (int i = 0; i < ids.size(); ++i)
         placeholders << QStringLiteral("?");
-    QSqlQuery query(host);
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT uid FROM people WHERE uid IN (%1)").arg(placeholders.join(QLatin1Char(','))));
+    QVariantList values;
     for (const unsigned id : ids)
-        query.addBindValue(id);
+        values << id;
+    HostRowReader query(reads, host,
+                        QStringLiteral("SELECT uid FROM people WHERE uid IN (%1)").arg(placeholders.join(QLatin1Char(','))),
+                        values);
     QSet<unsigned> found;
-    if (query.exec())
-        while (query.next())
-            found.insert(query.value(0).toUInt());
-    if (!query.isActive() || query.lastError().isValid()) {
+    while (query.next())
+        found.insert(query.value(0).toUInt());
+    if (query.failed()) {
         qWarning() << "Orvexuniversal::checkPeople() ERROR (SELECT uid FROM people ...)" << query.lastError().text();
         run.fail(QCoreApplication::translate("Orvexuniversal", "kontrola zvolených zamestnancov"), query.lastError().text());
         return;
@@ -179,17 +187,17 @@ void reportPersonalNumbers(RunContext& run)
     }
 }
 
-void selectAllPeople(RunContext& run, const QSqlDatabase& source)
+void selectAllPeople(RunContext& run, const QSqlDatabase& source, HostReads* reads)
 {
     QStringList parts = run.selectedUids.split(QLatin1Char(','));
-    QSqlQuery query(source);
-    query.setForwardOnly(true);
     run.peopleUids.clear();
 
     if (run.allPeople || run.testMode) {
         if (run.allPeople)
             parts.clear();
-        if (!query.exec(QString::fromLatin1(run.testMode ? stagingPeopleSql : hostPeopleSql))) {
+        HostRowReader query(reads, source, QString::fromLatin1(run.testMode ? stagingPeopleSql : hostPeopleSql), {});
+        bool more = query.next();
+        if (!query.executed()) {
             qWarning() << "Orvexuniversal::getAllPeopleSelected() ERROR (SELECT ... FROM people (allPeople)...)"
                        << query.lastError().text();
             // In TEST mode the prepared file is read; a host that cannot
@@ -198,11 +206,11 @@ void selectAllPeople(RunContext& run, const QSqlDatabase& source)
                 run.fail(QCoreApplication::translate("Orvexuniversal", "čítanie zoznamu zamestnancov z databázy hostiteľa"), query.lastError().text());
         } else {
             QStringList allUids;
-            while (query.next()) {
+            for (; more; more = query.next()) {
                 run.pamPidByUid.insert(query.value(0).toUInt(), query.value(1).toString());
                 allUids << query.value(0).toString();
             }
-            if (!run.testMode && query.lastError().isValid())
+            if (!run.testMode && query.failed())
                 run.fail(QCoreApplication::translate("Orvexuniversal", "čítanie zoznamu zamestnancov z databázy hostiteľa"), query.lastError().text());
             if (run.allPeople) {
                 parts = allUids;
@@ -213,4 +221,39 @@ void selectAllPeople(RunContext& run, const QSqlDatabase& source)
 
     for (const QString& part : parts)
         run.peopleUids.append(part.toUInt());
+}
+
+void recheckClosure(RunContext& run, const QSqlDatabase& host, const QString& wanted, HostReads* reads)
+{
+    if (run.failed())
+        return;
+    RunContext now;
+    now.allPeople = run.allPeople;
+    now.selectedUids = wanted;
+    now.closureMonth = run.closureMonth;
+    now.beginDay = run.beginDay;
+    now.endDay = run.endDay;
+    QHash<QString, QVariant> ignored;
+    if (!checkClosure(now, host, ignored, reads)) {
+        // A selection that is not a list of ids exported nobody the first time.
+        if (now.failure.failed())
+            run.fail(QCoreApplication::translate("Orvexuniversal", "kontrola uzávierky mesiaca"), now.failure.reason);
+        return;
+    }
+    // Compared as sets: the order of the rows is the host's business.
+    const QSet<unsigned> exported = setOf(run.peopleUids);
+    const QSet<unsigned> closedNow = setOf(now.peopleUids);
+    if (exported == closedNow && setOf(run.excludedPeople) == setOf(now.excludedPeople))
+        return;
+    QStringList changed;
+    for (const unsigned uid : (exported - closedNow) + (closedNow - exported))
+        changed << QString::number(uid);
+    std::sort(changed.begin(), changed.end(), [](const QString& a, const QString& b) { return a.toUInt() < b.toUInt(); });
+    qWarning().noquote() << QStringLiteral("Orvexuniversal::checkPeople() - closure changed while the month was read, ids: %1")
+                                .arg(changed.join(QLatin1Char(',')));
+    run.fail(QCoreApplication::translate("Orvexuniversal", "kontrola uzávierky mesiaca"),
+             QCoreApplication::translate("Orvexuniversal",
+                                         "uzávierka mesiaca sa počas exportu zmenila (ID zamestnancov: %1), "
+                                         "export spustite znova")
+                 .arg(changed.isEmpty() ? QStringLiteral("-") : changed.join(QLatin1Char(','))));
 }

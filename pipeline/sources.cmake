@@ -5,5 +5,7 @@ set(ORVEX_PIPELINE_SOURCES
     pipeline/personrun.cpp
     pipeline/payrollfile.h
     pipeline/payrollfile.cpp
+    pipeline/exportworker.h
+    pipeline/exportworker.cpp
     pipeline/exportpipeline.h
     pipeline/exportpipeline.cpp)

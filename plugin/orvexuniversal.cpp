@@ -1,6 +1,8 @@
 #include "orvexuniversal.h"
 
 #include "buildstamp.h"
+#include "exportdialogs.h"
+#include "exportprogress.h"
 #include "orvexoptwidget.h"
 #include "runcontext.h"
 #include "storedoptions.h"
@@ -59,5 +61,14 @@ int Orvexuniversal::makeExport(const QHash<QString, QVariant>& parameters, QHash
     RunContext run = runContextFromParameters(parameters);
     run.debugLevel = debugLevel;
     allPeople = run.allPeople;
-    return pipeline.run(run, hostDb, result);
+    if (run.testMode)
+        return pipeline.run(run, hostDb, result);
+    // The stages run on a worker thread; this (the host's GUI) thread reads
+    // the host for them and keeps the window and the dialogs alive.
+    ExportProgress progress;
+    run.progress = &progress;
+    ExportDialogs dialogs(progress);
+    const int lines = pipeline.run(run, hostDb, result, [&dialogs]() { dialogs.update(); });
+    dialogs.update();
+    return lines;
 }

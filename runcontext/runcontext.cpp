@@ -4,7 +4,8 @@
 
 void RunContext::fail(const QString& step, const QString& reason, const QString& lead)
 {
-    if (failure.failed())
+    // After a cancel the stages stop on their own; the cancel is the cause.
+    if (failure.failed() || cancelled())
         return;
     qCritical().noquote() << QStringLiteral("Orvexuniversal::makeExport() - export stopped, no file written: %1 (%2)")
                                  .arg(step, reason);
@@ -23,4 +24,9 @@ void RunContext::addInterruptionName(unsigned iid, const QString& name)
 {
     iid2NameMap.insert(iid, name);
     name2iidMap.insert(name, iid);
+}
+
+QString RunContext::failureMessage() const
+{
+    return cancelled() ? cancelledRunMessage() : runFailureMessage(failure);
 }

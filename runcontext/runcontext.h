@@ -7,6 +7,7 @@
 // that stops the run). Nothing of it outlives the export.
 
 #include "exportoptions.h"
+#include "exportprogress.h"
 #include "runfailure.h"
 #include "specialinterruptions.h"
 
@@ -61,9 +62,22 @@ struct RunContext
     // stages stop and no file is written.
     RunFailure failure;
 
+    // Where the run reports its progress and learns of a cancel; none in
+    // TEST mode and for the tools' own stages.
+    ExportProgress* progress = nullptr;
+
     // Records a failure unless an earlier one is recorded already.
     void fail(const QString& step, const QString& reason, const QString& lead = QString());
-    bool failed() const { return failure.failed(); }
+    // A failure, or a cancel: either way the stages stop and no file is written.
+    bool failed() const { return failure.failed() || cancelled(); }
+    bool cancelled() const { return progress && progress->cancelRequested(); }
+    // The clerk's message of a run that failed or was cancelled.
+    QString failureMessage() const;
+    void reportProgress(int value) const
+    {
+        if (progress)
+            progress->setValue(value);
+    }
 
     // The special interruptions named in the options, found by name.
     void resolveSpecialInterruptions();

@@ -6,6 +6,22 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+QString noFileWritten()
+{
+    return QCoreApplication::translate("Orvexuniversal",
+                                       "Výstupný súbor nebol zapísaný, predchádzajúci súbor zostal nezmenený.");
+}
+
+} // namespace
+
+QString cancelledRunMessage()
+{
+    return QCoreApplication::translate("Orvexuniversal", "Export prerušil používateľ!") + QStringLiteral(" \n")
+           + noFileWritten();
+}
+
 QString runFailureMessage(const RunFailure& failure)
 {
     const QString reason = failure.reason.trimmed().isEmpty()
@@ -18,7 +34,5 @@ QString runFailureMessage(const RunFailure& failure)
                   .arg(failure.step, reason)
             : failure.lead + QStringLiteral(" \n")
                   + QCoreApplication::translate("Orvexuniversal", "Príčina: %1").arg(reason);
-    return lead + QStringLiteral(" \n")
-           + QCoreApplication::translate("Orvexuniversal",
-                                         "Výstupný súbor nebol zapísaný, predchádzajúci súbor zostal nezmenený.");
+    return lead + QStringLiteral(" \n") + noFileWritten();
 }

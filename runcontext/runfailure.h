@@ -19,5 +19,7 @@ struct RunFailure
 // The clerk's message of a failed export: the step, the reason, and that no
 // file was written.
 QString runFailureMessage(const RunFailure& failure);
+// The clerk's message of an export cancelled with the dialog's button.
+QString cancelledRunMessage();
 
 #endif // RUNFAILURE_H

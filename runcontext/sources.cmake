@@ -3,5 +3,7 @@ set(ORVEX_RUNCONTEXT_SOURCES
     runcontext/runcontext.cpp
     runcontext/exportparameters.cpp
     runcontext/runfailure.h
+    runcontext/exportprogress.h
+    runcontext/exportprogress.cpp
     runcontext/specialinterruptions.h
     runcontext/runfailure.cpp)

@@ -21,13 +21,12 @@
 #include "stagingdatabase.h"
 #include "stagingsql.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProgressDialog>
 #include <QSqlError>
 
 #include <algorithm>
@@ -105,49 +104,67 @@ private:
     QVector<LocalDay> days;
 };
 
-// The window-modal progress dialog of the loading step; none in TEST mode
-// (nor without a widget application to show it in).
-class LoadProgress
+// The loading dialog's value: the share of the month's rows read and
+// written. The large statements deliver their rows person after person (in
+// parts of people), so the position of a row's person in the run tells how
+// far its statement has come; each statement has its share of the range.
+class LoadingProgress
 {
 public:
-    LoadProgress(bool visible, const QString& type)
+    LoadingProgress(const RunContext& run, const QVector<unsigned>& ids) : run(run), count(ids.size())
     {
-        if (!visible || !qobject_cast<QApplication*>(QCoreApplication::instance()))
-            return;
-        dialog.reset(new QProgressDialog(
-            QCoreApplication::translate("Orvexuniversal", "Príprava dát pre export do %1 ...").arg(type),
-            QCoreApplication::translate("Orvexuniversal", "Prerušiť"), 0, 100));
-        dialog->setWindowModality(Qt::WindowModal);
-        dialog->show();
-        QCoreApplication::processEvents();
+        positions.reserve(ids.size());
+        for (int i = 0; i < ids.size(); ++i)
+            positions.insert(ids.at(i), i);
     }
 
-    void setValue(int value)
+    // The next statement covers `from`..`to` of the dialog's 100.
+    void enter(int from, int to)
     {
-        if (!dialog)
-            return;
-        dialog->setValue(value);
-        QCoreApplication::processEvents();
+        stepFrom = from;
+        stepTo = to;
+        report(from);
     }
 
-    void close()
+    void row(unsigned uid)
     {
-        if (dialog)
-            dialog->close();
+        if (++rowsSinceReport < 256)
+            return;
+        rowsSinceReport = 0;
+        const auto position = positions.constFind(uid);
+        if (position != positions.constEnd() && count > 0)
+            report(stepFrom + int(qint64(stepTo - stepFrom) * (position.value() + 1) / count));
     }
 
 private:
-    std::unique_ptr<QProgressDialog> dialog;
+    void report(int value)
+    {
+        if (value <= shown)
+            return;
+        shown = value;
+        run.reportProgress(value);
+    }
+
+    const RunContext& run;
+    QHash<unsigned, int> positions;
+    const int count;
+    int stepFrom = 0;
+    int stepTo = 0;
+    int shown = -1;
+    int rowsSinceReport = 0;
 };
 
 class HostLoader
 {
 public:
-    HostLoader(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host, const QString& personIds)
+    HostLoader(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host, HostReads* reads,
+               const QVector<unsigned>& ids)
         : run(run)
         , staging(staging)
         , host(host)
-        , personIds(personIds)
+        , reads(reads)
+        , ids(ids)
+        , progress(run, ids)
         , localDays(run.periodDate.addMonths(-1).addDays(-1), run.periodDate.addMonths(2).addDays(2))
     {
         previousBound = localMidnight(run.periodDate.addMonths(-1));
@@ -164,10 +181,11 @@ public:
     void loadAroundFunds();
     void askForMonthRows();
     void loadInterruptionNames();
+    LoadingProgress& shown() { return progress; }
 
 private:
     bool walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
-                  const std::function<void(const HostRowReader&)>& row);
+                  const std::function<void(const HostRowReader&)>& row, const QVector<unsigned>* people = nullptr);
     bool walkHost(std::unique_ptr<HostRowReader>& host, const char* failure, const char* table,
                   const std::function<void(const HostRowReader&)>& row);
     void reportHostReadFailure(const char* table, const QString& reason);
@@ -183,7 +201,9 @@ private:
     RunContext& run;
     StagingDatabase& staging;
     QSqlDatabase host;
-    QString personIds;
+    HostReads* reads;
+    const QVector<unsigned> ids;
+    LoadingProgress progress;
     QHash<QDate, bool> holidayDates;
     QHash<unsigned, int> referenceFunds;
     RecordedDays periodRecordDays;
@@ -201,9 +221,9 @@ private:
 // Runs `sql` on the host's connection and hands each row to `row`, inside one
 // staging transaction; false when the statement failed.
 bool HostLoader::walkHost(const QString& sql, const QVariantList& values, const char* failure, const char* table,
-                          const std::function<void(const HostRowReader&)>& row)
+                          const std::function<void(const HostRowReader&)>& row, const QVector<unsigned>* people)
 {
-    std::unique_ptr<HostRowReader> reader(new HostRowReader(host, sql, values, false));
+    std::unique_ptr<HostRowReader> reader(new HostRowReader(reads, host, sql, values, people));
     return walkHost(reader, failure, table, row);
 }
 
@@ -221,13 +241,16 @@ bool HostLoader::walkHost(std::unique_ptr<HostRowReader>& reader, const char* fa
     }
     {
         StagingTransaction transaction(staging.db(), where);
-        for (; more; more = host.next())
+        // A cancel stops the walk at the next row.
+        for (; more && !run.cancelled(); more = host.next())
             row(host);
     }
+    if (run.cancelled())
+        return false;
     if (host.failed()) {
         // The connection was lost while rows were still coming: rows are left out.
-        qWarning() << "Orvexuniversal::loadDataToSQLiteTables() ::: host read of" << table
-                   << "ended before its last row ::" << host.error();
+        qWarning().noquote() << QString::fromUtf8(failure) << "::: host read of" << table
+                             << "ended before its last row ::" << host.error();
         reportHostReadFailure(table, host.error());
     }
     return true;
@@ -296,7 +319,7 @@ void HostLoader::loadPeople()
     QSqlQuery insert = stagingStatement(
         "INSERT INTO lpeople (uid, pid, pamId, gid, bid, did, refFund, fullName, grpName, branchName, depName) "
         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    walkHost(sql.arg(personIds), {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)",
+    walkHost(sql, {}, "Orvexuniversal::loadDatatoSQLiteTables() ERROR (SELECT ... FROM people ...)",
              "people", [&](const HostRowReader& host) {
         // The group's reference fund counts only when it is on and covers all days.
         const bool groupFund = host.value(10).toInt() >= 1 && host.value(12).toInt() >= 1;
@@ -313,7 +336,7 @@ void HostLoader::loadPeople()
         insert.bindValue(10, nonNullText(host.value(9)));
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [lpeople]"), insert.lastError().text());
-    });
+    }, &ids);
 }
 
 void HostLoader::loadHolidays()
@@ -390,6 +413,7 @@ void HostLoader::loadPeriodInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data]"), insert.lastError().text());
         periodRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
+        progress.row(host.value(0).toUInt());
     });
 }
 
@@ -424,6 +448,7 @@ void HostLoader::loadPeriodDays()
                 binder.bindInteger(column, values[column]);
         }
         const unsigned uid = host.value(0).toUInt();
+        progress.row(uid);
         if (insert.exec()) {
             const qint64 kept[LoadedDays::Count] = {values[2],  values[5],  values[19], values[6], values[10],
                                                     values[3],  values[15], values[12], values[4], values[20],
@@ -457,6 +482,7 @@ void HostLoader::loadAroundInterruptions()
         if (!insert.exec())
             logSqlFailure(stagingFailure("INSERT INTO [latten_data_around]"), insert.lastError().text());
         aroundRecordDays.add(host.value(0).toUInt(), day.dom, day.month);
+        progress.row(host.value(0).toUInt());
     });
 }
 
@@ -506,16 +532,12 @@ int HostLoader::referenceFund(QSqlQuery& lookup, unsigned uid)
 }
 
 // The month's interruption and day records and those of the neighbouring
-// windows, asked for before loading needs them: each statement runs on a
-// connection of its own while the rows before it are written. The period's
-// day records are the largest result; the windows' statements wait until its
-// rows are read, so that the driver holds one large result at a time, unless
-// it is small: up to half a million day records (some 16,000 people) the
-// windows' rows, twice as many but five columns, arrive alongside for some
-// 50 MB more at most.
+// windows, asked for before loading needs them: with the host read for this
+// thread (hostreads.h) the host prepares them, in parts of people, while the
+// rows before them are written. The parts run in the order asked for, so the
+// driver holds one part at a time.
 void HostLoader::askForMonthRows()
 {
-    const int smallPeriodDays = 500000;
     const QString periodInterruptions = QStringLiteral(
         "SELECT uid, iid, ad.from, duration FROM atten_data ad WHERE (ad.from > ? AND ad.from <= ?) AND (del=0) "
         "AND ad.uid IN (%1) AND (iid < 1000 AND iid > 1) ORDER BY ad.from");
@@ -531,11 +553,10 @@ void HostLoader::askForMonthRows()
         "(a.date > ? AND a.date <= ?)) AND a.uid IN (%1) ORDER BY a.date");
     const QVariantList period = {run.beginDay, run.endDay};
     const QVariantList around = {previousBound, run.beginDay, run.endDay, nextBound};
-    periodInterruptionRows.reset(new HostRowReader(host, periodInterruptions.arg(personIds), period, true));
-    periodDayRows.reset(new HostRowReader(host, periodDays.arg(personIds), period, true, nullptr, smallPeriodDays));
-    aroundInterruptionRows.reset(
-        new HostRowReader(host, aroundInterruptions.arg(personIds), around, true, periodDayRows.get()));
-    aroundDayRows.reset(new HostRowReader(host, aroundDays.arg(personIds), around, true, periodDayRows.get()));
+    periodInterruptionRows.reset(new HostRowReader(reads, host, periodInterruptions, period, &ids));
+    periodDayRows.reset(new HostRowReader(reads, host, periodDays, period, &ids));
+    aroundInterruptionRows.reset(new HostRowReader(reads, host, aroundInterruptions, around, &ids));
+    aroundDayRows.reset(new HostRowReader(reads, host, aroundDays, around, &ids));
 }
 
 void HostLoader::loadAroundFunds()
@@ -546,6 +567,7 @@ void HostLoader::loadAroundFunds()
         stagingStatement("UPDATE OR IGNORE latten_data_around SET fund=? WHERE uid=? AND dom=? AND month=?");
     walkHost(aroundDayRows, attenReadFailure, "atten", [&](const HostRowReader& host) {
         const unsigned uid = host.value(0).toUInt();
+        progress.row(uid);
         const int dom = host.value(2).toInt();
         const int month = localDays.of(host.value(1).toLongLong()).month;
         if (!aroundRecordDays.mayContain(uid, dom, month))
@@ -573,13 +595,10 @@ void HostLoader::loadInterruptionNames()
 
 } // namespace
 
-void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host)
+void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host, HostReads* reads)
 {
-    LoadProgress progress(!run.testMode, QStringLiteral("Orvexuniversal"));
-
     if (run.selectedUids.isEmpty()) {
         qWarning() << "Orvexuniversal::loadDataToSQLiteTables()::: ERROR: selectedUids is empty! Export cannot continue.";
-        progress.close();
         return;
     }
     QVector<unsigned> ids;
@@ -587,13 +606,13 @@ void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase&
     if (!parsePersonIds(run.selectedUids, &ids, &badPart)) {
         qWarning() << "Orvexuniversal::loadDataToSQLiteTables()::: ERROR: selectedUids is not a list of person ids,"
                    << "wrong part:" << badPart << "- Export cannot continue.";
-        progress.close();
         return;
     }
 
     // The reference funds are read again from the tables loaded here.
     staging.dropStatements();
-    HostLoader loader(run, staging, host, personIdsText(ids));
+    HostLoader loader(run, staging, host, reads, ids);
+    LoadingProgress& progress = loader.shown();
     // A host table not read, or a staging row not written, stops the loading:
     // the export writes no file then.
     SqlFailureWatch watch;
@@ -603,25 +622,25 @@ void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase&
         [&]() { loader.createIndexes("lpeople"); },
         [&]() { loader.loadHolidays(); },
         [&]() { loader.loadSettings(); },
-        [&]() { progress.setValue(2); },
+        [&]() { progress.enter(2, 8); },
         [&]() { loader.loadPeriodInterruptions(); },
         [&]() { loader.createIndexes("latten_data"); },
-        [&]() { progress.setValue(8); },
+        [&]() { progress.enter(8, 58); },
         [&]() { loader.loadPeriodDays(); },
         [&]() { loader.createIndexes("latten"); },
+        [&]() { progress.enter(58, 62); },
         [&]() { calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, false); },
-        [&]() { progress.setValue(62); },
+        [&]() { progress.enter(62, 72); },
         [&]() { loader.loadAroundInterruptions(); },
         [&]() { loader.createIndexes("latten_data_around"); },
-        [&]() { progress.setValue(97); },
+        [&]() { progress.enter(72, 97); },
         [&]() { loader.loadAroundFunds(); },
         [&]() { loader.loadInterruptionNames(); },
-        [&]() { progress.setValue(100); },
+        [&]() { progress.enter(100, 100); },
     };
     for (const std::function<void()>& step : steps) {
         if (run.failed() || watch.failed())
             break;
         step();
     }
-    progress.close();
 }

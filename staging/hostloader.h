@@ -3,6 +3,7 @@
 
 #include <QSqlDatabase>
 
+class HostReads;
 class StagingDatabase;
 struct RunContext;
 
@@ -12,6 +13,8 @@ struct RunContext;
 // interruption records of the neighbouring windows with their funds, and the
 // interruption names (into the run's name maps). A host table not read
 // fails the run; a staging row not written is logged and stops the loading.
-void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host);
+// With `reads` the host is read by the host connection's thread for the
+// calling one (hostreads.h); the loading dialog's value goes to run.progress.
+void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase& host, HostReads* reads = nullptr);
 
 #endif // HOSTLOADER_H

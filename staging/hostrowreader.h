@@ -1,49 +1,36 @@
 #ifndef HOSTROWREADER_H
 #define HOSTROWREADER_H
 
-#include <QAtomicInt>
-#include <QMutex>
+#include "hostreads.h"
+
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
-#include <QThread>
 #include <QVariant>
 #include <QVector>
-#include <QWaitCondition>
-#include <deque>
+
 #include <memory>
 
-// The rows of one host statement, in the order the statement returns them.
+// The rows of one host statement, walked by the thread that needs them.
 //
-// With `ahead` set the rows are read on a thread of their own, through a
-// connection cloned from the host's and opened on that thread (the host's
-// own connection stays on the thread that has it), and handed over in
-// batches through a bounded queue: the caller writes its staging rows while
-// the next rows arrive. A host connection that is not open, or whose clone
-// cannot be opened (a connection made from a driver object, a driver that
-// cannot be loaded again, a server that refuses one more connection), is
-// read on the calling thread through the host's own connection, as without
-// `ahead`, from the first call of next() on. The thread starts with the
-// reader: a reader made early lets the host prepare the rows while the
-// caller does other work.
+// With `reads` the statement is served by the host connection's thread (see
+// hostreads.h): the reader may be made early, so that the host prepares its
+// rows while the caller does other work. Without it the statement runs on
+// `host` on the calling thread when next() is first called.
 //
-// A reader made `after` another one that reads ahead runs its statement only
-// once that one has read its last row (or is gone): the host prepares the
-// next rows as soon as the earlier ones are in, and the driver never holds
-// both results at once. An earlier result of at most `smallResultRows` rows
-// lets the later readers start as soon as it has arrived: two small results
-// at once cost little memory, and the host prepares the next rows while these
-// are written.
+// `people`, when given, stand for "%1" in `sql` (an IN list); a served
+// statement runs in parts of them, so the rows of one person come in the
+// statement's order, and the rows of different people in parts.
 //
 // A statement that fails or a walk that ends on an error is a failed host
-// read: next() returns false and failed() says so (executed() false: the
-// statement never ran; otherwise rows were left out).
+// read: next() returns false and failed() says so (executed() false: no row
+// came before the failure; otherwise rows were left out).
 class HostRowReader
 {
 public:
-    HostRowReader(const QSqlDatabase& host, const QString& sql, const QVariantList& values, bool ahead,
-                  const HostRowReader* after = nullptr, int smallResultRows = -1);
-    ~HostRowReader();
+    HostRowReader(HostReads* reads, const QSqlDatabase& host, const QString& sql, const QVariantList& values,
+                  const QVector<unsigned>* people = nullptr);
     HostRowReader(const HostRowReader&) = delete;
     HostRowReader& operator=(const HostRowReader&) = delete;
 
@@ -56,50 +43,30 @@ public:
 
     bool failed() const { return failure; }
     bool executed() const { return ran; }
-    QString error() const { return errorText; }
+    QString error() const { return sqlError.text(); }
+    QSqlError lastError() const { return sqlError; }
 
 private:
-    class Thread;
-    friend class Thread;
-    class Latch;
-
-    void start();
     void readOnThisThread();
-    bool push(QVector<QVariant>& rows, int width);
-    void finish(bool ranOnThread, const QString& errorOnThread, bool failedOnThread);
-    bool takeBatch();
+    bool nextServed();
 
-    // Shared with the reader thread, under `mutex`.
-    QMutex mutex;
-    QWaitCondition changed;
-    std::deque<QVector<QVariant>> queue;
-    enum class State { Connecting, Unconnected, Reading, Done } state = State::Connecting;
-    bool stopping = false;
-    int width = 0;
-    bool threadRan = false;
-    bool threadFailed = false;
-    QString threadError;
-    // Open once this reader's rows are all read (or its small result has
-    // arrived); what a later reader waits for.
-    std::shared_ptr<Latch> nextMayStart;
-    std::shared_ptr<Latch> earlierDone;
-    const int smallResultRows;
-    QAtomicInt stopRequested;
-
-    // The calling thread's side.
+    HostReads* const reads;
+    std::shared_ptr<HostReads::Request> request;
     const QSqlDatabase host;
     const QString sql;
     const QVariantList values;
+    const QVector<unsigned> people;
+    const bool withPeople;
     bool started = false;
-    std::unique_ptr<Thread> thread;
     std::unique_ptr<QSqlQuery> sameThreadQuery;
     QVector<QVariant> batch;
     int row = -1;
     int rows = 0;
     int columns = 0;
+    bool anyRow = false;
     bool failure = false;
-    bool ran = false;
-    QString errorText;
+    bool ran = true;
+    QSqlError sqlError;
 };
 
 #endif // HOSTROWREADER_H

@@ -15,6 +15,8 @@ set(ORVEX_STAGING_SOURCES
     staging/loadeddays.h
     staging/changedvaluebinder.h
     staging/changedvaluebinder.cpp
+    staging/hostreads.h
+    staging/hostreads.cpp
     staging/hostrowreader.h
     staging/hostrowreader.cpp
     staging/personids.h

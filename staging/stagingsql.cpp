@@ -8,7 +8,9 @@
 #include <QSqlRecord>
 
 namespace {
-SqlFailureWatch* innermostWatch = nullptr;
+// Per thread: the export's steps run on its worker thread, a TEST run or a
+// tool on its calling thread.
+thread_local SqlFailureWatch* innermostWatch = nullptr;
 }
 
 void logSqlFailure(const QString& fixedText, const QString& errorText)

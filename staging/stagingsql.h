@@ -14,7 +14,7 @@ void logSqlFailure(const QString& fixedText, const QString& errorText);
 
 // Tells a step whether any statement logged through logSqlFailure() failed
 // while the watch lived (a row or a span is then missing), and keeps the
-// first such failure. Watches nest; the plug-in runs on one thread.
+// first such failure. Watches nest, per thread.
 class SqlFailureWatch
 {
 public:

@@ -51,7 +51,8 @@ void TestScaleExport::generatedCompanyExportsTheExpectedFile()
         QHash<QString, QVariant> result;
         const int lines = plugin.exporter()->makeExport(parameters, &result);
         QFile file(out.filePath(result.value(QStringLiteral("fileName")).toString()));
-        QVERIFY2(lines > 400 && file.open(QIODevice::ReadOnly), qPrintable(QString::number(lines)));
+        QVERIFY2(lines > 400 && file.open(QIODevice::ReadOnly),
+                 qPrintable(QString::number(lines) + QLatin1Char(' ') + result.value(QStringLiteral("errorString")).toString()));
         const QByteArray exported = file.readAll();
         QCOMPARE(exported.count('\n'), lines);
         // No statement may fail on this data: a failed statement is a lost row.

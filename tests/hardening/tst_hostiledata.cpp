@@ -567,9 +567,8 @@ void TestHostileData::serverKilledMidExport_data()
     QTest::addColumn<QString>("people");
     QTest::addColumn<QString>("killAt");
     // Named in errorString, any one of them; none: the export is not touched. The month's records
-    // are read ahead, each on a connection of its own: the first of them whose rows were still
-    // coming when the server went is named, or the interruption names (read last, on the host's
-    // connection) when all of them had come.
+    // are asked for ahead and read in parts: the first of them whose rows were still coming when
+    // the server went is named, or the interruption names (read last) when all of them had come.
     QTest::addColumn<QStringList>("steps");
     const QString hostRead = QStringLiteral("Export sa nepodaril, zlyhal krok: čítanie údajov z databázy hostiteľa (%1)");
     const QStringList monthRead = {hostRead.arg("atten_data"), hostRead.arg("atten"), hostRead.arg("inters")};
@@ -587,7 +586,11 @@ void TestHostileData::serverKilledMidExport_data()
     QTest::newRow("before the neighbouring months") << "all" << "table [latten_data_around]" << monthRead;
     QTest::newRow("before the interruption names") << "all" << "Naplnenie QHash iid2NameMap"
                                                    << QStringList(hostRead.arg("inters"));
-    QTest::newRow("after loading") << "all" << "loadDataToSQLiteTables ~DONE" << QStringList();
+    // The month is read in parts: the closure is checked once more after it.
+    QTest::newRow("before the closure is checked again")
+        << "all" << "loadDataToSQLiteTables ~DONE"
+        << QStringList("Export sa nepodaril, zlyhal krok: kontrola uzávierky mesiaca");
+    QTest::newRow("after the host reads") << "all" << "spansCalc ~START" << QStringList();
 }
 
 // Runs last: it moves the process to a MariaDB server of its own, started with a large company

@@ -1,0 +1,180 @@
+#include "hostreads.h"
+
+#include "personids.h"
+
+#include <QElapsedTimer>
+#include <QMutexLocker>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// Rows waiting per statement: a few parts of the largest statement (25
+// columns), some megabytes.
+const qint64 maxQueuedValues = 400000;
+// A part of people should take a few tens of milliseconds: long enough that
+// the statement's own cost does not count, short enough for the event loop.
+const qint64 partTooShortMs = 12;
+const qint64 partTooLongMs = 45;
+const int minPeoplePerPart = 4;
+const int maxPeoplePerPart = 4096;
+
+} // namespace
+
+HostReads::HostReads(const QSqlDatabase& host, int firstPartPeople) : host(host), peoplePerPart(firstPartPeople)
+{
+}
+
+HostReads::~HostReads()
+{
+    stop();
+}
+
+std::shared_ptr<HostReads::Request> HostReads::ask(const QString& sql, const QVariantList& values,
+                                                   const QVector<unsigned>* people)
+{
+    std::shared_ptr<Request> request = std::make_shared<Request>();
+    request->sql = sql;
+    request->values = values;
+    if (people) {
+        request->people = *people;
+        request->inParts = true;
+    }
+    QMutexLocker lock(&mutex);
+    requests.push_back(request);
+    return request;
+}
+
+bool HostReads::takeBatch(Request& request, QVector<QVariant>& batch, int& width)
+{
+    QMutexLocker lock(&mutex);
+    while (request.batches.empty() && !request.allAsked && !request.failed && !isStopped) {
+        waitedFor = &request;
+        arrived.wait(&mutex);
+    }
+    if (waitedFor == &request)
+        waitedFor = nullptr;
+    if (request.batches.empty() || isStopped)
+        return false;
+    batch = std::move(request.batches.front());
+    request.batches.pop_front();
+    width = request.width;
+    request.queuedValues -= batch.size();
+    return true;
+}
+
+bool HostReads::failed(const Request& request, QSqlError* error) const
+{
+    QMutexLocker lock(&mutex);
+    if (error)
+        *error = request.error;
+    return request.failed;
+}
+
+void HostReads::stop()
+{
+    QMutexLocker lock(&mutex);
+    isStopped = true;
+    arrived.wakeAll();
+}
+
+bool HostReads::stopped() const
+{
+    QMutexLocker lock(&mutex);
+    return isStopped;
+}
+
+// The statement the worker waits for, else the oldest one with parts to run
+// and room for their rows; finished statements leave the queue.
+std::shared_ptr<HostReads::Request> HostReads::nextToServe()
+{
+    while (!requests.empty() && (requests.front()->allAsked || requests.front()->failed)
+           && requests.front().use_count() == 1)
+        requests.pop_front();
+    const auto hasRoom = [](const Request& request) {
+        return !request.allAsked && !request.failed && request.queuedValues < maxQueuedValues;
+    };
+    for (const std::shared_ptr<Request>& request : requests)
+        if (request.get() == waitedFor && hasRoom(*request))
+            return request;
+    for (const std::shared_ptr<Request>& request : requests)
+        if (hasRoom(*request))
+            return request;
+    return nullptr;
+}
+
+bool HostReads::serveOnePart()
+{
+    std::shared_ptr<Request> request;
+    QString sql;
+    int people = 0;
+    {
+        QMutexLocker lock(&mutex);
+        if (isStopped)
+            return false;
+        request = nextToServe();
+        if (!request)
+            return false;
+        sql = request->sql;
+        if (request->inParts) {
+            people = qMin(peoplePerPart, request->people.size() - request->nextPerson);
+            sql = sql.arg(personIdsText(request->people.mid(request->nextPerson, people)));
+        }
+    }
+    if (request->inParts && people == 0) {
+        // No people: nothing to ask the host.
+        QMutexLocker lock(&mutex);
+        request->allAsked = true;
+        arrived.wakeAll();
+        return true;
+    }
+    runPart(*request, sql, people);
+    return true;
+}
+
+// Runs one part on the host's connection and queues its rows; the size of
+// the next part follows the time this one took.
+void HostReads::runPart(Request& request, const QString& sql, int people)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QSqlQuery query(host);
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& value : request.values)
+        query.addBindValue(value);
+    QVector<QVariant> rows;
+    int width = 0;
+    bool ran = query.exec();
+    if (ran) {
+        width = query.record().count();
+        while (query.next())
+            for (int column = 0; column < width; ++column)
+                rows.append(query.value(column));
+        ran = !query.lastError().isValid();
+    }
+    const QSqlError error = query.lastError();
+    query = QSqlQuery();
+
+    const qint64 took = clock.elapsed();
+    QMutexLocker lock(&mutex);
+    if (!ran) {
+        request.failed = true;
+        request.error = error;
+    } else {
+        if (!rows.isEmpty()) {
+            request.width = width;
+            request.queuedValues += rows.size();
+            request.batches.push_back(std::move(rows));
+        }
+        request.nextPerson += people;
+        request.allAsked = !request.inParts || request.nextPerson >= request.people.size();
+    }
+    if (request.inParts && people == peoplePerPart) {
+        if (took < partTooShortMs)
+            peoplePerPart = qMin(peoplePerPart * 2, maxPeoplePerPart);
+        else if (took > partTooLongMs)
+            peoplePerPart = qMax(peoplePerPart / 2, minPeoplePerPart);
+    }
+    arrived.wakeAll();
+}
