@@ -179,9 +179,9 @@ int ExportPipeline::runWholeOrNothing(RunContext& run, const QSqlDatabase& host,
         run.progress->startStep(ExportProgress::Spans, 100, 100);
     runStagingStep(run, QCoreApplication::translate("Orvexuniversal", "výpočet úsekov"), [this, &run]() {
         qDebug() << "spansCalc ~START";
-        calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, true);
+        calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, true, run.progress);
         calculateWorkSpans(staging, run.periodDate, run.peopleUids,
-                           run.interruptionCodes.value(QStringLiteral("1")).toString());
+                           run.interruptionCodes.value(QStringLiteral("1")).toString(), run.progress);
         qDebug() << "spansCalc ~DONE";
     });
 

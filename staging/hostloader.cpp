@@ -629,7 +629,7 @@ void loadHostData(RunContext& run, StagingDatabase& staging, const QSqlDatabase&
         [&]() { loader.loadPeriodDays(); },
         [&]() { loader.createIndexes("latten"); },
         [&]() { progress.enter(58, 62); },
-        [&]() { calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, false); },
+        [&]() { calculateInterruptionSpans(staging, run.periodDate, run.peopleUids, false, run.progress); },
         [&]() { progress.enter(62, 72); },
         [&]() { loader.loadAroundInterruptions(); },
         [&]() { loader.createIndexes("latten_data_around"); },

@@ -5,6 +5,7 @@
 
 #include "interruptionspans.h"
 
+#include "exportprogress.h"
 #include "daygrid.h"
 #include "sqlerrortext.h"
 #include "stagingdatabase.h"
@@ -202,7 +203,7 @@ void recreateSpanTable(QSqlQuery& query, const QString& target)
 } // namespace
 
 void calculateInterruptionSpans(StagingDatabase& staging, const QDate& periodDate, const QVector<unsigned>& people,
-                                bool around)
+                                bool around, const ExportProgress* progress)
 {
     const QSqlDatabase stagingDb = staging.db();
     QSqlQuery query(stagingDb);
@@ -227,10 +228,13 @@ void calculateInterruptionSpans(StagingDatabase& staging, const QDate& periodDat
     StagingTransaction transaction(stagingDb, where);
     if (typesRead) {
         InterruptionSpanCalculator calculator(stagingDb, source, target, around);
-        for (const unsigned uid : people)
+        for (const unsigned uid : people) {
+            if (progress && progress->cancelRequested())
+                return;
             for (const unsigned iid : types)
                 for (const SpanPass& pass : passes)
                     calculator.run(uid, iid, pass);
+        }
     }
     // Every interruption record of the period shorter than its day's fund.
     if (!around)

@@ -4,6 +4,7 @@
 
 #include "workspans.h"
 
+#include "exportprogress.h"
 #include "daygrid.h"
 #include "sqlerrortext.h"
 #include "stagingdatabase.h"
@@ -129,7 +130,7 @@ private:
 } // namespace
 
 void calculateWorkSpans(StagingDatabase& staging, const QDate& periodDate, const QVector<unsigned>& people,
-                        const QString& workCode)
+                        const QString& workCode, const ExportProgress* progress)
 {
     const QSqlDatabase stagingDb = staging.db();
     QSqlQuery query(stagingDb);
@@ -139,8 +140,11 @@ void calculateWorkSpans(StagingDatabase& staging, const QDate& periodDate, const
 
     StagingTransaction transaction(stagingDb, where);
     WorkSpanCalculator calculator(stagingDb, workCode, periodDate.month(), periodDate.daysInMonth());
-    for (const unsigned uid : people)
+    for (const unsigned uid : people) {
+        if (progress && progress->cancelRequested())
+            return;
         calculator.run(uid, staging.referenceFundOf(uid));
+    }
     // Every day record worked below its planned fund.
     insertPartialDays(stagingDb, {"spansCalcWork", "latten", "work < fond ", "work", "fond"}, workIid, workCode,
                       periodDate.month());
