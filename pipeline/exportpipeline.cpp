@@ -187,8 +187,12 @@ int ExportPipeline::runWholeOrNothing(RunContext& run, const QSqlDatabase& host,
 
     int returnValue = 0;
     QHash<QString, QVariant> runResult;
-    if (!run.failed()) {
+    // This month's holidays only: a map an earlier export left is not used.
+    runStagingStep(run, QCoreApplication::translate("Orvexuniversal", "čítanie sviatkov"), [this, &run]() {
+        run.holidaysMap.clear();
         staging.readHolidays(run.holidaysMap);
+    });
+    if (!run.failed()) {
         run.resolveSpecialInterruptions();
         reportPersonalNumbers(run);
         qDebug() << "runExport ~START";

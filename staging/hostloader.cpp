@@ -241,9 +241,13 @@ bool HostLoader::walkHost(std::unique_ptr<HostRowReader>& reader, const char* fa
     }
     {
         StagingTransaction transaction(staging.db(), where);
-        // A cancel stops the walk at the next row.
-        for (; more && !run.cancelled(); more = host.next())
+        // A cancel, or the first staging row not written, stops the walk:
+        // the export fails then, and one failure is enough to log.
+        SqlFailureWatch watch;
+        for (; more && !run.cancelled() && !watch.failed(); more = host.next())
             row(host);
+        if (watch.failed())
+            return false;
     }
     if (run.cancelled())
         return false;

@@ -7,6 +7,7 @@
 #include "hostloader.h"
 #include "peoplestage.h"
 #include "personids.h"
+#include "stagingsql.h"
 #include "stagingtestkit.h"
 
 #include <QtTest>
@@ -65,6 +66,7 @@ private slots:
     void windowsAndLocalDates_data();
     void windowsAndLocalDates();
     void tablesAndFunds();
+    void failedStagingInsertStopsLoading();
 
 private:
     QScopedPointer<TestHostDb> people;
@@ -310,6 +312,36 @@ void TestHostLoader::tablesAndFunds()
     QCOMPARE(plugin.run.iid2NameMap.value(5), QStringLiteral("Sick'leave"));
     QCOMPARE(plugin.run.name2iidMap.value("Other"), 7u);
     QCOMPARE(log.matching("warning", "Orvexuniversal"), QStringList());
+}
+
+// Staging that refuses the period's day records: the first refused row stops
+// the loading with one logged failure, not one per row, and nothing after it
+// is loaded.
+void TestHostLoader::failedStagingInsertStopsLoading()
+{
+    TestHostDb host("t_staging_refused");
+    QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
+    host.addInterruptionType(5, "Sick");
+    for (unsigned uid = 1; uid <= 3; ++uid) {
+        host.addPerson(uid, int(100 + uid));
+        for (int day = 1; day <= 10; ++day)
+            host.addDay(uid, QDate(2024, 3, day), {{"fond", 28800}});
+        host.addInterruption(uid, 5, QDateTime(QDate(2024, 2, 20), QTime(8, 0)), 28800);
+    }
+    Loaded plugin;
+    openStaging(plugin.staging);
+    QSqlQuery sabotage(plugin.staging.db());
+    QVERIFY(sabotage.exec("CREATE TRIGGER refuse_days BEFORE INSERT ON latten BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    plugin.run = runContextFromParameters(parametersFor(2024, 3, {{"5", "S"}}));
+    plugin.run.testMode = false;
+    plugin.run.selectedUids = "1,2,3";
+    plugin.run.peopleUids = {1, 2, 3};
+    LogCapture log;
+    SqlFailureWatch watch;
+    loadHostData(plugin.run, plugin.staging, host.db());
+    QVERIFY(watch.failed());
+    QCOMPARE(log.matching("warning", "INSERT INTO [latten]").size(), 1);
+    QCOMPARE(stagingRows(plugin.staging.db(), "SELECT COUNT(*) FROM latten_data_around"), QStringList("0"));
 }
 
 QTEST_MAIN(TestHostLoader)
