@@ -19,9 +19,28 @@ const qint64 partTooLongMs = 45;
 const int minPeoplePerPart = 4;
 const int maxPeoplePerPart = 4096;
 
+// Values of one part at most: the driver's copy of a part and its batch stay
+// at a megabyte or two each.
+const qint64 maxValuesPerPart = 100000;
+
+// The people of the next part after a part of `people` that took `took` ms
+// and gave `values` values: twice as many while parts are quick, half as many
+// when one was slow, never more than maxValuesPerPart at the rate seen.
+int nextPartPeople(int people, qint64 took, int values)
+{
+    int next = people;
+    if (took < partTooShortMs)
+        next = qMin(people * 2, maxPeoplePerPart);
+    else if (took > partTooLongMs)
+        next = qMax(people / 2, minPeoplePerPart);
+    if (values > 0)
+        next = qMin<qint64>(next, qMax<qint64>(minPeoplePerPart, maxValuesPerPart * people / values));
+    return next;
+}
+
 } // namespace
 
-HostReads::HostReads(const QSqlDatabase& host, int firstPartPeople) : host(host), peoplePerPart(firstPartPeople)
+HostReads::HostReads(const QSqlDatabase& host, int firstPartPeople) : host(host), firstPartPeople(firstPartPeople)
 {
 }
 
@@ -39,6 +58,7 @@ std::shared_ptr<HostReads::Request> HostReads::ask(const QString& sql, const QVa
     if (people) {
         request->people = *people;
         request->inParts = true;
+        request->peoplePerPart = firstPartPeople;
     }
     QMutexLocker lock(&mutex);
     requests.push_back(request);
@@ -117,7 +137,7 @@ bool HostReads::serveOnePart()
             return false;
         sql = request->sql;
         if (request->inParts) {
-            people = qMin(peoplePerPart, request->people.size() - request->nextPerson);
+            people = qMin(request->peoplePerPart, request->people.size() - request->nextPerson);
             sql = sql.arg(personIdsText(request->people.mid(request->nextPerson, people)));
         }
     }
@@ -148,6 +168,8 @@ void HostReads::runPart(Request& request, const QString& sql, int people)
     bool ran = query.exec();
     if (ran) {
         width = query.record().count();
+        if (query.size() > 0)
+            rows.reserve(query.size() * width);
         while (query.next())
             for (int column = 0; column < width; ++column)
                 rows.append(query.value(column));
@@ -157,6 +179,7 @@ void HostReads::runPart(Request& request, const QString& sql, int people)
     query = QSqlQuery();
 
     const qint64 took = clock.elapsed();
+    const int valuesRead = rows.size();
     QMutexLocker lock(&mutex);
     if (!ran) {
         request.failed = true;
@@ -170,11 +193,7 @@ void HostReads::runPart(Request& request, const QString& sql, int people)
         request.nextPerson += people;
         request.allAsked = !request.inParts || request.nextPerson >= request.people.size();
     }
-    if (request.inParts && people == peoplePerPart) {
-        if (took < partTooShortMs)
-            peoplePerPart = qMin(peoplePerPart * 2, maxPeoplePerPart);
-        else if (took > partTooLongMs)
-            peoplePerPart = qMax(peoplePerPart / 2, minPeoplePerPart);
-    }
+    if (request.inParts && people == request.peoplePerPart)
+        request.peoplePerPart = nextPartPeople(people, took, valuesRead);
     arrived.wakeAll();
 }

@@ -86,7 +86,7 @@ private:
     std::deque<std::shared_ptr<Request>> requests;
     Request* waitedFor = nullptr;
     bool isStopped = false;
-    int peoplePerPart;
+    const int firstPartPeople;
 };
 
 struct HostReads::Request
@@ -96,6 +96,7 @@ struct HostReads::Request
     QVector<unsigned> people;
     bool inParts = false;
     int nextPerson = 0;
+    int peoplePerPart = 0;  // follows the time and the rows of the parts run
     bool allAsked = false;  // every part has run
     bool failed = false;    // a part failed: `error` says why
     QSqlError error;
