@@ -25,6 +25,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QPluginLoader>
 #include <QProcess>
 #include <QSqlError>
@@ -41,28 +43,44 @@ const char* const stageMarkers[] = {"createSQLiteTables ~START", "createSQLiteTa
                                     "spansCalc ~START", "spansCalc ~DONE", "runExport ~START", "runExport ~DONE"};
 
 QElapsedTimer exportClock;
-QHash<QString, qint64> markerTimes;
-QHash<QString, int> warningCounts;
-qint64 debugLines = 0;
-// The loading step's own debug lines name each table before it is filled.
-QList<QPair<QString, qint64>> loadingSteps;
-// The per-person run logs one line per person: when each person started.
-QVector<qint64> personStarts;
+
+// What the plug-in logs during an export. Its worker thread logs as well as
+// the GUI thread, so the message handler keeps it under a lock.
+struct ExportLog
+{
+    QHash<QString, qint64> markerTimes;
+    QHash<QString, int> warningCounts;
+    qint64 debugLines = 0;
+    // The loading step's own debug lines name each table before it is filled.
+    QList<QPair<QString, qint64>> loadingSteps;
+    // The per-person run logs one line per person: when each person started.
+    QVector<qint64> personStarts;
+};
+
+QMutex exportLogMutex;
+ExportLog exportLog;
+
+ExportLog exportLogSoFar()
+{
+    QMutexLocker lock(&exportLogMutex);
+    return exportLog;
+}
 
 // Timestamps the plug-in's step markers; counts everything else and keeps the
 // distinct warning texts (without the driver's error text) for the report.
 void benchMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
+    QMutexLocker lock(&exportLogMutex);
     if (type == QtDebugMsg) {
-        ++debugLines;
+        ++exportLog.debugLines;
         if (message.startsWith(QLatin1String("Orvexuniversal::runExport() ::: listDaysOfPN")))
-            personStarts.append(exportClock.nsecsElapsed());
+            exportLog.personStarts.append(exportClock.nsecsElapsed());
         else if (message.startsWith(QLatin1String("table [")) || message.startsWith(QLatin1String("Naplnenie")))
-            loadingSteps.append(qMakePair(message.left(40), exportClock.nsecsElapsed()));
+            exportLog.loadingSteps.append(qMakePair(message.left(40), exportClock.nsecsElapsed()));
         if (message.contains(QLatin1Char('~'))) {
             for (const char* marker : stageMarkers)
-                if (message.contains(QLatin1String(marker)) && !markerTimes.contains(QLatin1String(marker)))
-                    markerTimes.insert(QLatin1String(marker), exportClock.nsecsElapsed());
+                if (message.contains(QLatin1String(marker)) && !exportLog.markerTimes.contains(QLatin1String(marker)))
+                    exportLog.markerTimes.insert(QLatin1String(marker), exportClock.nsecsElapsed());
         }
         return;
     }
@@ -72,7 +90,7 @@ void benchMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
     const int details = message.indexOf(QLatin1Char('('), qMax(0, message.indexOf(QLatin1String(":::"))));
     if (cut < 0 || (details >= 0 && details < cut))
         cut = details;
-    ++warningCounts[(cut < 0 ? message : message.left(cut)).left(120)];
+    ++exportLog.warningCounts[(cut < 0 ? message : message.left(cut)).left(120)];
 }
 
 qint64 peakResidentKb()
@@ -219,8 +237,9 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
     const int lines = exporter->makeExport(parameters, &answer);
     const qint64 total = exportClock.nsecsElapsed();
     qInstallMessageHandler(nullptr);
+    const ExportLog log = exportLogSoFar();
 
-    auto mark = [](const char* marker) { return markerTimes.value(QLatin1String(marker), -1); };
+    auto mark = [&log](const char* marker) { return log.markerTimes.value(QLatin1String(marker), -1); };
     auto span = [&](const char* from, const char* to) {
         return mark(from) < 0 || mark(to) < 0 ? -1 : (mark(to) - mark(from)) / 1000000;
     };
@@ -234,7 +253,7 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
     result(QStringLiteral("people_exported"), answer.value(QStringLiteral("peopleCount")).toInt());
     result(QStringLiteral("peak_kb"), peakResidentKb());
     result(QStringLiteral("base_kb"), baseKb);
-    result(QStringLiteral("debug_lines"), debugLines);
+    result(QStringLiteral("debug_lines"), log.debugLines);
 
     QFile file(outDir + QLatin1Char('/') + answer.value(QStringLiteral("fileName")).toString());
     qint64 fileLines = 0;
@@ -243,14 +262,15 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
             fileLines += c == '\n';
     result(QStringLiteral("file_lines"), fileLines);
     QString steps;
-    for (int i = 0; i < loadingSteps.size(); ++i) {
-        const qint64 end = i + 1 < loadingSteps.size() ? loadingSteps.at(i + 1).second : mark(stageMarkers[3]);
-        steps += QStringLiteral(" %1 %2s").arg(loadingSteps.at(i).first).arg(double(end - loadingSteps.at(i).second) / 1e9, 0, 'f', 2);
+    for (int i = 0; i < log.loadingSteps.size(); ++i) {
+        const qint64 end = i + 1 < log.loadingSteps.size() ? log.loadingSteps.at(i + 1).second : mark(stageMarkers[3]);
+        steps += QStringLiteral(" %1 %2s").arg(log.loadingSteps.at(i).first).arg(double(end - log.loadingSteps.at(i).second) / 1e9, 0, 'f', 2);
     }
     std::fprintf(stderr, "  N=%d: loading:%s\n", profile.people, qPrintable(steps));
     // Per person in the first and the last tenth of the run (a growing cost
     // per person shows a lookup that does not scale), and the time from the
     // last person's start to the end of the run (that person and the file).
+    const QVector<qint64>& personStarts = log.personStarts;
     const int tenth = personStarts.size() / 10;
     if (tenth > 1) {
         const qint64 last = personStarts.size() - 1;
@@ -261,7 +281,7 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
                      double(mark(stageMarkers[7]) - personStarts.at(last)) / 1e9);
     }
     int warnings = 0;
-    for (auto it = warningCounts.constBegin(); it != warningCounts.constEnd(); ++it) {
+    for (auto it = log.warningCounts.constBegin(); it != log.warningCounts.constEnd(); ++it) {
         warnings += it.value();
         std::fprintf(stderr, "  N=%d: %6d x %s\n", profile.people, it.value(), qPrintable(it.key()));
     }
