@@ -2,20 +2,27 @@
 // private MariaDB, measures the floor (the host rows of the loading step
 // arriving through the Qt MySQL driver) and runs one export through the built
 // plug-in exactly as the host does (QPluginLoader, setDatabase, makeExport for
-// all people, offscreen GUI application). Each step runs in a child process
+// all people, offscreen GUI application), with a password account that may
+// only read the company, as the host's are. Each step runs in a child process
 // of its own, so the peak memory reported is that of one export. The floor and
-// the export run several times; the best run counts.
+// the export run several times; the best run counts. While an export runs, a
+// timer on the GUI thread measures the longest stall of its event loop. Four
+// more exports press cancel, one in each step, and show how soon the export
+// stops and that the earlier file stays (--no-cancel skips them).
 //
-//   orvex-bench-company --socket PATH [--sizes 1000,10000,50000] [--work DIR] [--reuse] [--runs 3]
+//   orvex-bench-company --socket PATH [--sizes 1000,10000,50000] [--work DIR] [--reuse] [--runs 3] [--no-cancel]
 //
 // Linux only (reads /proc for the machine and the peak resident memory).
 
+#include "benchaccount.h"
+#include "cancelprobe.h"
 #include "commandoptions.h"
 #include "companygenerator.h"
 #include "defaultplugin.h"
 #include "hostconnection.h"
 #include "hostfloor.h"
 #include "pamexportinterface.h"
+#include "stallwatch.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,6 +48,9 @@ namespace {
 const char* const stageMarkers[] = {"createSQLiteTables ~START", "createSQLiteTables ~DONE",
                                     "loadDataToSQLiteTables ~START", "loadDataToSQLiteTables ~DONE",
                                     "spansCalc ~START", "spansCalc ~DONE", "runExport ~START", "runExport ~DONE"};
+
+// The GUI thread's event loop is watched with a timer of this interval.
+const int stallTimerMs = 5;
 
 QElapsedTimer exportClock;
 
@@ -109,7 +119,9 @@ QString databaseName(int people)
     return QStringLiteral("orvex_bench_%1").arg(people);
 }
 
-// The private server, reached as root through its socket.
+// The private server, reached as root through its socket (generating the
+// company, the account and the server's status; the floor and the exports
+// read as the account of benchaccount.h).
 HostConnection serverConnection(const QString& socket, const QString& database)
 {
     HostConnection server;
@@ -119,7 +131,7 @@ HostConnection serverConnection(const QString& socket, const QString& database)
     return server;
 }
 
-QSqlDatabase openHost(const QString& socket, const QString& name, const QString& connection)
+QSqlDatabase openAsRoot(const QString& socket, const QString& name, const QString& connection)
 {
     QSqlDatabase db = addHostConnection(serverConnection(socket, name), connection);
     db.open();
@@ -151,11 +163,11 @@ QString metaText(const CompanyProfile& profile)
 
 int childGenerate(const QString& socket, const CompanyProfile& profile, bool reuse)
 {
-    QSqlDatabase server = openHost(socket, QString(), QStringLiteral("server"));
+    QSqlDatabase server = openAsRoot(socket, QString(), QStringLiteral("server"));
     if (!server.isOpen())
         return fail(server.lastError().text());
     if (reuse) {
-        QSqlDatabase existing = openHost(socket, databaseName(profile.people), QStringLiteral("existing"));
+        QSqlDatabase existing = openAsRoot(socket, databaseName(profile.people), QStringLiteral("existing"));
         QSqlQuery meta(existing);
         if (existing.isOpen() && meta.exec(QStringLiteral("SELECT profile FROM bench_meta")) && meta.next()
             && meta.value(0).toString() == metaText(profile)) {
@@ -187,7 +199,7 @@ int childGenerate(const QString& socket, const CompanyProfile& profile, bool reu
 
 int childFloor(const QString& socket, const CompanyProfile& profile, int runs)
 {
-    QSqlDatabase host = openHost(socket, databaseName(profile.people), QStringLiteral("host"));
+    QSqlDatabase host = openAsBenchAccount(socket, databaseName(profile.people), QStringLiteral("host"));
     if (!host.isOpen())
         return fail(host.lastError().text());
     // The best of several runs, as for the export (which meets warm caches too).
@@ -212,29 +224,71 @@ int childFloor(const QString& socket, const CompanyProfile& profile, int runs)
     return 0;
 }
 
+QString exportFolder(const QString& workDir, int people)
+{
+    return workDir + QStringLiteral("/export-%1").arg(people);
+}
+
+// The export as the host starts it: the plug-in loaded from its file, the
+// host's connection handed over, makeExport called on the GUI thread.
+struct LoadedPlugin
+{
+    explicit LoadedPlugin(const QString& path)
+        : loader(path), exporter(qobject_cast<PamExportInterface*>(loader.instance()))
+    {
+    }
+    QPluginLoader loader;
+    PamExportInterface* exporter;
+};
+
+// The plug-in's marker that was logged last at or before `nanoseconds` into
+// the export ("start" before the first).
+QString markerBefore(const ExportLog& log, qint64 nanoseconds)
+{
+    QString latest = QStringLiteral("start");
+    qint64 latestTime = -1;
+    for (auto it = log.markerTimes.constBegin(); it != log.markerTimes.constEnd(); ++it)
+        if (it.value() <= nanoseconds && it.value() > latestTime) {
+            latest = it.key();
+            latestTime = it.value();
+        }
+    return latest;
+}
+
+void reportStall(const StallWatch& watch, const ExportLog& log, int people)
+{
+    result(QStringLiteral("stall_ms"), watch.longestNanoseconds() / 1000000);
+    std::fprintf(stderr, "  N=%d: longest time without the GUI thread's event loop: %lld ms, from %.2f s into the "
+                         "export (after \"%s\"); the %d ms timer ticked %d times\n",
+                 people, watch.longestNanoseconds() / 1000000, double(watch.longestStartNanoseconds()) / 1e9,
+                 qPrintable(markerBefore(log, watch.longestStartNanoseconds())), stallTimerMs, watch.ticks());
+}
+
 int childExport(const QString& socket, const CompanyProfile& profile, const QString& workDir, const QString& pluginPath)
 {
-    QSqlDatabase host = openHost(socket, databaseName(profile.people), QStringLiteral("host"));
+    QSqlDatabase host = openAsBenchAccount(socket, databaseName(profile.people), QStringLiteral("host"));
     if (!host.isOpen())
         return fail(host.lastError().text());
-    const QString outDir = workDir + QStringLiteral("/export-%1").arg(profile.people);
+    const QString outDir = exportFolder(workDir, profile.people);
     QDir().mkpath(outDir);
     QString error;
     const QHash<QString, QVariant> parameters = companyExportParameters(host, profile, outDir, &error);
     if (parameters.isEmpty())
         return fail(error);
 
-    QPluginLoader loader(pluginPath);
-    PamExportInterface* exporter = qobject_cast<PamExportInterface*>(loader.instance());
-    if (!exporter)
-        return fail(QStringLiteral("plug-in not loaded: ") + loader.errorString());
+    LoadedPlugin plugin(pluginPath);
+    if (!plugin.exporter)
+        return fail(QStringLiteral("plug-in not loaded: ") + plugin.loader.errorString());
     const qint64 baseKb = peakResidentKb();
 
     qInstallMessageHandler(benchMessageHandler);
-    exporter->setDatabase(host);
+    plugin.exporter->setDatabase(host);
     QHash<QString, QVariant> answer;
+    StallWatch stalls(stallTimerMs);
     exportClock.start();
-    const int lines = exporter->makeExport(parameters, &answer);
+    stalls.start();
+    const int lines = plugin.exporter->makeExport(parameters, &answer);
+    stalls.stop();
     const qint64 total = exportClock.nsecsElapsed();
     qInstallMessageHandler(nullptr);
     const ExportLog log = exportLogSoFar();
@@ -254,6 +308,8 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
     result(QStringLiteral("peak_kb"), peakResidentKb());
     result(QStringLiteral("base_kb"), baseKb);
     result(QStringLiteral("debug_lines"), log.debugLines);
+    result(QStringLiteral("file_name"), answer.value(QStringLiteral("fileName")).toString());
+    reportStall(stalls, log, profile.people);
 
     QFile file(outDir + QLatin1Char('/') + answer.value(QStringLiteral("fileName")).toString());
     qint64 fileLines = 0;
@@ -286,6 +342,86 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
         std::fprintf(stderr, "  N=%d: %6d x %s\n", profile.people, it.value(), qPrintable(it.key()));
     }
     result(QStringLiteral("warnings"), warnings);
+    return 0;
+}
+
+// The file a cancelled export must leave as it was: lines of the file's
+// form and bytes that no export writes.
+QByteArray earlierFileBytes()
+{
+    return QByteArrayLiteral("2024|02|1|1|8||\n2024|02|2|1|8||\nearlier file of the benchmark\n")
+           + QByteArray("\x00\xff\r\n", 4);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One export with cancel pressed at `point`, into a folder that holds only
+// the earlier file `fileName` (the name the export writes): how long the
+// export took to stop after the press, what it returned, whether the earlier
+// file kept its bytes and what else it left in the folder.
+int childCancel(const QString& socket, const CompanyProfile& profile, const QString& workDir, const QString& pluginPath,
+                const QString& pointName, const QString& fileName)
+{
+    CancelProbe::Point point;
+    if (!CancelProbe::pointFromName(pointName, &point))
+        return fail(QStringLiteral("unknown cancel point ") + pointName);
+    if (fileName.isEmpty())
+        return fail(QStringLiteral("a cancel run needs the export's --file-name"));
+    QSqlDatabase host = openAsBenchAccount(socket, databaseName(profile.people), QStringLiteral("host"));
+    if (!host.isOpen())
+        return fail(host.lastError().text());
+    QDir outDir(workDir + QStringLiteral("/cancel-%1-%2").arg(profile.people).arg(pointName));
+    outDir.removeRecursively();
+    const QString earlierPath = outDir.filePath(fileName);
+    if (!QDir().mkpath(outDir.path()) || !writeFile(earlierPath, earlierFileBytes()))
+        return fail(QStringLiteral("cannot write ") + earlierPath);
+    QString error;
+    const QHash<QString, QVariant> parameters = companyExportParameters(host, profile, outDir.path(), &error);
+    if (parameters.isEmpty())
+        return fail(error);
+    LoadedPlugin plugin(pluginPath);
+    if (!plugin.exporter)
+        return fail(QStringLiteral("plug-in not loaded: ") + plugin.loader.errorString());
+
+    qInstallMessageHandler(benchMessageHandler);
+    plugin.exporter->setDatabase(host);
+    QHash<QString, QVariant> answer;
+    qint64 stopNanoseconds = -1;
+    int returned = 0;
+    {
+        CancelProbe probe(point);
+        returned = plugin.exporter->makeExport(parameters, &answer);
+        stopNanoseconds = probe.nanosecondsSincePress();
+        if (!probe.pressed())
+            std::fprintf(stderr, "  N=%d: cancel at %s never pressed; last dialog seen: %s\n", profile.people,
+                         qPrintable(pointName), qPrintable(probe.lastSeen()));
+    }
+    qInstallMessageHandler(nullptr);
+
+    QStringList others = outDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    others.removeOne(fileName);
+    if (!others.isEmpty())
+        std::fprintf(stderr, "  N=%d: cancel at %s left: %s\n", profile.people, qPrintable(pointName),
+                     qPrintable(others.join(QStringLiteral(", "))));
+    if (returned != -1)
+        std::fprintf(stderr, "  N=%d: cancel at %s: makeExport returned %d: %s\n", profile.people,
+                     qPrintable(pointName), returned,
+                     qPrintable(oneLine(answer.value(QStringLiteral("errorString"),
+                                                     answer.value(QStringLiteral("doneString"))).toString())));
+    result(QStringLiteral("cancel_ms"), stopNanoseconds < 0 ? -1 : stopNanoseconds / 1000000);
+    result(QStringLiteral("cancel_returned"), returned);
+    result(QStringLiteral("cancel_kept"), fileBytes(earlierPath) == earlierFileBytes() ? 1 : 0);
+    result(QStringLiteral("cancel_others"), others.size());
     return 0;
 }
 
@@ -335,14 +471,16 @@ QString machineText()
 
 // Runs a child `runs` times and keeps the figures of the run with the lowest
 // total (the first failure, if one fails): on a shared machine single runs
-// vary widely, the best run shows what the code costs. `totals` lists all.
-QHash<QString, QString> bestOfRuns(const QStringList& arguments, int runs, QStringList* totals)
+// vary widely, the best run shows what the code costs. `totals` and `stalls`
+// list those of all runs.
+QHash<QString, QString> bestOfRuns(const QStringList& arguments, int runs, QStringList* totals, QStringList* stalls)
 {
     QHash<QString, QString> best;
     for (int run = 0; run < runs; ++run) {
         const QHash<QString, QString> values = runChild(arguments);
         const double total = values.value(QStringLiteral("total_ms"), QStringLiteral("-1")).toDouble();
         totals->append(QString::number(total / 1000.0, 'f', 2));
+        stalls->append(values.value(QStringLiteral("stall_ms"), QStringLiteral("?")));
         const double bestTotal = best.value(QStringLiteral("total_ms"), QStringLiteral("-1")).toDouble();
         if (run == 0 || values.contains(QStringLiteral("failed")) || total < bestTotal)
             best = values;
@@ -352,54 +490,122 @@ QHash<QString, QString> bestOfRuns(const QStringList& arguments, int runs, QStri
     return best;
 }
 
-int parent(const QString& socket, const QList<int>& sizes, const QString& workDir, const QString& plugin, bool reuse,
-           int runs, const CompanyProfile& base)
+// What the parent runs with.
+struct BenchSettings
 {
-    QTextStream out(stdout);
-    out << "Orvexuniversal scale benchmark, " << QDateTime::currentDateTime().toString(Qt::ISODate) << "\n"
-        << "machine: " << machineText() << "\n"
-        << "plug-in: " << QFileInfo(plugin).fileName() << "\n"
-        << "month: " << base.year << "-" << base.month << ", seed " << base.seed << "\n\n";
-    out.flush();
-    const QStringList common = {QStringLiteral("--socket"), socket, QStringLiteral("--work"), workDir,
-                                QStringLiteral("--seed"), QString::number(base.seed),
-                                QStringLiteral("--event-scale"), QString::number(base.eventScale),
-                                QStringLiteral("--runs"), QString::number(runs), QStringLiteral("--plugin"), plugin};
-    QHash<int, QHash<QString, QString>> rows;
-    for (int people : sizes) {
-        const QStringList size = {QStringLiteral("--people"), QString::number(people)};
-        QHash<QString, QString> row;
-        QStringList generate = QStringList{QStringLiteral("--child"), QStringLiteral("generate")} + common + size;
-        if (reuse)
-            generate << QStringLiteral("--reuse");
-        for (const QString& step : {QStringLiteral("generate"), QStringLiteral("floor"), QStringLiteral("export")}) {
-            const QStringList arguments =
-                step == QLatin1String("generate") ? generate : QStringList{QStringLiteral("--child"), step} + common + size;
-            QStringList totals;
-            const QHash<QString, QString> values =
-                step == QLatin1String("export") ? bestOfRuns(arguments, runs, &totals) : runChild(arguments);
-            if (!totals.isEmpty())
-                out << "N=" << people << ": export totals of " << totals.size() << " runs: " << totals.join(", ")
-                    << " s (the best counts)\n";
-            for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-                row.insert(it.key(), it.value());
-            if (values.contains(QStringLiteral("failed"))) {
-                out << "N=" << people << ": step " << step << " failed (" << values.value(QStringLiteral("failed"))
-                    << (values.contains(QStringLiteral("total_ms")) ? ", after its figures" : "") << ")\n";
-                if (step == QLatin1String("generate"))
-                    break;
-            }
-        }
-        out << "N=" << people << ": generated in " << row.value(QStringLiteral("generate_ms"), QStringLiteral("?"))
-            << " ms (-1: reused), " << row.value(QStringLiteral("day_records"), QStringLiteral("?")) << " day records, "
-            << row.value(QStringLiteral("interruption_records"), QStringLiteral("?")) << " interruption records, "
-            << row.value(QStringLiteral("warnings"), QStringLiteral("?")) << " warnings logged\n";
-        out.flush();
-        rows.insert(people, row);
-    }
+    QString socket;
+    QString workDir;
+    QString plugin;
+    bool reuse = false;
+    bool cancel = true;
+    int runs = 3;
+    CompanyProfile base;
+};
 
-    out << "\n";
-    const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
+// The arguments of a child for `step` at `people`.
+QStringList childArguments(const BenchSettings& bench, const QString& step, int people)
+{
+    QStringList arguments = {QStringLiteral("--child"), step,
+                             QStringLiteral("--socket"), bench.socket, QStringLiteral("--work"), bench.workDir,
+                             QStringLiteral("--seed"), QString::number(bench.base.seed),
+                             QStringLiteral("--event-scale"), QString::number(bench.base.eventScale),
+                             QStringLiteral("--runs"), QString::number(bench.runs), QStringLiteral("--plugin"), bench.plugin,
+                             QStringLiteral("--people"), QString::number(people)};
+    if (bench.reuse && step == QLatin1String("generate"))
+        arguments << QStringLiteral("--reuse");
+    return arguments;
+}
+
+void merge(QHash<QString, QString>& row, const QHash<QString, QString>& values)
+{
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        row.insert(it.key(), it.value());
+}
+
+// Prints a failed child's line; true when `values` are of a failed child.
+bool reportFailure(QTextStream& out, int people, const QString& step, const QHash<QString, QString>& values)
+{
+    if (!values.contains(QStringLiteral("failed")))
+        return false;
+    out << "N=" << people << ": step " << step << " failed (" << values.value(QStringLiteral("failed"))
+        << (values.contains(QStringLiteral("total_ms")) ? ", after its figures" : "") << ")\n";
+    return true;
+}
+
+// "run 9 ms kept": how long the export took to stop after the press and
+// whether the earlier file stayed byte for byte ("CHANGED" when not).
+QString cancelEntry(const QString& point, const QHash<QString, QString>& values)
+{
+    if (values.contains(QStringLiteral("failed")))
+        return point + QStringLiteral(" failed (") + values.value(QStringLiteral("failed")) + QLatin1Char(')');
+    const QString ms = values.value(QStringLiteral("cancel_ms"), QStringLiteral("-1"));
+    const QString file = values.value(QStringLiteral("cancel_kept")) == QLatin1String("1") ? QStringLiteral("kept")
+                                                                                          : QStringLiteral("CHANGED");
+    return ms == QLatin1String("-1") ? QStringLiteral("%1 never pressed, %2").arg(point, file)
+                                     : QStringLiteral("%1 %2 ms %3").arg(point, ms, file);
+}
+
+// A cancelled export per step, each in a child of its own; one line.
+void cancelRuns(QTextStream& out, const BenchSettings& bench, int people, const QString& fileName)
+{
+    QStringList entries, returned;
+    int others = 0;
+    for (const QString& point : CancelProbe::pointNames()) {
+        const QHash<QString, QString> values =
+            runChild(childArguments(bench, QStringLiteral("cancel"), people)
+                     << QStringLiteral("--cancel-at") << point << QStringLiteral("--file-name") << fileName);
+        entries << cancelEntry(point, values);
+        returned << values.value(QStringLiteral("cancel_returned"), QStringLiteral("?"));
+        others += values.value(QStringLiteral("cancel_others"), QStringLiteral("0")).toInt();
+    }
+    out << "N=" << people << ": cancel: " << entries.join(QStringLiteral(", ")) << "; makeExport returned "
+        << returned.join(QStringLiteral(", ")) << "; other files left in the folders: " << others << "\n";
+    out.flush();
+}
+
+// Generates (or reuses) the company of `people`, then measures the floor and
+// the export as the bench account and, unless told not to, cancels an export
+// at each step. The failed logins that the server counted meanwhile are
+// printed. Returns the figures of the table.
+QHash<QString, QString> measureSize(QTextStream& out, const QSqlDatabase& root, const BenchSettings& bench, int people)
+{
+    QHash<QString, QString> row = runChild(childArguments(bench, QStringLiteral("generate"), people));
+    if (reportFailure(out, people, QStringLiteral("generate"), row))
+        return row;
+    QString error;
+    if (!createBenchAccount(root, databaseName(people), &error)) {
+        out << "N=" << people << ": the bench account could not be made: " << oneLine(error) << "\n";
+        row.insert(QStringLiteral("failed"), QStringLiteral("account"));
+        return row;
+    }
+    const qint64 deniedBefore = accessDeniedErrors(root);
+    const QHash<QString, QString> floor = runChild(childArguments(bench, QStringLiteral("floor"), people));
+    reportFailure(out, people, QStringLiteral("floor"), floor);
+    merge(row, floor);
+    QStringList totals, stalls;
+    const QHash<QString, QString> best =
+        bestOfRuns(childArguments(bench, QStringLiteral("export"), people), bench.runs, &totals, &stalls);
+    out << "N=" << people << ": export totals of " << totals.size() << " runs: " << totals.join(QStringLiteral(", "))
+        << " s (the best counts); longest event-loop stalls: " << stalls.join(QStringLiteral(", ")) << " ms\n";
+    const bool exported = !reportFailure(out, people, QStringLiteral("export"), best);
+    merge(row, best);
+    if (bench.cancel && exported)
+        cancelRuns(out, bench, people, best.value(QStringLiteral("file_name")));
+    const qint64 deniedAfter = accessDeniedErrors(root);
+    out << "N=" << people << ": failed logins on the server during the floor and the exports: "
+        << (deniedBefore < 0 || deniedAfter < 0 ? QStringLiteral("?") : QString::number(deniedAfter - deniedBefore))
+        << "\n";
+    out << "N=" << people << ": generated in " << row.value(QStringLiteral("generate_ms"), QStringLiteral("?"))
+        << " ms (-1: reused), " << row.value(QStringLiteral("day_records"), QStringLiteral("?")) << " day records, "
+        << row.value(QStringLiteral("interruption_records"), QStringLiteral("?")) << " interruption records, "
+        << row.value(QStringLiteral("warnings"), QStringLiteral("?")) << " warnings logged\n";
+    out.flush();
+    return row;
+}
+
+void printTable(QTextStream& out, const QList<int>& sizes, const QHash<int, QHash<QString, QString>>& rows)
+{
+    const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12")
                                .arg(QStringLiteral("people"), 7)
                                .arg(QStringLiteral("lines"), 8)
                                .arg(QStringLiteral("setup s"), 8)
@@ -410,17 +616,18 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
                                .arg(QStringLiteral("total s"), 8)
                                .arg(QStringLiteral("floor s"), 8)
                                .arg(QStringLiteral("tot/floor"), 9)
-                               .arg(QStringLiteral("peak MB"), 8);
+                               .arg(QStringLiteral("peak MB"), 8)
+                               .arg(QStringLiteral("stall ms"), 9);
     out << header << "\n";
     auto seconds = [](const QHash<QString, QString>& row, const char* key) {
         const double ms = row.value(QLatin1String(key), QStringLiteral("-1")).toDouble();
         return ms < 0 ? QStringLiteral("-") : QString::number(ms / 1000.0, 'f', 2);
     };
     for (int people : sizes) {
-        const QHash<QString, QString>& row = rows[people];
+        const QHash<QString, QString> row = rows.value(people);
         const double total = row.value(QStringLiteral("total_ms"), QStringLiteral("0")).toDouble();
         const double floor = row.value(QStringLiteral("floor_ms"), QStringLiteral("0")).toDouble();
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12")
                    .arg(people, 7)
                    .arg(row.value(QStringLiteral("lines"), QStringLiteral("-")), 8)
                    .arg(seconds(row, "setup_ms"), 8)
@@ -434,8 +641,28 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
                    .arg(QString::number(row.value(QStringLiteral("peak_kb"), QStringLiteral("0")).toDouble() / 1024.0,
                                         'f', 0),
                         8)
+                   .arg(row.value(QStringLiteral("stall_ms"), QStringLiteral("-")), 9)
             << "\n";
     }
+}
+
+int parent(const BenchSettings& bench, const QList<int>& sizes)
+{
+    QTextStream out(stdout);
+    out << "Orvexuniversal scale benchmark, " << QDateTime::currentDateTime().toString(Qt::ISODate) << "\n"
+        << "machine: " << machineText() << "\n"
+        << "plug-in: " << QFileInfo(bench.plugin).fileName() << "\n"
+        << "month: " << bench.base.year << "-" << bench.base.month << ", seed " << bench.base.seed << "\n\n";
+    out.flush();
+    QSqlDatabase root = openAsRoot(bench.socket, QString(), QStringLiteral("root"));
+    if (!root.isOpen())
+        return fail(root.lastError().text());
+    QHash<int, QHash<QString, QString>> rows;
+    for (int people : sizes)
+        rows.insert(people, measureSize(out, root, bench, people));
+
+    out << "\n";
+    printTable(out, sizes, rows);
     if (!sizes.isEmpty() && sizes.first() > 0) {
         const int small = sizes.first(), large = sizes.last();
         const double a = rows[small].value(QStringLiteral("total_ms")).toDouble();
@@ -444,9 +671,10 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
             out << "\nt(" << large << ")/t(" << small << ") = " << QString::number(b / a, 'f', 1) << " (people ratio "
                 << QString::number(double(large) / small, 'f', 1) << ")\n";
     }
-    out << "floor: the loading step's host SELECTs read forward-only through QMYSQL (best of " << runs
+    out << "floor: the loading step's host SELECTs read forward-only through QMYSQL (best of " << bench.runs
         << " runs, as the export); "
-           "setup: people selection and closure check\n";
+           "setup: people selection and closure check; stall: the longest time between two ticks of a "
+        << stallTimerMs << " ms timer on the GUI thread while makeExport ran\n";
     return 0;
 }
 
@@ -478,8 +706,13 @@ int main(int argc, char* argv[])
          QStringLiteral("1")},
         {QStringLiteral("runs"), QStringLiteral("Runs of the floor and of the export per size; the best counts."),
          QStringLiteral("n"), QStringLiteral("3")},
-        {QStringLiteral("child"), QStringLiteral("Internal: generate, floor or export."), QStringLiteral("step")},
+        {QStringLiteral("no-cancel"), QStringLiteral("Skip the exports cancelled at each step (4 exports per size).")},
+        {QStringLiteral("child"), QStringLiteral("Internal: generate, floor, export or cancel."), QStringLiteral("step")},
         {QStringLiteral("people"), QStringLiteral("Internal: company size of a child."), QStringLiteral("n")},
+        {QStringLiteral("cancel-at"), QStringLiteral("Internal: the step a cancel child presses cancel in."),
+         QStringLiteral("point")},
+        {QStringLiteral("file-name"), QStringLiteral("Internal: the name of the file the export writes."),
+         QStringLiteral("name")},
     });
     parser.process(arguments);
     const QString socket = parser.value(QStringLiteral("socket"));
@@ -500,12 +733,22 @@ int main(int argc, char* argv[])
             return childFloor(socket, profile, runs);
         if (child == QLatin1String("export"))
             return childExport(socket, profile, workDir, parser.value(QStringLiteral("plugin")));
+        if (child == QLatin1String("cancel"))
+            return childCancel(socket, profile, workDir, parser.value(QStringLiteral("plugin")),
+                               parser.value(QStringLiteral("cancel-at")), parser.value(QStringLiteral("file-name")));
         return fail(QStringLiteral("unknown child step ") + child);
     }
     QList<int> sizes;
     for (const QString& part : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','), QString::SkipEmptyParts))
         sizes << part.toInt();
     QDir().mkpath(workDir);
-    return parent(socket, sizes, workDir, parser.value(QStringLiteral("plugin")), parser.isSet(QStringLiteral("reuse")),
-                  runs, profile);
+    BenchSettings bench;
+    bench.socket = socket;
+    bench.workDir = workDir;
+    bench.plugin = parser.value(QStringLiteral("plugin"));
+    bench.reuse = parser.isSet(QStringLiteral("reuse"));
+    bench.cancel = !parser.isSet(QStringLiteral("no-cancel"));
+    bench.runs = runs;
+    bench.base = profile;
+    return parent(bench, sizes);
 }
