@@ -11,7 +11,7 @@ namespace {
 
 // Rows waiting per statement: a few parts of the largest statement (25
 // columns), some megabytes.
-const qint64 maxQueuedValues = 400000;
+const qint64 maxQueuedValues = 200000;
 // A part of people should take a few tens of milliseconds: long enough that
 // the statement's own cost does not count, short enough for the event loop.
 const qint64 partTooShortMs = 12;

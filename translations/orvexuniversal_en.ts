@@ -490,5 +490,17 @@ The previous file is unchanged.</translation>
         <source>čítanie riadkov exportu pre súbor</source>
         <translation>reading the export rows for the file</translation>
     </message>
+    <message>
+        <source>Export prerušil používateľ!</source>
+        <translation>The export was cancelled by the user!</translation>
+    </message>
+    <message>
+        <source>čítanie zastavené</source>
+        <translation>reading stopped</translation>
+    </message>
+    <message>
+        <source>uzávierka mesiaca sa počas exportu zmenila (ID zamestnancov: %1), export spustite znova</source>
+        <translation>the closure of the month changed while the export ran (employee IDs: %1), run the export again</translation>
+    </message>
 </context>
 </TS>

@@ -490,5 +490,17 @@ Predchádzajúci súbor zostal nezmenený.</translation>
         <source>čítanie riadkov exportu pre súbor</source>
         <translation>čítanie riadkov exportu pre súbor</translation>
     </message>
+    <message>
+        <source>Export prerušil používateľ!</source>
+        <translation>Export prerušil používateľ!</translation>
+    </message>
+    <message>
+        <source>čítanie zastavené</source>
+        <translation>čítanie zastavené</translation>
+    </message>
+    <message>
+        <source>uzávierka mesiaca sa počas exportu zmenila (ID zamestnancov: %1), export spustite znova</source>
+        <translation>uzávierka mesiaca sa počas exportu zmenila (ID zamestnancov: %1), export spustite znova</translation>
+    </message>
 </context>
 </TS>

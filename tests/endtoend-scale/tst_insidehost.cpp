@@ -22,6 +22,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
