@@ -397,16 +397,26 @@ int childCancel(const QString& socket, const CompanyProfile& profile, const QStr
     plugin.exporter->setDatabase(host);
     QHash<QString, QVariant> answer;
     qint64 stopNanoseconds = -1;
+    qint64 returnedAt = 0;
     int returned = 0;
     {
         CancelProbe probe(point);
+        exportClock.start();
         returned = plugin.exporter->makeExport(parameters, &answer);
         stopNanoseconds = probe.nanosecondsSincePress();
+        returnedAt = exportClock.nsecsElapsed();
         if (!probe.pressed())
             std::fprintf(stderr, "  N=%d: cancel at %s never pressed; last dialog seen: %s\n", profile.people,
                          qPrintable(pointName), qPrintable(probe.lastSeen()));
     }
     qInstallMessageHandler(nullptr);
+    if (stopNanoseconds >= 0) {
+        // Which of the plug-in's steps had begun when cancel was pressed.
+        const qint64 pressedAt = returnedAt - stopNanoseconds;
+        std::fprintf(stderr, "  N=%d: cancel at %s pressed %.2f s into the export, after \"%s\"\n", profile.people,
+                     qPrintable(pointName), double(pressedAt) / 1e9,
+                     qPrintable(markerBefore(exportLogSoFar(), pressedAt)));
+    }
 
     QStringList others = outDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     others.removeOne(fileName);
@@ -594,7 +604,7 @@ QHash<QString, QString> measureSize(QTextStream& out, const QSqlDatabase& root, 
     const qint64 deniedAfter = accessDeniedErrors(root);
     out << "N=" << people << ": failed logins on the server during the floor and the exports: "
         << (deniedBefore < 0 || deniedAfter < 0 ? QStringLiteral("?") : QString::number(deniedAfter - deniedBefore))
-        << "\n";
+        << " (Access_denied_errors " << deniedBefore << " before, " << deniedAfter << " after)\n";
     out << "N=" << people << ": generated in " << row.value(QStringLiteral("generate_ms"), QStringLiteral("?"))
         << " ms (-1: reused), " << row.value(QStringLiteral("day_records"), QStringLiteral("?")) << " day records, "
         << row.value(QStringLiteral("interruption_records"), QStringLiteral("?")) << " interruption records, "
