@@ -16,12 +16,15 @@
 
 #include "benchaccount.h"
 #include "cancelprobe.h"
+#include "cancelrun.h"
+#include "childprocess.h"
 #include "commandoptions.h"
 #include "companygenerator.h"
 #include "defaultplugin.h"
+#include "exportlog.h"
 #include "hostconnection.h"
 #include "hostfloor.h"
-#include "pamexportinterface.h"
+#include "loadedplugin.h"
 #include "stallwatch.h"
 
 #include <QApplication>
@@ -32,10 +35,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
-#include <QMutex>
-#include <QMutexLocker>
-#include <QPluginLoader>
-#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
@@ -45,63 +44,8 @@
 
 namespace {
 
-const char* const stageMarkers[] = {"createSQLiteTables ~START", "createSQLiteTables ~DONE",
-                                    "loadDataToSQLiteTables ~START", "loadDataToSQLiteTables ~DONE",
-                                    "spansCalc ~START", "spansCalc ~DONE", "runExport ~START", "runExport ~DONE"};
-
 // The GUI thread's event loop is watched with a timer of this interval.
 const int stallTimerMs = 5;
-
-QElapsedTimer exportClock;
-
-// What the plug-in logs during an export. Its worker thread logs as well as
-// the GUI thread, so the message handler keeps it under a lock.
-struct ExportLog
-{
-    QHash<QString, qint64> markerTimes;
-    QHash<QString, int> warningCounts;
-    qint64 debugLines = 0;
-    // The loading step's own debug lines name each table before it is filled.
-    QList<QPair<QString, qint64>> loadingSteps;
-    // The per-person run logs one line per person: when each person started.
-    QVector<qint64> personStarts;
-};
-
-QMutex exportLogMutex;
-ExportLog exportLog;
-
-ExportLog exportLogSoFar()
-{
-    QMutexLocker lock(&exportLogMutex);
-    return exportLog;
-}
-
-// Timestamps the plug-in's step markers; counts everything else and keeps the
-// distinct warning texts (without the driver's error text) for the report.
-void benchMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    QMutexLocker lock(&exportLogMutex);
-    if (type == QtDebugMsg) {
-        ++exportLog.debugLines;
-        if (message.startsWith(QLatin1String("Orvexuniversal::runExport() ::: listDaysOfPN")))
-            exportLog.personStarts.append(exportClock.nsecsElapsed());
-        else if (message.startsWith(QLatin1String("table [")) || message.startsWith(QLatin1String("Naplnenie")))
-            exportLog.loadingSteps.append(qMakePair(message.left(40), exportClock.nsecsElapsed()));
-        if (message.contains(QLatin1Char('~'))) {
-            for (const char* marker : stageMarkers)
-                if (message.contains(QLatin1String(marker)) && !exportLog.markerTimes.contains(QLatin1String(marker)))
-                    exportLog.markerTimes.insert(QLatin1String(marker), exportClock.nsecsElapsed());
-        }
-        return;
-    }
-    // One entry per kind of warning: the text before the driver's error text
-    // (" :: ") or before the details of the person or day ("(").
-    int cut = message.indexOf(QLatin1String(" :: "));
-    const int details = message.indexOf(QLatin1Char('('), qMax(0, message.indexOf(QLatin1String(":::"))));
-    if (cut < 0 || (details >= 0 && details < cut))
-        cut = details;
-    ++exportLog.warningCounts[(cut < 0 ? message : message.left(cut)).left(120)];
-}
 
 qint64 peakResidentKb()
 {
@@ -136,18 +80,6 @@ QSqlDatabase openAsRoot(const QString& socket, const QString& name, const QStrin
     QSqlDatabase db = addHostConnection(serverConnection(socket, name), connection);
     db.open();
     return db;
-}
-
-void result(const QString& key, const QVariant& value)
-{
-    std::printf("RESULT %s=%s\n", qPrintable(key), qPrintable(value.toString()));
-    std::fflush(stdout);
-}
-
-int fail(const QString& text)
-{
-    std::fprintf(stderr, "orvex-bench-company: %s\n", qPrintable(text));
-    return 1;
 }
 
 QString metaText(const CompanyProfile& profile)
@@ -229,32 +161,6 @@ QString exportFolder(const QString& workDir, int people)
     return workDir + QStringLiteral("/export-%1").arg(people);
 }
 
-// The export as the host starts it: the plug-in loaded from its file, the
-// host's connection handed over, makeExport called on the GUI thread.
-struct LoadedPlugin
-{
-    explicit LoadedPlugin(const QString& path)
-        : loader(path), exporter(qobject_cast<PamExportInterface*>(loader.instance()))
-    {
-    }
-    QPluginLoader loader;
-    PamExportInterface* exporter;
-};
-
-// The plug-in's marker that was logged last at or before `nanoseconds` into
-// the export ("start" before the first).
-QString markerBefore(const ExportLog& log, qint64 nanoseconds)
-{
-    QString latest = QStringLiteral("start");
-    qint64 latestTime = -1;
-    for (auto it = log.markerTimes.constBegin(); it != log.markerTimes.constEnd(); ++it)
-        if (it.value() <= nanoseconds && it.value() > latestTime) {
-            latest = it.key();
-            latestTime = it.value();
-        }
-    return latest;
-}
-
 void reportStall(const StallWatch& watch, const ExportLog& log, int people)
 {
     result(QStringLiteral("stall_ms"), watch.longestNanoseconds() / 1000000);
@@ -281,16 +187,16 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
         return fail(QStringLiteral("plug-in not loaded: ") + plugin.loader.errorString());
     const qint64 baseKb = peakResidentKb();
 
-    qInstallMessageHandler(benchMessageHandler);
+    installExportLog();
     plugin.exporter->setDatabase(host);
     QHash<QString, QVariant> answer;
     StallWatch stalls(stallTimerMs);
-    exportClock.start();
+    startExportClock();
     stalls.start();
     const int lines = plugin.exporter->makeExport(parameters, &answer);
     stalls.stop();
-    const qint64 total = exportClock.nsecsElapsed();
-    qInstallMessageHandler(nullptr);
+    const qint64 total = exportClockNanoseconds();
+    removeExportLog();
     const ExportLog log = exportLogSoFar();
 
     auto mark = [&log](const char* marker) { return log.markerTimes.value(QLatin1String(marker), -1); };
@@ -345,117 +251,22 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
     return 0;
 }
 
-// The file a cancelled export must leave as it was: lines of the file's
-// form and bytes that no export writes.
-QByteArray earlierFileBytes()
-{
-    return QByteArrayLiteral("2024|02|1|1|8||\n2024|02|2|1|8||\nearlier file of the benchmark\n")
-           + QByteArray("\x00\xff\r\n", 4);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// One export with cancel pressed at `point`, into a folder that holds only
-// the earlier file `fileName` (the name the export writes): how long the
-// export took to stop after the press, what it returned, whether the earlier
-// file kept its bytes and what else it left in the folder.
 int childCancel(const QString& socket, const CompanyProfile& profile, const QString& workDir, const QString& pluginPath,
-                const QString& pointName, const QString& fileName)
+                const QString& point, const QString& fileName)
 {
-    CancelProbe::Point point;
-    if (!CancelProbe::pointFromName(pointName, &point))
-        return fail(QStringLiteral("unknown cancel point ") + pointName);
-    if (fileName.isEmpty())
-        return fail(QStringLiteral("a cancel run needs the export's --file-name"));
-    QSqlDatabase host = openAsBenchAccount(socket, databaseName(profile.people), QStringLiteral("host"));
-    if (!host.isOpen())
-        return fail(host.lastError().text());
-    QDir outDir(workDir + QStringLiteral("/cancel-%1-%2").arg(profile.people).arg(pointName));
-    outDir.removeRecursively();
-    const QString earlierPath = outDir.filePath(fileName);
-    if (!QDir().mkpath(outDir.path()) || !writeFile(earlierPath, earlierFileBytes()))
-        return fail(QStringLiteral("cannot write ") + earlierPath);
-    QString error;
-    const QHash<QString, QVariant> parameters = companyExportParameters(host, profile, outDir.path(), &error);
-    if (parameters.isEmpty())
-        return fail(error);
-    LoadedPlugin plugin(pluginPath);
-    if (!plugin.exporter)
-        return fail(QStringLiteral("plug-in not loaded: ") + plugin.loader.errorString());
-
-    qInstallMessageHandler(benchMessageHandler);
-    plugin.exporter->setDatabase(host);
-    QHash<QString, QVariant> answer;
-    qint64 stopNanoseconds = -1;
-    qint64 returnedAt = 0;
-    int returned = 0;
-    {
-        CancelProbe probe(point);
-        exportClock.start();
-        returned = plugin.exporter->makeExport(parameters, &answer);
-        stopNanoseconds = probe.nanosecondsSincePress();
-        returnedAt = exportClock.nsecsElapsed();
-        if (!probe.pressed())
-            std::fprintf(stderr, "  N=%d: cancel at %s never pressed; last dialog seen: %s\n", profile.people,
-                         qPrintable(pointName), qPrintable(probe.lastSeen()));
-    }
-    qInstallMessageHandler(nullptr);
-    if (stopNanoseconds >= 0) {
-        // Which of the plug-in's steps had begun when cancel was pressed.
-        const qint64 pressedAt = returnedAt - stopNanoseconds;
-        std::fprintf(stderr, "  N=%d: cancel at %s pressed %.2f s into the export, after \"%s\"\n", profile.people,
-                     qPrintable(pointName), double(pressedAt) / 1e9,
-                     qPrintable(markerBefore(exportLogSoFar(), pressedAt)));
-    }
-
-    QStringList others = outDir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    others.removeOne(fileName);
-    if (!others.isEmpty())
-        std::fprintf(stderr, "  N=%d: cancel at %s left: %s\n", profile.people, qPrintable(pointName),
-                     qPrintable(others.join(QStringLiteral(", "))));
-    if (returned != -1)
-        std::fprintf(stderr, "  N=%d: cancel at %s: makeExport returned %d: %s\n", profile.people,
-                     qPrintable(pointName), returned,
-                     qPrintable(oneLine(answer.value(QStringLiteral("errorString"),
-                                                     answer.value(QStringLiteral("doneString"))).toString())));
-    result(QStringLiteral("cancel_ms"), stopNanoseconds < 0 ? -1 : stopNanoseconds / 1000000);
-    result(QStringLiteral("cancel_returned"), returned);
-    result(QStringLiteral("cancel_kept"), fileBytes(earlierPath) == earlierFileBytes() ? 1 : 0);
-    result(QStringLiteral("cancel_others"), others.size());
-    return 0;
+    CancelRun run;
+    run.host = openAsBenchAccount(socket, databaseName(profile.people), QStringLiteral("host"));
+    if (!run.host.isOpen())
+        return fail(run.host.lastError().text());
+    run.profile = profile;
+    run.folder = workDir + QStringLiteral("/cancel-%1-%2").arg(profile.people).arg(point);
+    run.pluginPath = pluginPath;
+    run.point = point;
+    run.fileName = fileName;
+    return runCancelChild(run);
 }
 
 // --- the parent: runs the children and prints the table
-
-QHash<QString, QString> runChild(const QStringList& arguments)
-{
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-    child.waitForFinished(-1);
-    QHash<QString, QString> values;
-    for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
-        if (!line.startsWith("RESULT "))
-            continue;
-        const int equals = line.indexOf('=');
-        values.insert(QString::fromUtf8(line.mid(7, equals - 7)), QString::fromUtf8(line.mid(equals + 1)));
-    }
-    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
-        values.insert(QStringLiteral("failed"), child.exitStatus() == QProcess::NormalExit
-                                                    ? QStringLiteral("exit code %1").arg(child.exitCode())
-                                                    : QStringLiteral("crashed"));
-    return values;
-}
 
 QString machineText()
 {
@@ -483,11 +294,11 @@ QString machineText()
 // total (the first failure, if one fails): on a shared machine single runs
 // vary widely, the best run shows what the code costs. `totals` and `stalls`
 // list those of all runs.
-QHash<QString, QString> bestOfRuns(const QStringList& arguments, int runs, QStringList* totals, QStringList* stalls)
+ChildFigures bestOfRuns(const QStringList& arguments, int runs, QStringList* totals, QStringList* stalls)
 {
-    QHash<QString, QString> best;
+    ChildFigures best;
     for (int run = 0; run < runs; ++run) {
-        const QHash<QString, QString> values = runChild(arguments);
+        const ChildFigures values = runChild(arguments);
         const double total = values.value(QStringLiteral("total_ms"), QStringLiteral("-1")).toDouble();
         totals->append(QString::number(total / 1000.0, 'f', 2));
         stalls->append(values.value(QStringLiteral("stall_ms"), QStringLiteral("?")));
@@ -526,14 +337,14 @@ QStringList childArguments(const BenchSettings& bench, const QString& step, int 
     return arguments;
 }
 
-void merge(QHash<QString, QString>& row, const QHash<QString, QString>& values)
+void merge(ChildFigures& row, const ChildFigures& values)
 {
     for (auto it = values.constBegin(); it != values.constEnd(); ++it)
         row.insert(it.key(), it.value());
 }
 
 // Prints a failed child's line; true when `values` are of a failed child.
-bool reportFailure(QTextStream& out, int people, const QString& step, const QHash<QString, QString>& values)
+bool reportFailure(QTextStream& out, int people, const QString& step, const ChildFigures& values)
 {
     if (!values.contains(QStringLiteral("failed")))
         return false;
@@ -542,34 +353,14 @@ bool reportFailure(QTextStream& out, int people, const QString& step, const QHas
     return true;
 }
 
-// "run 9 ms kept": how long the export took to stop after the press and
-// whether the earlier file stayed byte for byte ("CHANGED" when not).
-QString cancelEntry(const QString& point, const QHash<QString, QString>& values)
-{
-    if (values.contains(QStringLiteral("failed")))
-        return point + QStringLiteral(" failed (") + values.value(QStringLiteral("failed")) + QLatin1Char(')');
-    const QString ms = values.value(QStringLiteral("cancel_ms"), QStringLiteral("-1"));
-    const QString file = values.value(QStringLiteral("cancel_kept")) == QLatin1String("1") ? QStringLiteral("kept")
-                                                                                          : QStringLiteral("CHANGED");
-    return ms == QLatin1String("-1") ? QStringLiteral("%1 never pressed, %2").arg(point, file)
-                                     : QStringLiteral("%1 %2 ms %3").arg(point, ms, file);
-}
-
 // A cancelled export per step, each in a child of its own; one line.
 void cancelRuns(QTextStream& out, const BenchSettings& bench, int people, const QString& fileName)
 {
-    QStringList entries, returned;
-    int others = 0;
-    for (const QString& point : CancelProbe::pointNames()) {
-        const QHash<QString, QString> values =
-            runChild(childArguments(bench, QStringLiteral("cancel"), people)
-                     << QStringLiteral("--cancel-at") << point << QStringLiteral("--file-name") << fileName);
-        entries << cancelEntry(point, values);
-        returned << values.value(QStringLiteral("cancel_returned"), QStringLiteral("?"));
-        others += values.value(QStringLiteral("cancel_others"), QStringLiteral("0")).toInt();
-    }
-    out << "N=" << people << ": cancel: " << entries.join(QStringLiteral(", ")) << "; makeExport returned "
-        << returned.join(QStringLiteral(", ")) << "; other files left in the folders: " << others << "\n";
+    QList<ChildFigures> runs;
+    for (const QString& point : CancelProbe::pointNames())
+        runs << runChild(childArguments(bench, QStringLiteral("cancel"), people)
+                         << QStringLiteral("--cancel-at") << point << QStringLiteral("--file-name") << fileName);
+    out << "N=" << people << ": cancel: " << cancelSummary(CancelProbe::pointNames(), runs) << "\n";
     out.flush();
 }
 
@@ -577,9 +368,9 @@ void cancelRuns(QTextStream& out, const BenchSettings& bench, int people, const 
 // the export as the bench account and, unless told not to, cancels an export
 // at each step. The failed logins that the server counted meanwhile are
 // printed. Returns the figures of the table.
-QHash<QString, QString> measureSize(QTextStream& out, const QSqlDatabase& root, const BenchSettings& bench, int people)
+ChildFigures measureSize(QTextStream& out, const QSqlDatabase& root, const BenchSettings& bench, int people)
 {
-    QHash<QString, QString> row = runChild(childArguments(bench, QStringLiteral("generate"), people));
+    ChildFigures row = runChild(childArguments(bench, QStringLiteral("generate"), people));
     if (reportFailure(out, people, QStringLiteral("generate"), row))
         return row;
     QString error;
@@ -589,11 +380,11 @@ QHash<QString, QString> measureSize(QTextStream& out, const QSqlDatabase& root, 
         return row;
     }
     const qint64 deniedBefore = accessDeniedErrors(root);
-    const QHash<QString, QString> floor = runChild(childArguments(bench, QStringLiteral("floor"), people));
+    const ChildFigures floor = runChild(childArguments(bench, QStringLiteral("floor"), people));
     reportFailure(out, people, QStringLiteral("floor"), floor);
     merge(row, floor);
     QStringList totals, stalls;
-    const QHash<QString, QString> best =
+    const ChildFigures best =
         bestOfRuns(childArguments(bench, QStringLiteral("export"), people), bench.runs, &totals, &stalls);
     out << "N=" << people << ": export totals of " << totals.size() << " runs: " << totals.join(QStringLiteral(", "))
         << " s (the best counts); longest event-loop stalls: " << stalls.join(QStringLiteral(", ")) << " ms\n";
@@ -613,7 +404,7 @@ QHash<QString, QString> measureSize(QTextStream& out, const QSqlDatabase& root, 
     return row;
 }
 
-void printTable(QTextStream& out, const QList<int>& sizes, const QHash<int, QHash<QString, QString>>& rows)
+void printTable(QTextStream& out, const QList<int>& sizes, const QHash<int, ChildFigures>& rows)
 {
     const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12")
                                .arg(QStringLiteral("people"), 7)
@@ -629,12 +420,12 @@ void printTable(QTextStream& out, const QList<int>& sizes, const QHash<int, QHas
                                .arg(QStringLiteral("peak MB"), 8)
                                .arg(QStringLiteral("stall ms"), 9);
     out << header << "\n";
-    auto seconds = [](const QHash<QString, QString>& row, const char* key) {
+    auto seconds = [](const ChildFigures& row, const char* key) {
         const double ms = row.value(QLatin1String(key), QStringLiteral("-1")).toDouble();
         return ms < 0 ? QStringLiteral("-") : QString::number(ms / 1000.0, 'f', 2);
     };
     for (int people : sizes) {
-        const QHash<QString, QString> row = rows.value(people);
+        const ChildFigures row = rows.value(people);
         const double total = row.value(QStringLiteral("total_ms"), QStringLiteral("0")).toDouble();
         const double floor = row.value(QStringLiteral("floor_ms"), QStringLiteral("0")).toDouble();
         out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12")
@@ -667,7 +458,7 @@ int parent(const BenchSettings& bench, const QList<int>& sizes)
     QSqlDatabase root = openAsRoot(bench.socket, QString(), QStringLiteral("root"));
     if (!root.isOpen())
         return fail(root.lastError().text());
-    QHash<int, QHash<QString, QString>> rows;
+    QHash<int, ChildFigures> rows;
     for (int people : sizes)
         rows.insert(people, measureSize(out, root, bench, people));
 
