@@ -2,20 +2,30 @@
 // private MariaDB, measures the floor (the host rows of the loading step
 // arriving through the Qt MySQL driver) and runs one export through the built
 // plug-in exactly as the host does (QPluginLoader, setDatabase, makeExport for
-// all people, offscreen GUI application). Each step runs in a child process
+// all people, offscreen GUI application), with a password account that may
+// only read the company, as the host's are. Each step runs in a child process
 // of its own, so the peak memory reported is that of one export. The floor and
-// the export run several times; the best run counts.
+// the export run several times; the best run counts. While an export runs, a
+// timer on the GUI thread measures the longest stall of its event loop. Four
+// more exports press cancel, one in each step, and show how soon the export
+// stops and that the earlier file stays (--no-cancel skips them).
 //
-//   orvex-bench-company --socket PATH [--sizes 1000,10000,50000] [--work DIR] [--reuse] [--runs 3]
+//   orvex-bench-company --socket PATH [--sizes 1000,10000,50000] [--work DIR] [--reuse] [--runs 3] [--no-cancel]
 //
 // Linux only (reads /proc for the machine and the peak resident memory).
 
+#include "benchaccount.h"
+#include "cancelprobe.h"
+#include "cancelrun.h"
+#include "childprocess.h"
 #include "commandoptions.h"
 #include "companygenerator.h"
 #include "defaultplugin.h"
+#include "exportlog.h"
 #include "hostconnection.h"
 #include "hostfloor.h"
-#include "pamexportinterface.h"
+#include "loadedplugin.h"
+#include "stallwatch.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -25,8 +35,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
-#include <QPluginLoader>
-#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
@@ -36,44 +44,8 @@
 
 namespace {
 
-const char* const stageMarkers[] = {"createSQLiteTables ~START", "createSQLiteTables ~DONE",
-                                    "loadDataToSQLiteTables ~START", "loadDataToSQLiteTables ~DONE",
-                                    "spansCalc ~START", "spansCalc ~DONE", "runExport ~START", "runExport ~DONE"};
-
-QElapsedTimer exportClock;
-QHash<QString, qint64> markerTimes;
-QHash<QString, int> warningCounts;
-qint64 debugLines = 0;
-// The loading step's own debug lines name each table before it is filled.
-QList<QPair<QString, qint64>> loadingSteps;
-// The per-person run logs one line per person: when each person started.
-QVector<qint64> personStarts;
-
-// Timestamps the plug-in's step markers; counts everything else and keeps the
-// distinct warning texts (without the driver's error text) for the report.
-void benchMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtDebugMsg) {
-        ++debugLines;
-        if (message.startsWith(QLatin1String("Orvexuniversal::runExport() ::: listDaysOfPN")))
-            personStarts.append(exportClock.nsecsElapsed());
-        else if (message.startsWith(QLatin1String("table [")) || message.startsWith(QLatin1String("Naplnenie")))
-            loadingSteps.append(qMakePair(message.left(40), exportClock.nsecsElapsed()));
-        if (message.contains(QLatin1Char('~'))) {
-            for (const char* marker : stageMarkers)
-                if (message.contains(QLatin1String(marker)) && !markerTimes.contains(QLatin1String(marker)))
-                    markerTimes.insert(QLatin1String(marker), exportClock.nsecsElapsed());
-        }
-        return;
-    }
-    // One entry per kind of warning: the text before the driver's error text
-    // (" :: ") or before the details of the person or day ("(").
-    int cut = message.indexOf(QLatin1String(" :: "));
-    const int details = message.indexOf(QLatin1Char('('), qMax(0, message.indexOf(QLatin1String(":::"))));
-    if (cut < 0 || (details >= 0 && details < cut))
-        cut = details;
-    ++warningCounts[(cut < 0 ? message : message.left(cut)).left(120)];
-}
+// The GUI thread's event loop is watched with a timer of this interval.
+const int stallTimerMs = 5;
 
 qint64 peakResidentKb()
 {
@@ -91,7 +63,9 @@ QString databaseName(int people)
     return QStringLiteral("orvex_bench_%1").arg(people);
 }
 
-// The private server, reached as root through its socket.
+// The private server, reached as root through its socket (generating the
+// company, the account and the server's status; the floor and the exports
+// read as the account of benchaccount.h).
 HostConnection serverConnection(const QString& socket, const QString& database)
 {
     HostConnection server;
@@ -101,23 +75,11 @@ HostConnection serverConnection(const QString& socket, const QString& database)
     return server;
 }
 
-QSqlDatabase openHost(const QString& socket, const QString& name, const QString& connection)
+QSqlDatabase openAsRoot(const QString& socket, const QString& name, const QString& connection)
 {
     QSqlDatabase db = addHostConnection(serverConnection(socket, name), connection);
     db.open();
     return db;
-}
-
-void result(const QString& key, const QVariant& value)
-{
-    std::printf("RESULT %s=%s\n", qPrintable(key), qPrintable(value.toString()));
-    std::fflush(stdout);
-}
-
-int fail(const QString& text)
-{
-    std::fprintf(stderr, "orvex-bench-company: %s\n", qPrintable(text));
-    return 1;
 }
 
 QString metaText(const CompanyProfile& profile)
@@ -133,11 +95,11 @@ QString metaText(const CompanyProfile& profile)
 
 int childGenerate(const QString& socket, const CompanyProfile& profile, bool reuse)
 {
-    QSqlDatabase server = openHost(socket, QString(), QStringLiteral("server"));
+    QSqlDatabase server = openAsRoot(socket, QString(), QStringLiteral("server"));
     if (!server.isOpen())
         return fail(server.lastError().text());
     if (reuse) {
-        QSqlDatabase existing = openHost(socket, databaseName(profile.people), QStringLiteral("existing"));
+        QSqlDatabase existing = openAsRoot(socket, databaseName(profile.people), QStringLiteral("existing"));
         QSqlQuery meta(existing);
         if (existing.isOpen() && meta.exec(QStringLiteral("SELECT profile FROM bench_meta")) && meta.next()
             && meta.value(0).toString() == metaText(profile)) {
@@ -169,7 +131,7 @@ int childGenerate(const QString& socket, const CompanyProfile& profile, bool reu
 
 int childFloor(const QString& socket, const CompanyProfile& profile, int runs)
 {
-    QSqlDatabase host = openHost(socket, databaseName(profile.people), QStringLiteral("host"));
+    QSqlDatabase host = openAsBenchAccount(socket, databaseName(profile.people), QStringLiteral("host"));
     if (!host.isOpen())
         return fail(host.lastError().text());
     // The best of several runs, as for the export (which meets warm caches too).
@@ -194,33 +156,50 @@ int childFloor(const QString& socket, const CompanyProfile& profile, int runs)
     return 0;
 }
 
+QString exportFolder(const QString& workDir, int people)
+{
+    return workDir + QStringLiteral("/export-%1").arg(people);
+}
+
+void reportStall(const StallWatch& watch, const ExportLog& log, int people)
+{
+    result(QStringLiteral("stall_ms"), watch.longestNanoseconds() / 1000000);
+    std::fprintf(stderr, "  N=%d: longest time without the GUI thread's event loop: %lld ms, from %.2f s into the "
+                         "export (after \"%s\"); the %d ms timer ticked %d times\n",
+                 people, watch.longestNanoseconds() / 1000000, double(watch.longestStartNanoseconds()) / 1e9,
+                 qPrintable(markerBefore(log, watch.longestStartNanoseconds())), stallTimerMs, watch.ticks());
+}
+
 int childExport(const QString& socket, const CompanyProfile& profile, const QString& workDir, const QString& pluginPath)
 {
-    QSqlDatabase host = openHost(socket, databaseName(profile.people), QStringLiteral("host"));
+    QSqlDatabase host = openAsBenchAccount(socket, databaseName(profile.people), QStringLiteral("host"));
     if (!host.isOpen())
         return fail(host.lastError().text());
-    const QString outDir = workDir + QStringLiteral("/export-%1").arg(profile.people);
+    const QString outDir = exportFolder(workDir, profile.people);
     QDir().mkpath(outDir);
     QString error;
     const QHash<QString, QVariant> parameters = companyExportParameters(host, profile, outDir, &error);
     if (parameters.isEmpty())
         return fail(error);
 
-    QPluginLoader loader(pluginPath);
-    PamExportInterface* exporter = qobject_cast<PamExportInterface*>(loader.instance());
-    if (!exporter)
-        return fail(QStringLiteral("plug-in not loaded: ") + loader.errorString());
+    LoadedPlugin plugin(pluginPath);
+    if (!plugin.exporter)
+        return fail(QStringLiteral("plug-in not loaded: ") + plugin.loader.errorString());
     const qint64 baseKb = peakResidentKb();
 
-    qInstallMessageHandler(benchMessageHandler);
-    exporter->setDatabase(host);
+    installExportLog();
+    plugin.exporter->setDatabase(host);
     QHash<QString, QVariant> answer;
-    exportClock.start();
-    const int lines = exporter->makeExport(parameters, &answer);
-    const qint64 total = exportClock.nsecsElapsed();
-    qInstallMessageHandler(nullptr);
+    StallWatch stalls(stallTimerMs);
+    startExportClock();
+    stalls.start();
+    const int lines = plugin.exporter->makeExport(parameters, &answer);
+    stalls.stop();
+    const qint64 total = exportClockNanoseconds();
+    removeExportLog();
+    const ExportLog log = exportLogSoFar();
 
-    auto mark = [](const char* marker) { return markerTimes.value(QLatin1String(marker), -1); };
+    auto mark = [&log](const char* marker) { return log.markerTimes.value(QLatin1String(marker), -1); };
     auto span = [&](const char* from, const char* to) {
         return mark(from) < 0 || mark(to) < 0 ? -1 : (mark(to) - mark(from)) / 1000000;
     };
@@ -234,7 +213,9 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
     result(QStringLiteral("people_exported"), answer.value(QStringLiteral("peopleCount")).toInt());
     result(QStringLiteral("peak_kb"), peakResidentKb());
     result(QStringLiteral("base_kb"), baseKb);
-    result(QStringLiteral("debug_lines"), debugLines);
+    result(QStringLiteral("debug_lines"), log.debugLines);
+    result(QStringLiteral("file_name"), answer.value(QStringLiteral("fileName")).toString());
+    reportStall(stalls, log, profile.people);
 
     QFile file(outDir + QLatin1Char('/') + answer.value(QStringLiteral("fileName")).toString());
     qint64 fileLines = 0;
@@ -243,14 +224,15 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
             fileLines += c == '\n';
     result(QStringLiteral("file_lines"), fileLines);
     QString steps;
-    for (int i = 0; i < loadingSteps.size(); ++i) {
-        const qint64 end = i + 1 < loadingSteps.size() ? loadingSteps.at(i + 1).second : mark(stageMarkers[3]);
-        steps += QStringLiteral(" %1 %2s").arg(loadingSteps.at(i).first).arg(double(end - loadingSteps.at(i).second) / 1e9, 0, 'f', 2);
+    for (int i = 0; i < log.loadingSteps.size(); ++i) {
+        const qint64 end = i + 1 < log.loadingSteps.size() ? log.loadingSteps.at(i + 1).second : mark(stageMarkers[3]);
+        steps += QStringLiteral(" %1 %2s").arg(log.loadingSteps.at(i).first).arg(double(end - log.loadingSteps.at(i).second) / 1e9, 0, 'f', 2);
     }
     std::fprintf(stderr, "  N=%d: loading:%s\n", profile.people, qPrintable(steps));
     // Per person in the first and the last tenth of the run (a growing cost
     // per person shows a lookup that does not scale), and the time from the
     // last person's start to the end of the run (that person and the file).
+    const QVector<qint64>& personStarts = log.personStarts;
     const int tenth = personStarts.size() / 10;
     if (tenth > 1) {
         const qint64 last = personStarts.size() - 1;
@@ -261,7 +243,7 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
                      double(mark(stageMarkers[7]) - personStarts.at(last)) / 1e9);
     }
     int warnings = 0;
-    for (auto it = warningCounts.constBegin(); it != warningCounts.constEnd(); ++it) {
+    for (auto it = log.warningCounts.constBegin(); it != log.warningCounts.constEnd(); ++it) {
         warnings += it.value();
         std::fprintf(stderr, "  N=%d: %6d x %s\n", profile.people, it.value(), qPrintable(it.key()));
     }
@@ -269,27 +251,22 @@ int childExport(const QString& socket, const CompanyProfile& profile, const QStr
     return 0;
 }
 
-// --- the parent: runs the children and prints the table
-
-QHash<QString, QString> runChild(const QStringList& arguments)
+int childCancel(const QString& socket, const CompanyProfile& profile, const QString& workDir, const QString& pluginPath,
+                const QString& point, const QString& fileName)
 {
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-    child.waitForFinished(-1);
-    QHash<QString, QString> values;
-    for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
-        if (!line.startsWith("RESULT "))
-            continue;
-        const int equals = line.indexOf('=');
-        values.insert(QString::fromUtf8(line.mid(7, equals - 7)), QString::fromUtf8(line.mid(equals + 1)));
-    }
-    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
-        values.insert(QStringLiteral("failed"), child.exitStatus() == QProcess::NormalExit
-                                                    ? QStringLiteral("exit code %1").arg(child.exitCode())
-                                                    : QStringLiteral("crashed"));
-    return values;
+    CancelRun run;
+    run.host = openAsBenchAccount(socket, databaseName(profile.people), QStringLiteral("host"));
+    if (!run.host.isOpen())
+        return fail(run.host.lastError().text());
+    run.profile = profile;
+    run.folder = workDir + QStringLiteral("/cancel-%1-%2").arg(profile.people).arg(point);
+    run.pluginPath = pluginPath;
+    run.point = point;
+    run.fileName = fileName;
+    return runCancelChild(run);
 }
+
+// --- the parent: runs the children and prints the table
 
 QString machineText()
 {
@@ -315,14 +292,16 @@ QString machineText()
 
 // Runs a child `runs` times and keeps the figures of the run with the lowest
 // total (the first failure, if one fails): on a shared machine single runs
-// vary widely, the best run shows what the code costs. `totals` lists all.
-QHash<QString, QString> bestOfRuns(const QStringList& arguments, int runs, QStringList* totals)
+// vary widely, the best run shows what the code costs. `totals` and `stalls`
+// list those of all runs.
+ChildFigures bestOfRuns(const QStringList& arguments, int runs, QStringList* totals, QStringList* stalls)
 {
-    QHash<QString, QString> best;
+    ChildFigures best;
     for (int run = 0; run < runs; ++run) {
-        const QHash<QString, QString> values = runChild(arguments);
+        const ChildFigures values = runChild(arguments);
         const double total = values.value(QStringLiteral("total_ms"), QStringLiteral("-1")).toDouble();
         totals->append(QString::number(total / 1000.0, 'f', 2));
+        stalls->append(values.value(QStringLiteral("stall_ms"), QStringLiteral("?")));
         const double bestTotal = best.value(QStringLiteral("total_ms"), QStringLiteral("-1")).toDouble();
         if (run == 0 || values.contains(QStringLiteral("failed")) || total < bestTotal)
             best = values;
@@ -332,54 +311,102 @@ QHash<QString, QString> bestOfRuns(const QStringList& arguments, int runs, QStri
     return best;
 }
 
-int parent(const QString& socket, const QList<int>& sizes, const QString& workDir, const QString& plugin, bool reuse,
-           int runs, const CompanyProfile& base)
+// What the parent runs with.
+struct BenchSettings
 {
-    QTextStream out(stdout);
-    out << "Orvexuniversal scale benchmark, " << QDateTime::currentDateTime().toString(Qt::ISODate) << "\n"
-        << "machine: " << machineText() << "\n"
-        << "plug-in: " << QFileInfo(plugin).fileName() << "\n"
-        << "month: " << base.year << "-" << base.month << ", seed " << base.seed << "\n\n";
-    out.flush();
-    const QStringList common = {QStringLiteral("--socket"), socket, QStringLiteral("--work"), workDir,
-                                QStringLiteral("--seed"), QString::number(base.seed),
-                                QStringLiteral("--event-scale"), QString::number(base.eventScale),
-                                QStringLiteral("--runs"), QString::number(runs), QStringLiteral("--plugin"), plugin};
-    QHash<int, QHash<QString, QString>> rows;
-    for (int people : sizes) {
-        const QStringList size = {QStringLiteral("--people"), QString::number(people)};
-        QHash<QString, QString> row;
-        QStringList generate = QStringList{QStringLiteral("--child"), QStringLiteral("generate")} + common + size;
-        if (reuse)
-            generate << QStringLiteral("--reuse");
-        for (const QString& step : {QStringLiteral("generate"), QStringLiteral("floor"), QStringLiteral("export")}) {
-            const QStringList arguments =
-                step == QLatin1String("generate") ? generate : QStringList{QStringLiteral("--child"), step} + common + size;
-            QStringList totals;
-            const QHash<QString, QString> values =
-                step == QLatin1String("export") ? bestOfRuns(arguments, runs, &totals) : runChild(arguments);
-            if (!totals.isEmpty())
-                out << "N=" << people << ": export totals of " << totals.size() << " runs: " << totals.join(", ")
-                    << " s (the best counts)\n";
-            for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-                row.insert(it.key(), it.value());
-            if (values.contains(QStringLiteral("failed"))) {
-                out << "N=" << people << ": step " << step << " failed (" << values.value(QStringLiteral("failed"))
-                    << (values.contains(QStringLiteral("total_ms")) ? ", after its figures" : "") << ")\n";
-                if (step == QLatin1String("generate"))
-                    break;
-            }
-        }
-        out << "N=" << people << ": generated in " << row.value(QStringLiteral("generate_ms"), QStringLiteral("?"))
-            << " ms (-1: reused), " << row.value(QStringLiteral("day_records"), QStringLiteral("?")) << " day records, "
-            << row.value(QStringLiteral("interruption_records"), QStringLiteral("?")) << " interruption records, "
-            << row.value(QStringLiteral("warnings"), QStringLiteral("?")) << " warnings logged\n";
-        out.flush();
-        rows.insert(people, row);
-    }
+    QString socket;
+    QString workDir;
+    QString plugin;
+    bool reuse = false;
+    bool cancel = true;
+    int runs = 3;
+    CompanyProfile base;
+};
 
-    out << "\n";
-    const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
+// The arguments of a child for `step` at `people`.
+QStringList childArguments(const BenchSettings& bench, const QString& step, int people)
+{
+    QStringList arguments = {QStringLiteral("--child"), step,
+                             QStringLiteral("--socket"), bench.socket, QStringLiteral("--work"), bench.workDir,
+                             QStringLiteral("--seed"), QString::number(bench.base.seed),
+                             QStringLiteral("--event-scale"), QString::number(bench.base.eventScale),
+                             QStringLiteral("--runs"), QString::number(bench.runs), QStringLiteral("--plugin"), bench.plugin,
+                             QStringLiteral("--people"), QString::number(people)};
+    if (bench.reuse && step == QLatin1String("generate"))
+        arguments << QStringLiteral("--reuse");
+    return arguments;
+}
+
+void merge(ChildFigures& row, const ChildFigures& values)
+{
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+        row.insert(it.key(), it.value());
+}
+
+// Prints a failed child's line; true when `values` are of a failed child.
+bool reportFailure(QTextStream& out, int people, const QString& step, const ChildFigures& values)
+{
+    if (!values.contains(QStringLiteral("failed")))
+        return false;
+    out << "N=" << people << ": step " << step << " failed (" << values.value(QStringLiteral("failed"))
+        << (values.contains(QStringLiteral("total_ms")) ? ", after its figures" : "") << ")\n";
+    return true;
+}
+
+// A cancelled export per step, each in a child of its own; one line.
+void cancelRuns(QTextStream& out, const BenchSettings& bench, int people, const QString& fileName)
+{
+    QList<ChildFigures> runs;
+    for (const QString& point : CancelProbe::pointNames())
+        runs << runChild(childArguments(bench, QStringLiteral("cancel"), people)
+                         << QStringLiteral("--cancel-at") << point << QStringLiteral("--file-name") << fileName);
+    out << "N=" << people << ": cancel: " << cancelSummary(CancelProbe::pointNames(), runs) << "\n";
+    out.flush();
+}
+
+// Generates (or reuses) the company of `people`, then measures the floor and
+// the export as the bench account and, unless told not to, cancels an export
+// at each step. The failed logins that the server counted meanwhile are
+// printed. Returns the figures of the table.
+ChildFigures measureSize(QTextStream& out, const QSqlDatabase& root, const BenchSettings& bench, int people)
+{
+    ChildFigures row = runChild(childArguments(bench, QStringLiteral("generate"), people));
+    if (reportFailure(out, people, QStringLiteral("generate"), row))
+        return row;
+    QString error;
+    if (!createBenchAccount(root, databaseName(people), &error)) {
+        out << "N=" << people << ": the bench account could not be made: " << oneLine(error) << "\n";
+        row.insert(QStringLiteral("failed"), QStringLiteral("account"));
+        return row;
+    }
+    const qint64 deniedBefore = accessDeniedErrors(root);
+    const ChildFigures floor = runChild(childArguments(bench, QStringLiteral("floor"), people));
+    reportFailure(out, people, QStringLiteral("floor"), floor);
+    merge(row, floor);
+    QStringList totals, stalls;
+    const ChildFigures best =
+        bestOfRuns(childArguments(bench, QStringLiteral("export"), people), bench.runs, &totals, &stalls);
+    out << "N=" << people << ": export totals of " << totals.size() << " runs: " << totals.join(QStringLiteral(", "))
+        << " s (the best counts); longest event-loop stalls: " << stalls.join(QStringLiteral(", ")) << " ms\n";
+    const bool exported = !reportFailure(out, people, QStringLiteral("export"), best);
+    merge(row, best);
+    if (bench.cancel && exported)
+        cancelRuns(out, bench, people, best.value(QStringLiteral("file_name")));
+    const qint64 deniedAfter = accessDeniedErrors(root);
+    out << "N=" << people << ": failed logins on the server during the floor and the exports: "
+        << (deniedBefore < 0 || deniedAfter < 0 ? QStringLiteral("?") : QString::number(deniedAfter - deniedBefore))
+        << " (Access_denied_errors " << deniedBefore << " before, " << deniedAfter << " after)\n";
+    out << "N=" << people << ": generated in " << row.value(QStringLiteral("generate_ms"), QStringLiteral("?"))
+        << " ms (-1: reused), " << row.value(QStringLiteral("day_records"), QStringLiteral("?")) << " day records, "
+        << row.value(QStringLiteral("interruption_records"), QStringLiteral("?")) << " interruption records, "
+        << row.value(QStringLiteral("warnings"), QStringLiteral("?")) << " warnings logged\n";
+    out.flush();
+    return row;
+}
+
+void printTable(QTextStream& out, const QList<int>& sizes, const QHash<int, ChildFigures>& rows)
+{
+    const QString header = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12")
                                .arg(QStringLiteral("people"), 7)
                                .arg(QStringLiteral("lines"), 8)
                                .arg(QStringLiteral("setup s"), 8)
@@ -390,17 +417,18 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
                                .arg(QStringLiteral("total s"), 8)
                                .arg(QStringLiteral("floor s"), 8)
                                .arg(QStringLiteral("tot/floor"), 9)
-                               .arg(QStringLiteral("peak MB"), 8);
+                               .arg(QStringLiteral("peak MB"), 8)
+                               .arg(QStringLiteral("stall ms"), 9);
     out << header << "\n";
-    auto seconds = [](const QHash<QString, QString>& row, const char* key) {
+    auto seconds = [](const ChildFigures& row, const char* key) {
         const double ms = row.value(QLatin1String(key), QStringLiteral("-1")).toDouble();
         return ms < 0 ? QStringLiteral("-") : QString::number(ms / 1000.0, 'f', 2);
     };
     for (int people : sizes) {
-        const QHash<QString, QString>& row = rows[people];
+        const ChildFigures row = rows.value(people);
         const double total = row.value(QStringLiteral("total_ms"), QStringLiteral("0")).toDouble();
         const double floor = row.value(QStringLiteral("floor_ms"), QStringLiteral("0")).toDouble();
-        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11")
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12")
                    .arg(people, 7)
                    .arg(row.value(QStringLiteral("lines"), QStringLiteral("-")), 8)
                    .arg(seconds(row, "setup_ms"), 8)
@@ -414,8 +442,28 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
                    .arg(QString::number(row.value(QStringLiteral("peak_kb"), QStringLiteral("0")).toDouble() / 1024.0,
                                         'f', 0),
                         8)
+                   .arg(row.value(QStringLiteral("stall_ms"), QStringLiteral("-")), 9)
             << "\n";
     }
+}
+
+int parent(const BenchSettings& bench, const QList<int>& sizes)
+{
+    QTextStream out(stdout);
+    out << "Orvexuniversal scale benchmark, " << QDateTime::currentDateTime().toString(Qt::ISODate) << "\n"
+        << "machine: " << machineText() << "\n"
+        << "plug-in: " << QFileInfo(bench.plugin).fileName() << "\n"
+        << "month: " << bench.base.year << "-" << bench.base.month << ", seed " << bench.base.seed << "\n\n";
+    out.flush();
+    QSqlDatabase root = openAsRoot(bench.socket, QString(), QStringLiteral("root"));
+    if (!root.isOpen())
+        return fail(root.lastError().text());
+    QHash<int, ChildFigures> rows;
+    for (int people : sizes)
+        rows.insert(people, measureSize(out, root, bench, people));
+
+    out << "\n";
+    printTable(out, sizes, rows);
     if (!sizes.isEmpty() && sizes.first() > 0) {
         const int small = sizes.first(), large = sizes.last();
         const double a = rows[small].value(QStringLiteral("total_ms")).toDouble();
@@ -424,9 +472,10 @@ int parent(const QString& socket, const QList<int>& sizes, const QString& workDi
             out << "\nt(" << large << ")/t(" << small << ") = " << QString::number(b / a, 'f', 1) << " (people ratio "
                 << QString::number(double(large) / small, 'f', 1) << ")\n";
     }
-    out << "floor: the loading step's host SELECTs read forward-only through QMYSQL (best of " << runs
+    out << "floor: the loading step's host SELECTs read forward-only through QMYSQL (best of " << bench.runs
         << " runs, as the export); "
-           "setup: people selection and closure check\n";
+           "setup: people selection and closure check; stall: the longest time between two ticks of a "
+        << stallTimerMs << " ms timer on the GUI thread while makeExport ran\n";
     return 0;
 }
 
@@ -458,8 +507,13 @@ int main(int argc, char* argv[])
          QStringLiteral("1")},
         {QStringLiteral("runs"), QStringLiteral("Runs of the floor and of the export per size; the best counts."),
          QStringLiteral("n"), QStringLiteral("3")},
-        {QStringLiteral("child"), QStringLiteral("Internal: generate, floor or export."), QStringLiteral("step")},
+        {QStringLiteral("no-cancel"), QStringLiteral("Skip the exports cancelled at each step (4 exports per size).")},
+        {QStringLiteral("child"), QStringLiteral("Internal: generate, floor, export or cancel."), QStringLiteral("step")},
         {QStringLiteral("people"), QStringLiteral("Internal: company size of a child."), QStringLiteral("n")},
+        {QStringLiteral("cancel-at"), QStringLiteral("Internal: the step a cancel child presses cancel in."),
+         QStringLiteral("point")},
+        {QStringLiteral("file-name"), QStringLiteral("Internal: the name of the file the export writes."),
+         QStringLiteral("name")},
     });
     parser.process(arguments);
     const QString socket = parser.value(QStringLiteral("socket"));
@@ -480,12 +534,22 @@ int main(int argc, char* argv[])
             return childFloor(socket, profile, runs);
         if (child == QLatin1String("export"))
             return childExport(socket, profile, workDir, parser.value(QStringLiteral("plugin")));
+        if (child == QLatin1String("cancel"))
+            return childCancel(socket, profile, workDir, parser.value(QStringLiteral("plugin")),
+                               parser.value(QStringLiteral("cancel-at")), parser.value(QStringLiteral("file-name")));
         return fail(QStringLiteral("unknown child step ") + child);
     }
     QList<int> sizes;
     for (const QString& part : parser.value(QStringLiteral("sizes")).split(QLatin1Char(','), QString::SkipEmptyParts))
         sizes << part.toInt();
     QDir().mkpath(workDir);
-    return parent(socket, sizes, workDir, parser.value(QStringLiteral("plugin")), parser.isSet(QStringLiteral("reuse")),
-                  runs, profile);
+    BenchSettings bench;
+    bench.socket = socket;
+    bench.workDir = workDir;
+    bench.plugin = parser.value(QStringLiteral("plugin"));
+    bench.reuse = parser.isSet(QStringLiteral("reuse"));
+    bench.cancel = !parser.isSet(QStringLiteral("no-cancel"));
+    bench.runs = runs;
+    bench.base = profile;
+    return parent(bench, sizes);
 }
