@@ -9,7 +9,7 @@
 namespace {
 
 // Host parts are served for this long before the event loop gets its turn.
-const qint64 servingSliceMs = 20;
+const qint64 servingSliceMs = 10;
 // With nothing to serve, the calling thread waits this long for the worker.
 const unsigned long idleWaitMs = 5;
 

@@ -14,8 +14,8 @@ namespace {
 const qint64 maxQueuedValues = 200000;
 // A part of people should take a few tens of milliseconds: long enough that
 // the statement's own cost does not count, short enough for the event loop.
-const qint64 partTooShortMs = 12;
-const qint64 partTooLongMs = 45;
+const qint64 partTooShortMs = 8;
+const qint64 partTooLongMs = 30;
 const int minPeoplePerPart = 4;
 const int maxPeoplePerPart = 4096;
 
