@@ -5,8 +5,8 @@
 
 #include "interruptionspans.h"
 
-#include "exportprogress.h"
 #include "daygrid.h"
+#include "exportprogress.h"
 #include "sqlerrortext.h"
 #include "stagingdatabase.h"
 #include "stagingsql.h"

@@ -4,8 +4,8 @@
 
 #include "workspans.h"
 
-#include "exportprogress.h"
 #include "daygrid.h"
+#include "exportprogress.h"
 #include "sqlerrortext.h"
 #include "stagingdatabase.h"
 #include "stagingsql.h"
