@@ -102,7 +102,9 @@ bool checkClosure(RunContext& run, const QSqlDatabase& host, QHash<QString, QVar
         }
         sqlText += QStringLiteral(" AND p.uid IN(%1)").arg(personIdsText(ids));
     }
-    HostRowReader query(reads, host, sqlText, {run.closureMonth});
+    // All people: the whole table, read by the host's thread in parts of uids.
+    HostRowReader query(reads, host, sqlText, {run.closureMonth}, nullptr,
+                        run.allPeople ? QStringLiteral("uid") : QString());
     bool more = query.next();
     if (!query.executed())
         return fail(query.lastError());
@@ -195,7 +197,8 @@ void selectAllPeople(RunContext& run, const QSqlDatabase& source, HostReads* rea
     if (run.allPeople || run.testMode) {
         if (run.allPeople)
             parts.clear();
-        HostRowReader query(reads, source, QString::fromLatin1(run.testMode ? stagingPeopleSql : hostPeopleSql), {});
+        HostRowReader query(reads, source, QString::fromLatin1(run.testMode ? stagingPeopleSql : hostPeopleSql), {},
+                            nullptr, QStringLiteral("uid"));
         bool more = query.next();
         if (!query.executed()) {
             qWarning() << "Orvexuniversal::getAllPeopleSelected() ERROR (SELECT ... FROM people (allPeople)...)"

@@ -18,23 +18,25 @@ const qint64 partTooShortMs = 8;
 const qint64 partTooLongMs = 30;
 const int minPeoplePerPart = 4;
 const int maxPeoplePerPart = 4096;
+const int firstPartRows = 1000;
 
 // Values of one part at most: the driver's copy of a part and its batch stay
 // at a megabyte or two each.
 const qint64 maxValuesPerPart = 100000;
 
-// The people of the next part after a part of `people` that took `took` ms
-// and gave `values` values: twice as many while parts are quick, half as many
-// when one was slow, never more than maxValuesPerPart at the rate seen.
-int nextPartPeople(int people, qint64 took, int values)
+// The size (people or rows) of the next part after a part of `size` that
+// took `took` ms and gave `values` values: twice as large while parts are
+// quick, half as large when one was slow, never more than maxValuesPerPart at
+// the rate seen.
+int nextPartSize(int size, qint64 took, int values)
 {
-    int next = people;
+    int next = size;
     if (took < partTooShortMs)
-        next = qMin(people * 2, maxPeoplePerPart);
+        next = qMin(size * 2, maxPeoplePerPart * 8);
     else if (took > partTooLongMs)
-        next = qMax(people / 2, minPeoplePerPart);
+        next = qMax(size / 2, minPeoplePerPart);
     if (values > 0)
-        next = qMin<qint64>(next, qMax<qint64>(minPeoplePerPart, maxValuesPerPart * people / values));
+        next = qMin<qint64>(next, qMax<qint64>(minPeoplePerPart, maxValuesPerPart * size / values));
     return next;
 }
 
@@ -50,15 +52,20 @@ HostReads::~HostReads()
 }
 
 std::shared_ptr<HostReads::Request> HostReads::ask(const QString& sql, const QVariantList& values,
-                                                   const QVector<unsigned>* people)
+                                                   const QVector<unsigned>* people, const QString& key)
 {
     std::shared_ptr<Request> request = std::make_shared<Request>();
     request->sql = sql;
     request->values = values;
     if (people) {
+        request->parts = Request::Parts::OfPeople;
         request->people = *people;
-        request->inParts = true;
-        request->peoplePerPart = firstPartPeople;
+        request->partSize = firstPartPeople;
+    } else if (!key.isEmpty()) {
+        request->parts = Request::Parts::OfKey;
+        request->key = key;
+        request->lastKey = -1;
+        request->partSize = firstPartRows;
     }
     QMutexLocker lock(&mutex);
     requests.push_back(request);
@@ -127,7 +134,8 @@ bool HostReads::serveOnePart()
 {
     std::shared_ptr<Request> request;
     QString sql;
-    int people = 0;
+    QVariantList values;
+    int size = 0;
     {
         QMutexLocker lock(&mutex);
         if (isStopped)
@@ -136,38 +144,49 @@ bool HostReads::serveOnePart()
         if (!request)
             return false;
         sql = request->sql;
-        if (request->inParts) {
-            people = qMin(request->peoplePerPart, request->people.size() - request->nextPerson);
-            sql = sql.arg(personIdsText(request->people.mid(request->nextPerson, people)));
+        values = request->values;
+        if (request->parts == Request::Parts::OfPeople) {
+            size = qMin(request->partSize, request->people.size() - request->nextPerson);
+            sql = sql.arg(personIdsText(request->people.mid(request->nextPerson, size)));
+        } else if (request->parts == Request::Parts::OfKey) {
+            // The statement as a derived table: the server merges it and
+            // reads the next rows by the key's index.
+            size = request->partSize;
+            sql = QStringLiteral("SELECT * FROM (%1) part WHERE part.%2 > ? ORDER BY part.%2 LIMIT %3")
+                      .arg(sql, request->key)
+                      .arg(size);
+            values << request->lastKey;
         }
     }
-    if (request->inParts && people == 0) {
+    if (request->parts == Request::Parts::OfPeople && size == 0) {
         // No people: nothing to ask the host.
         QMutexLocker lock(&mutex);
         request->allAsked = true;
         arrived.wakeAll();
         return true;
     }
-    runPart(*request, sql, people);
+    runPart(*request, sql, values, size);
     return true;
 }
 
 // Runs one part on the host's connection and queues its rows; the size of
 // the next part follows the time this one took.
-void HostReads::runPart(Request& request, const QString& sql, int people)
+void HostReads::runPart(Request& request, const QString& sql, const QVariantList& values, int size)
 {
     QElapsedTimer clock;
     clock.start();
     QSqlQuery query(host);
     query.setForwardOnly(true);
     query.prepare(sql);
-    for (const QVariant& value : request.values)
+    for (const QVariant& value : values)
         query.addBindValue(value);
     QVector<QVariant> rows;
     int width = 0;
+    int keyColumn = -1;
     bool ran = query.exec();
     if (ran) {
         width = query.record().count();
+        keyColumn = query.record().indexOf(request.key);
         if (query.size() > 0)
             rows.reserve(query.size() * width);
         while (query.next())
@@ -180,6 +199,7 @@ void HostReads::runPart(Request& request, const QString& sql, int people)
 
     const qint64 took = clock.elapsed();
     const int valuesRead = rows.size();
+    const QVariant lastKey = keyColumn >= 0 && !rows.isEmpty() ? rows.at(rows.size() - width + keyColumn) : QVariant();
     QMutexLocker lock(&mutex);
     if (!ran) {
         request.failed = true;
@@ -190,10 +210,22 @@ void HostReads::runPart(Request& request, const QString& sql, int people)
             request.queuedValues += rows.size();
             request.batches.push_back(std::move(rows));
         }
-        request.nextPerson += people;
-        request.allAsked = !request.inParts || request.nextPerson >= request.people.size();
+        switch (request.parts) {
+        case Request::Parts::Whole:
+            request.allAsked = true;
+            break;
+        case Request::Parts::OfPeople:
+            request.nextPerson += size;
+            request.allAsked = request.nextPerson >= request.people.size();
+            break;
+        case Request::Parts::OfKey:
+            // A part short of its size was the last one.
+            request.allAsked = width == 0 || valuesRead / width < size || !lastKey.isValid();
+            request.lastKey = lastKey;
+            break;
+        }
     }
-    if (request.inParts && people == request.peoplePerPart)
-        request.peoplePerPart = nextPartPeople(people, took, valuesRead);
+    if (request.parts != Request::Parts::Whole && size == request.partSize)
+        request.partSize = nextPartSize(size, took, valuesRead);
     arrived.wakeAll();
 }

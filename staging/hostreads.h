@@ -59,8 +59,11 @@ public:
 
     // --- the worker's side
     // Queues `sql`; when `people` is given, "%1" in `sql` stands for the
-    // person ids and the statement runs in parts of people.
-    std::shared_ptr<Request> ask(const QString& sql, const QVariantList& values, const QVector<unsigned>* people);
+    // person ids and the statement runs in parts of people. Otherwise, with a
+    // `key` column (unique, as a person's uid), a statement over a whole table
+    // runs in parts of rows in the order of that key.
+    std::shared_ptr<Request> ask(const QString& sql, const QVariantList& values, const QVector<unsigned>* people,
+                                 const QString& key = QString());
     // The next batch of rows of `request` (width columns per row), waiting
     // until one has arrived; false at the end of its rows, on a failure of
     // the statement (in `request`) or once stopped.
@@ -78,7 +81,7 @@ public:
 
 private:
     std::shared_ptr<Request> nextToServe();
-    void runPart(Request& request, const QString& sql, int people);
+    void runPart(Request& request, const QString& sql, const QVariantList& values, int size);
 
     const QSqlDatabase host;
     mutable QMutex mutex;
@@ -91,12 +94,15 @@ private:
 
 struct HostReads::Request
 {
+    enum class Parts { Whole, OfPeople, OfKey };
     QString sql;
     QVariantList values;
-    QVector<unsigned> people;
-    bool inParts = false;
+    Parts parts = Parts::Whole;
+    QVector<unsigned> people; // OfPeople: the IN list, and the next person's place
     int nextPerson = 0;
-    int peoplePerPart = 0;  // follows the time and the rows of the parts run
+    QString key;              // OfKey: the key column, and the last key read
+    QVariant lastKey;
+    int partSize = 0;         // people or rows; follows the time and the values of the parts run
     bool allAsked = false;  // every part has run
     bool failed = false;    // a part failed: `error` says why
     QSqlError error;

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 
 HostRowReader::HostRowReader(HostReads* reads, const QSqlDatabase& host, const QString& sql,
-                             const QVariantList& values, const QVector<unsigned>* people)
+                             const QVariantList& values, const QVector<unsigned>* people, const QString& key)
     : reads(reads)
     , host(host)
     , sql(sql)
@@ -14,7 +14,7 @@ HostRowReader::HostRowReader(HostReads* reads, const QSqlDatabase& host, const Q
     , withPeople(people != nullptr)
 {
     if (reads)
-        request = reads->ask(sql, values, people);
+        request = reads->ask(sql, values, people, key);
 }
 
 // The statement on the calling thread's connection, whole, when the caller

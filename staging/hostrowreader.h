@@ -21,7 +21,9 @@
 //
 // `people`, when given, stand for "%1" in `sql` (an IN list); a served
 // statement runs in parts of them, so the rows of one person come in the
-// statement's order, and the rows of different people in parts.
+// statement's order, and the rows of different people in parts. A served
+// statement over a whole table with a unique `key` column runs in parts of
+// rows in the key's order.
 //
 // A statement that fails or a walk that ends on an error is a failed host
 // read: next() returns false and failed() says so (executed() false: no row
@@ -30,7 +32,7 @@ class HostRowReader
 {
 public:
     HostRowReader(HostReads* reads, const QSqlDatabase& host, const QString& sql, const QVariantList& values,
-                  const QVector<unsigned>* people = nullptr);
+                  const QVector<unsigned>* people = nullptr, const QString& key = QString());
     HostRowReader(const HostRowReader&) = delete;
     HostRowReader& operator=(const HostRowReader&) = delete;
 

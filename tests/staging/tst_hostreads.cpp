@@ -66,6 +66,8 @@ private slots:
     void initTestCase();
     void servedInParts_data();
     void servedInParts();
+    void servedByKey_data();
+    void servedByKey();
     void stopWakesWaitingWorker();
     void failedPart_data();
     void failedPart();
@@ -91,6 +93,10 @@ void TestHostReads::initTestCase()
              qPrintable(host->errorText()));
     for (unsigned uid = people; uid >= 1; --uid)
         ids << uid;
+    QVERIFY2(host->exec(QStringLiteral("CREATE TABLE t_people (uid INT PRIMARY KEY, name VARCHAR(20))")),
+             qPrintable(host->errorText()));
+    QVERIFY2(host->exec(QStringLiteral("INSERT INTO t_people SELECT DISTINCT uid, CONCAT('p''', uid) FROM t_rows")),
+             qPrintable(host->errorText()));
 }
 
 void TestHostReads::servedInParts_data()
@@ -127,6 +133,42 @@ void TestHostReads::servedInParts()
     serveUntilDone(reads, worker);
     QVERIFY(!failed);
     QCOMPARE(served.size(), whole.size());
+    QCOMPARE(served, whole);
+}
+
+void TestHostReads::servedByKey_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::newRow("whole table, many parts") << 0;
+    QTest::newRow("no row") << people + 1;
+    QTest::newRow("one row") << people;
+}
+
+// A statement over a whole table, served in parts of rows by its key: the
+// rows of the whole statement, in the key's order.
+void TestHostReads::servedByKey()
+{
+    QFETCH(int, from);
+    const QString sql = QStringLiteral("SELECT p.uid, p.name FROM t_people p LEFT JOIN t_rows r ON r.uid = p.uid "
+                                       "AND r.n = p.uid * 3 WHERE p.uid >= ?");
+    QStringList whole;
+    HostRowReader direct(nullptr, host->db(), sql + QStringLiteral(" ORDER BY p.uid"), {from});
+    while (direct.next())
+        whole << direct.value(0).toString() + QLatin1Char(':') + direct.value(1).toString();
+    QVERIFY(!direct.failed());
+
+    HostReads reads(host->db());
+    QStringList served;
+    bool failed = true;
+    Worker worker([&]() {
+        HostRowReader reader(&reads, host->db(), sql, {from}, nullptr, QStringLiteral("uid"));
+        while (reader.next())
+            served << reader.value(0).toString() + QLatin1Char(':') + reader.value(1).toString();
+        failed = reader.failed();
+    });
+    worker.start();
+    serveUntilDone(reads, worker);
+    QVERIFY(!failed);
     QCOMPARE(served, whole);
 }
 
