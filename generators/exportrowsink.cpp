@@ -38,9 +38,10 @@ void ExportRowSink::write(const ExportRow& row)
     if (!target) {
         ExportRow kept = row;
         kept.code = shared(row.code);
+        kept.value = shared(row.value);
         kept.dateFrom = shared(row.dateFrom);
         kept.dateTo = shared(row.dateTo);
-        rows.append(kept);
+        rows.push_back(kept);
         return;
     }
     static const QString statement = exportInsertStatement();
@@ -85,14 +86,14 @@ QVector<int> ExportRowSink::fileOrder() const
         rankOf.insert(dates.at(index).second, rank);
     }
     QVector<int> ranks;
-    ranks.reserve(rows.size());
+    ranks.reserve(int(rows.size()));
     for (const ExportRow& row : rows)
         ranks.append(rankOf.value(row.dateFrom));
-    QVector<int> order(rows.size());
+    QVector<int> order(int(rows.size()));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int left, int right) {
-        if (rows.at(left).pid != rows.at(right).pid)
-            return rows.at(left).pid < rows.at(right).pid;
+        if (rows[left].pid != rows[right].pid)
+            return rows[left].pid < rows[right].pid;
         return ranks.at(left) < ranks.at(right);
     });
     return order;

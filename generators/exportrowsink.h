@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QVector>
 
+#include <deque>
+
 class StagingDatabase;
 struct RunContext;
 
@@ -28,7 +30,8 @@ public:
     // by pid, then by the date-from text as "ORDER BY pid, item5" orders the
     // table (text by its UTF-8 bytes), rows alike in both in the order they
     // were written.
-    const QVector<ExportRow>& keptRows() const { return rows; }
+    using KeptRows = std::deque<ExportRow>;
+    const KeptRows& keptRows() const { return rows; }
     QVector<int> fileOrder() const;
 
 private:
@@ -36,8 +39,11 @@ private:
 
     StagingDatabase* target;
     RunContext& run;
-    QVector<ExportRow> rows;
-    // Codes and dates repeat from row to row: one copy of each text is kept.
+    // A deque grows without copying the rows it holds: a large export's rows
+    // are never held twice.
+    KeptRows rows;
+    // Codes, values and dates repeat from row to row: one copy of each text
+    // is kept.
     QHash<QString, QString> texts;
 };
 

@@ -178,7 +178,7 @@ int writeExportRows(const QSqlDatabase& staging, QTextStream& out, const ExportO
 
 // Writes `rows` in the order of `order`, one line each; the number of lines.
 // Returns -1 when the run is cancelled on the way.
-int writeRows(const RunContext& run, const QVector<ExportRow>& rows, const QVector<int>& order, QTextStream& out,
+int writeRows(const RunContext& run, const ExportRowSink::KeptRows& rows, const QVector<int>& order, QTextStream& out,
               const ExportOptions& options, QStringList& warnings)
 {
     const QChar separator = fileSeparator(options.separatorGiven, options.separator);
@@ -187,7 +187,7 @@ int writeRows(const RunContext& run, const QVector<ExportRow>& rows, const QVect
     for (const int index : order) {
         if (++written % 4096 == 0 && run.cancelled())
             return -1;
-        const ExportRow& row = rows.at(index);
+        const ExportRow& row = rows[index];
         out << fileLineText(rowFields(row.items(), row.pid, separator, warnings, reported), separator,
                             options.separatorOnEnd)
             << '\n';
