@@ -21,6 +21,10 @@ HostOptions::HostOptions()
       askPassword(QStringLiteral("ask-password"),
                   QStringLiteral("Ask for the password on the terminal when %1 is not set.")
                       .arg(QLatin1String(hostPasswordVariable))),
+      timeout(QStringLiteral("timeout"),
+              QStringLiteral("Seconds to wait for the database server to answer once connected; 0 waits for "
+                             "ever (default: %1).").arg(HostConnection::defaultTimeoutSeconds),
+              QStringLiteral("seconds"), QString::number(HostConnection::defaultTimeoutSeconds)),
       settingsId(QStringLiteral("settings-id"),
                  QStringLiteral("Id of the stored export settings (pamsettings); default: the first of the "
                                 "plug-in's type."),
@@ -30,7 +34,7 @@ HostOptions::HostOptions()
 
 void HostOptions::addTo(QCommandLineParser& parser) const
 {
-    parser.addOptions({host, port, socket, user, database, askPassword, settingsId});
+    parser.addOptions({host, port, socket, user, database, askPassword, timeout, settingsId});
 }
 
 bool HostOptions::read(const QCommandLineParser& parser, HostConnection& connection, int& settingsIdValue,
@@ -44,6 +48,12 @@ bool HostOptions::read(const QCommandLineParser& parser, HostConnection& connect
     connection.port = 0;
     if (parser.isSet(port) && (!parsePositive(parser.value(port), connection.port) || connection.port > 65535)) {
         errorText = QStringLiteral("--port \"%1\" is not a port number").arg(parser.value(port));
+        return false;
+    }
+    // Up to a day: the client library keeps the value in milliseconds.
+    if (!parseCount(parser.value(timeout), 86400, connection.timeoutSeconds)) {
+        errorText = QStringLiteral("--timeout \"%1\" is not a number of seconds from 0 to 86400")
+                        .arg(parser.value(timeout));
         return false;
     }
     connection.host = parser.value(host);
@@ -121,6 +131,13 @@ bool parsePositive(const QString& text, int& value)
     bool ok = false;
     value = text.toInt(&ok);
     return ok && value > 0 && !text.startsWith(QLatin1Char('+'));
+}
+
+bool parseCount(const QString& text, int maximum, int& value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok && value >= 0 && value <= maximum && !text.startsWith(QLatin1Char('+'));
 }
 
 bool parseMonth(const QString& text, const QDate& today, int& year, int& month, QString& errorText)

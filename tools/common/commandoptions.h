@@ -10,7 +10,7 @@
 #include <QStringList>
 
 // The options of a tool that reads the host's database: --host, --port,
-// --socket, --user, --database, --ask-password and --settings-id.
+// --socket, --user, --database, --ask-password, --timeout and --settings-id.
 struct HostOptions
 {
     HostOptions();
@@ -27,6 +27,7 @@ struct HostOptions
     const QCommandLineOption user;
     const QCommandLineOption database;
     const QCommandLineOption askPassword;
+    const QCommandLineOption timeout;
     const QCommandLineOption settingsId;
 };
 
@@ -72,6 +73,9 @@ bool renderOffscreenWithoutDisplay();
 
 // A whole number above 0, written without a sign.
 bool parsePositive(const QString& text, int& value);
+
+// A whole number of 0 or more, written without a sign, at most `maximum`.
+bool parseCount(const QString& text, int maximum, int& value);
 
 // "YYYY-MM", or "previous" / "current" relative to `today`, which must be
 // taken in the zone the run uses.

@@ -55,10 +55,17 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     const QCommandLineOption quiet(QStringLiteral("quiet"),
         QStringLiteral("Print nothing when all is well; else the warnings or the error, one line each, on stderr."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the summary as JSON on stdout."));
+    const QCommandLineOption deadline(QStringLiteral("deadline"),
+        QStringLiteral("Cancel the export when it has not finished within this many minutes (no file is "
+                       "written; status 1). Default: none."),
+        QStringLiteral("minutes"));
+    const QCommandLineOption allowEmpty(QStringLiteral("allow-empty"),
+        QStringLiteral("Let an export without lines replace a non-empty file of the month (else it is kept; "
+                       "status 1)."));
     monthOptions.addTo(parser);
     parser.addOption(out);
     hostOptions.addTo(parser);
-    parser.addOptions({plugin, log, replay, params, quiet, json});
+    parser.addOptions({plugin, log, replay, params, quiet, json, deadline, allowEmpty});
 
     if (!parser.parse(arguments)) {
         errorText = parser.errorText();
@@ -88,6 +95,15 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     }
     if (parser.isSet(out))
         request.outDir = QDir::cleanPath(QFileInfo(parser.value(out)).absoluteFilePath());
+    if (parser.isSet(deadline)) {
+        bool ok = false;
+        request.deadlineMinutes = parser.value(deadline).toDouble(&ok);
+        if (!ok || !(request.deadlineMinutes > 0) || request.deadlineMinutes > 100000) {
+            errorText = QStringLiteral("--deadline \"%1\" is not a number of minutes above 0").arg(parser.value(deadline));
+            return false;
+        }
+    }
+    request.allowEmpty = parser.isSet(allowEmpty);
     request.pluginFile = parser.value(plugin);
     request.logFile = parser.value(log);
     request.quiet = parser.isSet(quiet);

@@ -29,6 +29,8 @@ struct ExportRequest
     QString logFile;
     bool quiet = false;
     bool json = false;
+    double deadlineMinutes = 0; // --deadline: past it the export is cancelled (0: none)
+    bool allowEmpty = false;    // an empty result may replace a non-empty file of the month
     QString replayFile;       // --replay: a prepared staging file replayed in TEST mode
     QString paramsFile;       // --params of a replay
 

@@ -6,12 +6,15 @@
 #include "commandline.h"
 #include "controlsummary.h"
 #include "exportparameters.h"
+#include "fileaccess.h"
+#include "fileplacement.h"
 #include "hostconnection.h"
 #include "messagerouter.h"
 #include "personalnumbers.h"
 #include "processzone.h"
 #include "replay.h"
 #include "report.h"
+#include "stoprequest.h"
 #include "storedsettings.h"
 
 #include "pamexportinterface.h"
@@ -24,6 +27,7 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -147,15 +151,6 @@ QString exportFileName(const ExportRequest& request, int settingsId)
     return QStringLiteral("ds%1%2_ID-%3.txt").arg(request.month, 2, 10, QLatin1Char('0')).arg(request.year).arg(settingsId);
 }
 
-FileState fileStateAfter(const QString& path, int returned)
-{
-    if (returned > 0)
-        return FileState::Written;
-    if (returned == 0 && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
-        return FileState::Emptied;
-    return FileState::Untouched;
-}
-
 void addSharedNumberWarnings(const QVector<PersonNumber>& people, ExportOutcome& outcome)
 {
     QSet<QString> numbers;
@@ -178,42 +173,105 @@ void takeResult(const QHash<QString, QVariant>& result, int returned, ExportOutc
     outcome.stages = MessageRouter::stages();
 }
 
+// A failed host read that looks like the server stopped answering: the step
+// and the timeout are named, since the driver's text does not say why.
+QString withTimeoutNamed(const QString& error, const QString& step, int timeoutSeconds)
+{
+    static const QRegularExpression lostServer(QStringLiteral("lost connection|timed? ?out|gone away|2013|2006"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    if (timeoutSeconds <= 0 || !lostServer.match(error).hasMatch())
+        return error;
+    return QStringLiteral("%1 (%2the database server did not answer within the timeout of %3 s)")
+        .arg(error, step.isEmpty() ? QString() : QStringLiteral("while %1: ").arg(step))
+        .arg(timeoutSeconds);
+}
+
+// The export was stopped from outside: whatever it left is not put in place.
+QString stoppedText(const QString& pluginError)
+{
+    return QStringLiteral("%1 stopped the export: %2")
+        .arg(StopRequest::reason(),
+             pluginError.isEmpty() ? QStringLiteral("no file was written, an earlier one is kept as it was")
+                                   : pluginError);
+}
+
+// Reads the new file in the private folder back: the control summary and
+// the warnings about personal numbers.
+void checkNewFile(const QString& path, const ExportRequest& request, const StoredSettings& settings,
+                  const QSqlDatabase& hostDb, int returned, ExportOutcome& outcome)
+{
+    outcome.summary = summarizeExportFile(path, writtenSeparator(settings.optWidget), QString::number(request.year),
+                                          QStringLiteral("%1").arg(request.month, 2, 10, QLatin1Char('0')));
+    if (outcome.summary.fileRead && outcome.summary.lines != returned)
+        outcome.summary.problems.prepend(QStringLiteral("the file holds %1 lines, the plug-in reported %2")
+                                             .arg(outcome.summary.lines).arg(returned));
+    outcome.warnings << outcome.summary.warnings;
+    QVector<PersonNumber> people;
+    QString errorText;
+    if (hostPersonNumbers(hostDb, request.selection.allPeople, request.selection.peopleIds, people, errorText))
+        addSharedNumberWarnings(people, outcome);
+    else
+        outcome.error = withTimeoutNamed(
+            QStringLiteral("the personal numbers could not be compared with the host's people: %1").arg(errorText),
+            QStringLiteral("checking the personal numbers"), request.connection.timeoutSeconds);
+}
+
+// The checked file replaces the month's file, unless it is empty and the
+// folder holds a non-empty one (only --allow-empty lets it).
+void putInPlace(const QString& written, const ExportRequest& request, int returned, ExportOutcome& outcome)
+{
+    const bool empty = returned == 0;
+    if (empty && !request.allowEmpty && existingFileSize(outcome.filePath) > 0) {
+        outcome.error = QStringLiteral("the export has no lines; the non-empty file of the month was left as it was "
+                                       "(--allow-empty lets an empty file replace it)");
+        return;
+    }
+    QString reason;
+    if (!placeFile(written, outcome.filePath, reason)) {
+        outcome.error = QStringLiteral("cannot put the new file in place of \"%1\": %2").arg(outcome.filePath, reason);
+        return;
+    }
+    outcome.fileState = empty ? FileState::Emptied : FileState::Written;
+}
+
 void runExport(PamExportInterface* exporter, const ExportRequest& request, const StoredSettings& settings,
                const QSqlDatabase& hostDb, ExportOutcome& outcome)
 {
-    QHash<QString, QVariant> result;
-    MessageRouter::startLiveProgress();
-    MessageRouter::setPhase(MessageRouter::Phase::Export);
-    QHash<QString, QVariant> parameters =
-        exportParameters(request.year, request.month, request.selection.allPeople, request.selection.peopleIds, settings);
-    parameters.insert(QStringLiteral("exportPath"), request.outDir);
-    const int returned = exporter->makeExport(parameters, &result);
-    MessageRouter::setPhase(MessageRouter::Phase::Finished);
-
     outcome.settingsId = settings.id;
-    takeResult(result, returned, outcome);
-    outcome.fileName = result.value(QStringLiteral("fileName")).toString();
-    if (outcome.fileName.isEmpty())
-        outcome.fileName = exportFileName(request, settings.id);
+    outcome.fileName = exportFileName(request, settings.id);
     outcome.filePath = request.outDir + QLatin1Char('/') + outcome.fileName;
-    outcome.fileState = outcome.error.isEmpty() ? fileStateAfter(outcome.filePath, returned) : FileState::Untouched;
-
-    if (outcome.fileState != FileState::Untouched) {
-        outcome.summary = summarizeExportFile(outcome.filePath, writtenSeparator(settings.optWidget),
-                                              QString::number(request.year),
-                                              QStringLiteral("%1").arg(request.month, 2, 10, QLatin1Char('0')));
-        if (outcome.summary.fileRead && outcome.summary.lines != returned)
-            outcome.summary.problems.prepend(QStringLiteral("the file holds %1 lines, the plug-in reported %2")
-                                                 .arg(outcome.summary.lines).arg(returned));
-        outcome.warnings << outcome.summary.warnings;
-        QVector<PersonNumber> people;
-        QString errorText;
-        if (hostPersonNumbers(hostDb, request.selection.allPeople, request.selection.peopleIds, people, errorText))
-            addSharedNumberWarnings(people, outcome);
-        else
-            outcome.warnings << QStringLiteral("the personal numbers could not be compared with the host's people: %1")
-                                    .arg(errorText);
+    const PrivateExportFolder folder(request.outDir);
+    if (!folder.isValid()) {
+        outcome.error = QStringLiteral("cannot create a private folder in \"%1\": %2")
+                            .arg(request.outDir, folder.errorString());
+        outcome.exitStatus = ExitExportFailed;
+        return;
     }
+    QHash<QString, QVariant> result;
+    int returned = -1;
+    if (!StopRequest::requested()) {
+        MessageRouter::startLiveProgress();
+        MessageRouter::setPhase(MessageRouter::Phase::Export);
+        QHash<QString, QVariant> parameters = exportParameters(request.year, request.month, request.selection.allPeople,
+                                                               request.selection.peopleIds, settings);
+        parameters.insert(QStringLiteral("exportPath"), folder.path());
+        returned = exporter->makeExport(parameters, &result);
+        MessageRouter::setPhase(MessageRouter::Phase::Finished);
+    }
+    const QString step = MessageRouter::currentStage();
+    takeResult(result, returned, outcome);
+    if (!result.value(QStringLiteral("fileName")).toString().isEmpty()) {
+        outcome.fileName = QFileInfo(result.value(QStringLiteral("fileName")).toString()).fileName();
+        outcome.filePath = request.outDir + QLatin1Char('/') + outcome.fileName;
+    }
+    outcome.error = withTimeoutNamed(outcome.error, step, request.connection.timeoutSeconds);
+    const QString written = folder.filePath(outcome.fileName);
+    if (outcome.error.isEmpty() && !StopRequest::requested())
+        checkNewFile(written, request, settings, hostDb, returned, outcome);
+    if (StopRequest::requested())
+        outcome.error = stoppedText(outcome.error);
+    if (outcome.error.isEmpty() && outcome.summary.problems.isEmpty())
+        putInPlace(written, request, returned, outcome);
     outcome.exitStatus = exitStatusOf(outcome, returned);
 }
 
@@ -290,6 +348,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     MessageRouter::install();
+    restrictNewFiles();
+    StopRequest::installHandlers();
     const QStringList arguments = commandLineArguments(argc, argv);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
@@ -301,6 +361,8 @@ int main(int argc, char* argv[])
     if (!parseCommandLine(arguments, request, error))
         return usageError(error);
     MessageRouter::setQuiet(request.quiet);
+    StopRequest::setDeadline(request.deadlineMinutes);
+    StopRequest::watchProgressDialogs();
     if (!request.logFile.isEmpty() && !MessageRouter::openLog(request.logFile, error))
         return usageError(error);
 
@@ -360,5 +422,6 @@ int main(int argc, char* argv[])
         runExport(exporter, request, settings, session.hostDb, outcome);
     }
     report(request, outcome);
+    StopRequest::runFinished();
     return outcome.exitStatus;
 }

@@ -1,5 +1,6 @@
 #include "messagerouter.h"
 
+#include "fileaccess.h"
 #include "terminal.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ struct State
     QElapsedTimer stageClock;
     int warnings = 0;
     bool liveLineShown = false;
+    QString currentStage;
 };
 
 State& state()
@@ -102,6 +104,7 @@ bool handleStepMarker(const QString& message)
     State& s = state();
     if (match.captured(2) == QLatin1String("START")) {
         s.stageClock.start();
+        s.currentStage = stageDescription(name);
         if (!s.quiet)
             toStderr(QStringLiteral("orvex-export: %1%2 ...").arg(position, stageDescription(name)));
         return true;
@@ -172,10 +175,13 @@ void setQuiet(bool quiet)
 bool openLog(const QString& path, QString& errorText)
 {
     std::unique_ptr<QFile> file(new QFile(path));
+    const bool created = !file->exists();
     if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
         errorText = QStringLiteral("cannot open the log file \"%1\": %2").arg(path, file->errorString());
         return false;
     }
+    if (created)
+        restrictToOwnerAndGroup(path);
     state().log = std::move(file);
     return true;
 }
@@ -212,6 +218,11 @@ void note(const QString& text)
 QVector<StageTiming> stages()
 {
     return state().stages;
+}
+
+QString currentStage()
+{
+    return state().currentStage;
 }
 
 int warningCount()

@@ -36,6 +36,9 @@ void error(const QString& text);
 void note(const QString& text);
 
 QVector<StageTiming> stages();
+// The step that started last ("loading the month from the host database");
+// empty before the first.
+QString currentStage();
 int warningCount();
 bool logOpen();
 QString logPath();

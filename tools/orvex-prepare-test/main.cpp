@@ -8,6 +8,7 @@
 // Exit status: 0 written, 1 the data could not be read or written, 2 usage,
 // an unknown time zone or an output folder that does not exist.
 
+#include "fileaccess.h"
 #include "exportparameters.h"
 #include "preparerequest.h"
 #include "processzone.h"
@@ -107,6 +108,8 @@ int main(int argc, char* argv[])
     // The loading step shows a progress dialog; without a display it is drawn
     // off screen.
     renderOffscreenWithoutDisplay();
+    // The staging file and the parameters hold the customer's personal data.
+    restrictNewFiles();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -154,6 +157,9 @@ int main(int argc, char* argv[])
         err << "orvex-prepare-test: " << errorText << "\n";
         return ExitFailed;
     }
+    restrictToOwnerAndGroup(request.outFile);
+    if (!request.parametersFile.isEmpty())
+        restrictToOwnerAndGroup(request.parametersFile);
     printSummary(out, request, zone, prepared);
     return ExitOk;
 }

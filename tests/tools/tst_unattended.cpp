@@ -1,0 +1,426 @@
+// orvex-export as a scheduled task runs it, against a MariaDB server of its
+// own (it is stopped with SIGSTOP) with a SELECT-only account that has a
+// password: a stalled server or connection, a signal and the deadline end the
+// run with status 1 and leave the month's earlier file byte for byte; the file
+// is put in place only whole and checked, never through a link, with the mode
+// of the file it replaces.
+
+#include "hostdatabase.h"
+#include "pluginhost.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSemaphore>
+#include <QSqlQuery>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <csignal>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const char* const databaseName = "t_unattended";
+const char* const fileName = "ds032024_ID-1.txt";
+const QByteArray earlierFile = QByteArray("2024|03|9999|1|1||\n").repeated(40);
+const int timeoutSeconds = 2;
+
+int hostdb(const char* command)
+{
+    return QProcess::execute("bash", {ORVEX_SOURCE_DIR "/scripts/hostdb.sh", command, ORVEX_UNATTENDED_HOSTDB_DIR});
+}
+
+qint64 serverPid()
+{
+    QFile pidFile(ORVEX_UNATTENDED_HOSTDB_DIR "/pid");
+    return pidFile.open(QIODevice::ReadOnly) ? pidFile.readAll().trimmed().toLongLong() : 0;
+}
+
+void signalProcess(qint64 pid, int signalNumber)
+{
+#ifdef Q_OS_UNIX
+    if (pid > 0 && signalNumber > 0)
+        ::kill(pid_t(pid), signalNumber);
+#else
+    Q_UNUSED(pid);
+    Q_UNUSED(signalNumber);
+#endif
+}
+
+// Stops the server (SIGSTOP) or lets it go on.
+void pauseServer(qint64 pid, bool pause)
+{
+#ifdef Q_OS_UNIX
+    signalProcess(pid, pause ? SIGSTOP : SIGCONT);
+#else
+    Q_UNUSED(pid);
+    Q_UNUSED(pause);
+#endif
+}
+
+// A TCP port on the loopback that forwards to the server's unix socket, in
+// both directions, until a statement holding `trigger` passes: from then on
+// it forwards nothing, and keeps every connection open (a peer that stopped
+// answering).
+class StallingProxy : public QThread
+{
+public:
+    StallingProxy(const QString& socketPath, const QByteArray& trigger) : socketPath(socketPath), trigger(trigger) {}
+    ~StallingProxy() override
+    {
+        quit();
+        wait();
+    }
+
+    quint16 listen()
+    {
+        start();
+        listening.acquire();
+        return port;
+    }
+
+    bool stalled() const { return isStalled.loadAcquire() != 0; }
+
+protected:
+    void run() override
+    {
+        QTcpServer server;
+        server.listen(QHostAddress::LocalHost);
+        port = server.serverPort();
+        QObject::connect(&server, &QTcpServer::newConnection, [this, &server] { forward(server.nextPendingConnection()); });
+        listening.release();
+        exec();
+    }
+
+private:
+    void forward(QTcpSocket* client)
+    {
+        QLocalSocket* upstream = new QLocalSocket(client);
+        upstream->connectToServer(socketPath);
+        upstream->waitForConnected(2000);
+        QObject::connect(client, &QTcpSocket::readyRead, [this, client, upstream] {
+            const QByteArray data = client->readAll();
+            if (data.contains(trigger))
+                isStalled.storeRelease(1);
+            if (!stalled())
+                upstream->write(data);
+        });
+        QObject::connect(upstream, &QLocalSocket::readyRead, [this, client, upstream] {
+            const QByteArray data = upstream->readAll();
+            if (!stalled())
+                client->write(data);
+        });
+        QObject::connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+    }
+
+    const QString socketPath;
+    const QByteArray trigger;
+    QSemaphore listening;
+    quint16 port = 0;
+    QAtomicInt isStalled;
+};
+
+QStringList leftovers(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+        .filter(QStringLiteral(".orvex-export"));
+}
+
+} // namespace
+
+class TestUnattended : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void stalledServer_data();
+    void stalledServer();
+    void halfOpenConnection_data();
+    void halfOpenConnection();
+    void stopped_data();
+    void stopped();
+    void fileGuard_data();
+    void fileGuard();
+    void fileAccess();
+    void cleanupTestCase();
+
+private:
+    // Starts orvex-export on the month with the payroll account; `connection`
+    // replaces the socket option.
+    void start(QProcess& process, const QStringList& extra, QStringList connection = QStringList()) const;
+    QString prepareFolder(QTemporaryDir& folder) const;
+    bool waitForLockedRead();
+    void checkKept(const QString& folder, const QProcess& process, const QByteArray& err);
+
+    QScopedPointer<TestHostDb> host;
+    QString socket;
+};
+
+void TestUnattended::initTestCase()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("stops the server with SIGSTOP and sends signals");
+#endif
+    qputenv("ORVEX_MARIADB_DIR", ORVEX_UNATTENDED_HOSTDB_DIR);
+    QCOMPARE(hostdb("start"), 0);
+    socket = TestHostDb::connectOptions().mid(int(qstrlen("UNIX_SOCKET=")));
+    host.reset(new TestHostDb(QString::fromLatin1(databaseName)));
+    QVERIFY2(host->isOpen(), qPrintable(host->errorText()));
+    QProcess generator;
+    generator.start(ORVEX_DEMO_COMPANY_PROGRAM, QStringList());
+    QVERIFY(generator.waitForFinished(60000) && generator.exitCode() == 0);
+    for (const QString& line : QString::fromUtf8(generator.readAllStandardOutput()).split('\n'))
+        if (line.startsWith(QLatin1String("INSERT")))
+            QVERIFY2(host->exec(line.left(line.size() - 1)), qPrintable(host->errorText()));
+    // The "." record: lines the control check refuses.
+    QVERIFY(host->exec("INSERT INTO pamsettings (type, data) SELECT type, REPLACE(data, '\"separator\":\"|\"', "
+                       "'\"separator\":\".\"') FROM pamsettings WHERE id = 1"));
+    // The account every deployment has: SELECT only, with a password.
+    QVERIFY(host->exec("DROP USER IF EXISTS 'payroll'@'localhost'"));
+    QVERIFY(host->exec("CREATE USER 'payroll'@'localhost' IDENTIFIED BY 'mzdy-2024'"));
+    QVERIFY(host->exec(QStringLiteral("GRANT SELECT ON %1.* TO 'payroll'@'localhost'").arg(databaseName)));
+}
+
+void TestUnattended::start(QProcess& process, const QStringList& extra, QStringList connection) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ORVEX_DB_PASSWORD", "mzdy-2024");
+    process.setProcessEnvironment(env);
+    if (connection.isEmpty())
+        connection = QStringList{"--socket", socket};
+    process.start(ORVEX_EXPORT_PROGRAM, connection + QStringList{"--user", "payroll", "--database", databaseName,
+                                                                  "--month", "2024-03", "--timeout",
+                                                                  QString::number(timeoutSeconds)} + extra);
+    QVERIFY(process.waitForStarted());
+}
+
+// A folder that holds a good file of the month.
+QString TestUnattended::prepareFolder(QTemporaryDir& folder) const
+{
+    QFile file(folder.filePath(fileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(earlierFile) != earlierFile.size())
+        return QString();
+    return folder.path();
+}
+
+// The export's read of atten_data waits for the table lock held by the test.
+bool TestUnattended::waitForLockedRead()
+{
+    QSqlDatabase admin = host->db();
+    for (int i = 0; i < 200; ++i) {
+        QSqlQuery query(admin);
+        if (query.exec("SELECT COUNT(*) FROM information_schema.processlist WHERE state LIKE "
+                       "'Waiting for table metadata lock' AND user = 'payroll'")
+            && query.next() && query.value(0).toInt() > 0)
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+// Status 1, the earlier file byte for byte, nothing of the run left beside it.
+void TestUnattended::checkKept(const QString& folder, const QProcess& process, const QByteArray& err)
+{
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 1, err.constData());
+    QCOMPARE(fileBytes(QDir(folder).filePath(fileName)), earlierFile);
+    QCOMPARE(leftovers(folder), QStringList());
+}
+
+void TestUnattended::stalledServer_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::newRow("stopped while loading") << QStringList();
+    QTest::newRow("stopped while loading, with a deadline") << QStringList{"--deadline", "60"};
+}
+
+// The server is stopped (SIGSTOP) while the export waits for a read: the run
+// ends within about the timeout, naming the step and the timeout.
+void TestUnattended::stalledServer()
+{
+    QFETCH(QStringList, extra);
+    QTemporaryDir folder;
+    QVERIFY(!prepareFolder(folder).isEmpty());
+    QVERIFY(host->exec("LOCK TABLES atten_data WRITE"));
+    QProcess process;
+    start(process, extra << "--out" << folder.path() << "--quiet");
+    const bool waiting = waitForLockedRead();
+    const qint64 server = serverPid();
+    pauseServer(server, true);
+    QElapsedTimer stalled;
+    stalled.start();
+    const bool ended = process.waitForFinished(timeoutSeconds * 3000 + 5000);
+    const qint64 took = stalled.elapsed();
+    pauseServer(server, false);
+    QVERIFY(host->exec("UNLOCK TABLES"));
+    QVERIFY(waiting);
+    QVERIFY2(ended, "the run did not end after the server stopped");
+    const QByteArray err = process.readAllStandardError();
+    checkKept(folder.path(), process, err);
+    QVERIFY2(err.contains("loading the month") && err.contains("timeout of 2 s"), err.constData());
+    QVERIFY2(took < timeoutSeconds * 3000 + 2000, qPrintable(QString::number(took)));
+}
+
+void TestUnattended::halfOpenConnection_data()
+{
+    QTest::addColumn<QByteArray>("trigger"); // the statement after which nothing is forwarded
+    QTest::addColumn<QString>("step");
+    QTest::newRow("holidays, on the host connection") << QByteArray("FROM holidays") << "loading the month";
+    QTest::newRow("day records, on a reader's connection") << QByteArray("FROM atten a") << "loading the month";
+    QTest::newRow("the tool's check of personal numbers") << QByteArray("WHERE status > 0 ORDER BY uid")
+                                                          << "checking the personal numbers";
+}
+
+// A proxy on a loopback port stops forwarding at a chosen statement: the run
+// ends with status 1 within about the timeout.
+void TestUnattended::halfOpenConnection()
+{
+    QFETCH(QByteArray, trigger);
+    QFETCH(QString, step);
+    QTemporaryDir folder;
+    QVERIFY(!prepareFolder(folder).isEmpty());
+    StallingProxy proxy(socket, trigger);
+    const quint16 port = proxy.listen();
+    QVERIFY(port > 0);
+    QProcess process;
+    QElapsedTimer clock;
+    clock.start();
+    start(process, {"--out", folder.path(), "--quiet"}, {"--host", "127.0.0.1", "--port", QString::number(port)});
+    QVERIFY2(process.waitForFinished(timeoutSeconds * 3000 + 20000), "the run did not end");
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(proxy.stalled(), err.constData());
+    checkKept(folder.path(), process, err);
+    QVERIFY2(err.contains(step.toUtf8()) && err.contains("timeout of 2 s"), err.constData());
+    QVERIFY2(clock.elapsed() < timeoutSeconds * 3000 + 8000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestUnattended::stopped_data()
+{
+    QTest::addColumn<int>("signalNumber"); // 0: none, the deadline ends it
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << QStringList() << "SIGTERM";
+    QTest::newRow("SIGINT") << int(SIGINT) << QStringList() << "SIGINT";
+    QTest::newRow("deadline") << 0 << QStringList{"--deadline", "0.02"} << "the deadline of 0.02 minutes";
+}
+
+// A signal, or the deadline, while the export waits for a read (the lock is
+// held a little longer than the deadline): status 1 naming the reason, the
+// earlier file kept, no private folder left.
+void TestUnattended::stopped()
+{
+    QFETCH(int, signalNumber);
+    QFETCH(QStringList, extra);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    QVERIFY(!prepareFolder(folder).isEmpty());
+    QVERIFY(host->exec("LOCK TABLES atten_data WRITE"));
+    QProcess process;
+    start(process, extra << "--out" << folder.path() << "--timeout" << "0");
+    const bool waiting = waitForLockedRead();
+    signalProcess(process.processId(), signalNumber);
+    QThread::msleep(signalNumber ? 300 : 1800);
+    QVERIFY(host->exec("UNLOCK TABLES"));
+    QVERIFY(waiting);
+    QVERIFY2(process.waitForFinished(30000), "the run did not end");
+    const QByteArray err = process.readAllStandardError();
+    checkKept(folder.path(), process, err);
+    QVERIFY2(err.contains((reason + " stopped the export").toUtf8()), err.constData());
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+}
+
+void TestUnattended::fileGuard_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("earlierLink"); // the month's name is a link to this file beside the folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<QString>("inErr");
+    QTest::newRow("nobody selected keeps the month's file") << QStringList{"--people", "999"} << QString() << 1
+                                                            << false << "--allow-empty";
+    QTest::newRow("nobody selected, empty allowed") << QStringList{"--people", "999", "--allow-empty"} << QString()
+                                                    << 3 << true << "";
+    QTest::newRow("file failing the control check") << QStringList{"--settings-id", "2"} << QString() << 1 << false
+                                                    << "failed the control check";
+    QTest::newRow("a link is replaced, not its target") << QStringList{"--people", "2"} << "precious.txt" << 0
+                                                        << true << "";
+}
+
+void TestUnattended::fileGuard()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QString, earlierLink);
+    QFETCH(int, status);
+    QFETCH(bool, replaced);
+    QFETCH(QString, inErr);
+    QTemporaryDir outside;
+    QVERIFY(QDir(outside.path()).mkdir("out"));
+    const QString folder = outside.filePath("out");
+    const QString path = QDir(folder).filePath(fileName);
+    QFile earlier(earlierLink.isEmpty() ? path : outside.filePath(earlierLink));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write(earlierFile) == earlierFile.size());
+    earlier.close();
+    if (!earlierLink.isEmpty())
+        QVERIFY(QFile::link("../" + earlierLink, path));
+    QProcess process;
+    start(process, extra << "--out" << folder << "--quiet");
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(process.exitCode() == status, err.constData());
+    QVERIFY2(inErr.isEmpty() || err.contains(inErr.toUtf8()), err.constData());
+    QCOMPARE(leftovers(folder), QStringList());
+    QCOMPARE(fileBytes(earlier.fileName()) == earlierFile, earlierLink.isEmpty() ? !replaced : true);
+    QCOMPARE(fileBytes(path) != earlierFile, replaced);
+    QVERIFY(!QFileInfo(path).isSymLink() || !replaced);
+}
+
+// A new file is 0640 whatever the umask; a replaced one keeps its mode and group.
+void TestUnattended::fileAccess()
+{
+#ifdef Q_OS_UNIX
+    QTemporaryDir folder;
+    const QString path = folder.filePath(fileName);
+    const QString command = QStringLiteral("umask 0; ORVEX_DB_PASSWORD=mzdy-2024 exec \"%1\" --socket \"%2\" --user payroll "
+                                           "--database %3 --month 2024-03 --people 2 --quiet --out \"%4\" --log \"%4/export.log\"")
+                                .arg(ORVEX_EXPORT_PROGRAM, socket, databaseName, folder.path());
+    QCOMPARE(QProcess::execute("sh", {"-c", command}), 0);
+    struct stat created;
+    QVERIFY(::stat(QFile::encodeName(path).constData(), &created) == 0);
+    QCOMPARE(int(created.st_mode & 0777), 0640);
+    QVERIFY(::stat(QFile::encodeName(folder.filePath("export.log")).constData(), &created) == 0);
+    QCOMPARE(int(created.st_mode & 0777), 0640);
+
+    const gid_t otherGroup = created.st_gid == 0 ? 100 : created.st_gid; // "users" where run as root
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0604) == 0);
+    QVERIFY(::chown(QFile::encodeName(path).constData(), uid_t(-1), otherGroup) == 0);
+    QVERIFY(QFile::resize(path, 10));
+    QCOMPARE(QProcess::execute("sh", {"-c", command}), 0);
+    struct stat replacedFile;
+    QVERIFY(::stat(QFile::encodeName(path).constData(), &replacedFile) == 0);
+    QCOMPARE(int(replacedFile.st_mode & 0777), 0604);
+    QCOMPARE(replacedFile.st_gid, otherGroup);
+    QVERIFY(replacedFile.st_size > 10);
+#endif
+}
+
+void TestUnattended::cleanupTestCase()
+{
+    if (host)
+        host->exec("UNLOCK TABLES");
+    host.reset();
+    hostdb("stop");
+}
+
+QTEST_GUILESS_MAIN(TestUnattended)
+#include "tst_unattended.moc"
