@@ -151,6 +151,8 @@ private slots:
     void halfOpenConnection();
     void stopped_data();
     void stopped();
+    void refusedBeforeExport_data();
+    void refusedBeforeExport();
     void fileGuard_data();
     void fileGuard();
     void fileAccess();
@@ -159,7 +161,8 @@ private slots:
 private:
     // Starts orvex-export on the month with the payroll account; `connection`
     // replaces the socket option.
-    void start(QProcess& process, const QStringList& extra, QStringList connection = QStringList()) const;
+    void start(QProcess& process, const QStringList& extra, QStringList connection = QStringList(),
+               const QStringList& environment = QStringList()) const;
     QString prepareFolder(QTemporaryDir& folder) const;
     bool waitForLockedRead();
     void checkKept(const QString& folder, const QProcess& process, const QByteArray& err);
@@ -184,19 +187,29 @@ void TestUnattended::initTestCase()
     for (const QString& line : QString::fromUtf8(generator.readAllStandardOutput()).split('\n'))
         if (line.startsWith(QLatin1String("INSERT")))
             QVERIFY2(host->exec(line.left(line.size() - 1)), qPrintable(host->errorText()));
-    // The "." record: lines the control check refuses.
-    QVERIFY(host->exec("INSERT INTO pamsettings (type, data) SELECT type, REPLACE(data, '\"separator\":\"|\"', "
-                       "'\"separator\":\".\"') FROM pamsettings WHERE id = 1"));
+    const QString copy("INSERT INTO pamsettings (id, type, data) SELECT %1, type, %2 FROM pamsettings WHERE id = 1");
+    const QString separator("REPLACE(data, '\"separator\":\"|\"', '\"separator\":\"%1\"')");
+    // Records the tool refuses before the export.
+    QVERIFY(host->exec(copy.arg(10).arg("JSON_REMOVE(data, '$.optWidget')")));
+    QVERIFY(host->exec(copy.arg(11).arg("JSON_SET(data, '$.optWidget', '[]')")));
+    QVERIFY(host->exec(copy.arg(12).arg("JSON_SET(data, '$.inters', JSON_ARRAY('1', '2'))")));
+    QVERIFY(host->exec(copy.arg(13).arg("JSON_SET(data, '$.items', JSON_OBJECT('a', '15'))")));
+    int id = 14;
+    for (const QString& text : {QStringLiteral("2"), QStringLiteral("."), QStringLiteral("0"), QString::fromUtf8("\xF0\x9F\x98\x80")})
+        QVERIFY2(host->exec(copy.arg(id++).arg(separator.arg(text))), qPrintable(host->errorText()));
     // The account every deployment has: SELECT only, with a password.
     QVERIFY(host->exec("DROP USER IF EXISTS 'payroll'@'localhost'"));
     QVERIFY(host->exec("CREATE USER 'payroll'@'localhost' IDENTIFIED BY 'mzdy-2024'"));
     QVERIFY(host->exec(QStringLiteral("GRANT SELECT ON %1.* TO 'payroll'@'localhost'").arg(databaseName)));
 }
 
-void TestUnattended::start(QProcess& process, const QStringList& extra, QStringList connection) const
+void TestUnattended::start(QProcess& process, const QStringList& extra, QStringList connection,
+                           const QStringList& environment) const
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("ORVEX_DB_PASSWORD", "mzdy-2024");
+    for (const QString& setting : environment)
+        env.insert(setting.section('=', 0, 0), setting.section('=', 1));
     process.setProcessEnvironment(env);
     if (connection.isEmpty())
         connection = QStringList{"--socket", socket};
@@ -310,9 +323,14 @@ void TestUnattended::stopped_data()
     QTest::addColumn<int>("signalNumber"); // 0: none, the deadline ends it
     QTest::addColumn<QStringList>("extra");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("SIGTERM") << int(SIGTERM) << QStringList() << "SIGTERM";
-    QTest::newRow("SIGINT") << int(SIGINT) << QStringList() << "SIGINT";
-    QTest::newRow("deadline") << 0 << QStringList{"--deadline", "0.02"} << "the deadline of 0.02 minutes";
+    QTest::addColumn<bool>("dialog"); // the stand-in plug-in waits for its dialog's cancel, the lock is not held
+    QTest::newRow("SIGTERM") << int(SIGTERM) << QStringList() << "SIGTERM" << false;
+    QTest::newRow("SIGINT") << int(SIGINT) << QStringList() << "SIGINT" << false;
+    QTest::newRow("deadline") << 0 << QStringList{"--deadline", "0.02"} << "the deadline of 0.02 minutes" << false;
+    const QStringList standIn{"--plugin", ORVEX_STANDIN_PLUGIN};
+    QTest::newRow("SIGTERM presses the dialog's cancel") << int(SIGTERM) << standIn << "SIGTERM" << true;
+    QTest::newRow("deadline presses the dialog's cancel") << 0 << (standIn + QStringList{"--deadline", "0.02"})
+                                                          << "the deadline of 0.02 minutes" << true;
 }
 
 // A signal, or the deadline, while the export waits for a read (the lock is
@@ -323,21 +341,76 @@ void TestUnattended::stopped()
     QFETCH(int, signalNumber);
     QFETCH(QStringList, extra);
     QFETCH(QString, reason);
+    QFETCH(bool, dialog);
     QTemporaryDir folder;
     QVERIFY(!prepareFolder(folder).isEmpty());
-    QVERIFY(host->exec("LOCK TABLES atten_data WRITE"));
+    QVERIFY(dialog || host->exec("LOCK TABLES atten_data WRITE"));
     QProcess process;
-    start(process, extra << "--out" << folder.path() << "--timeout" << "0");
-    const bool waiting = waitForLockedRead();
+    start(process, extra << "--out" << folder.path() << "--timeout" << "0", QStringList(),
+          {dialog ? "ORVEX_STANDIN_WAIT=1" : "ORVEX_STANDIN_WAIT_NOT=1"});
+    const bool waiting = dialog || waitForLockedRead();
+    if (dialog)
+        QThread::msleep(500);
     signalProcess(process.processId(), signalNumber);
-    QThread::msleep(signalNumber ? 300 : 1800);
-    QVERIFY(host->exec("UNLOCK TABLES"));
+    QElapsedTimer clock;
+    clock.start();
+    if (!dialog) {
+        QThread::msleep(signalNumber ? 300 : 1800);
+        QVERIFY(host->exec("UNLOCK TABLES"));
+    }
     QVERIFY(waiting);
     QVERIFY2(process.waitForFinished(30000), "the run did not end");
     const QByteArray err = process.readAllStandardError();
     checkKept(folder.path(), process, err);
     QVERIFY2(err.contains((reason + " stopped the export").toUtf8()), err.constData());
     QVERIFY(process.readAllStandardOutput().isEmpty());
+    // The stand-in ends as soon as its cancel button is pressed.
+    if (dialog) {
+        QVERIFY2(err.contains("prerušený používateľom"), err.constData());
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+    }
+}
+
+void TestUnattended::refusedBeforeExport_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("inErr");
+    auto settings = [](int id) { return QStringList{"--settings-id", QString::number(id)}; };
+    QTest::newRow("optWidget missing") << settings(10) << 2 << "record 10 cannot be used: \"optWidget\" is missing";
+    QTest::newRow("optWidget a text") << settings(11) << 2 << "\"optWidget\" is a text, not an object";
+    QTest::newRow("inters a list") << settings(12) << 2 << "\"inters\" is a list, not an object";
+    QTest::newRow("items an object") << settings(13) << 2 << "\"items\" is an object, not a list";
+    QTest::newRow("separator 2") << settings(14) << 2 << "separator \"2\" is a digit";
+    QTest::newRow("separator .") << settings(15) << 2 << "separator \".\" is part of numbers";
+    QTest::newRow("separator 0") << settings(16) << 2 << "separator \"0\" is a digit";
+    QTest::newRow("separator outside the BMP") << settings(17) << 2 << "Basic Multilingual Plane";
+    QTest::newRow("unknown person") << QStringList{"--people", "2,999,998"} << 2 << "no person with the id 999, 998";
+    // Told so, the run goes on with the defaults and says so (status 3).
+    QTest::newRow("optWidget missing, defaults allowed") << (settings(10) << "--allow-defaults") << 3
+                                                         << "the plug-in's defaults were used";
+}
+
+// A stored record or a selection that would give another file than the
+// clerk meant: status 2 naming the cause, before anything is exported.
+void TestUnattended::refusedBeforeExport()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(int, status);
+    QFETCH(QString, inErr);
+    QTemporaryDir folder;
+    QVERIFY(!prepareFolder(folder).isEmpty());
+    QProcess process;
+    start(process, extra << "--out" << folder.path() << "--quiet");
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(process.exitCode() == status, err.constData());
+    QVERIFY2(QString::fromUtf8(err).contains(inErr), err.constData());
+    if (status == 2) {
+        QCOMPARE(err.trimmed().count('\n'), 0);
+        QCOMPARE(fileBytes(folder.filePath(fileName)), earlierFile);
+    }
+    QCOMPARE(leftovers(folder.path()), QStringList());
 }
 
 void TestUnattended::fileGuard_data()
@@ -347,14 +420,17 @@ void TestUnattended::fileGuard_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("replaced");
     QTest::addColumn<QString>("inErr");
-    QTest::newRow("nobody selected keeps the month's file") << QStringList{"--people", "999"} << QString() << 1
-                                                            << false << "--allow-empty";
-    QTest::newRow("nobody selected, empty allowed") << QStringList{"--people", "999", "--allow-empty"} << QString()
-                                                    << 3 << true << "";
-    QTest::newRow("file failing the control check") << QStringList{"--settings-id", "2"} << QString() << 1 << false
-                                                    << "failed the control check";
+    QTest::addColumn<QStringList>("environment");
+    QTest::newRow("nobody selected keeps the month's file") << QStringList{"--people", "999", "--allow-unknown-people"} << QString() << 1
+                                                            << false << "--allow-empty" << QStringList();
+    QTest::newRow("nobody selected, empty allowed") << QStringList{"--people", "999", "--allow-unknown-people", "--allow-empty"} << QString()
+                                                    << 3 << true << "" << QStringList();
+    // Lines of another year, from the stand-in plug-in.
+    QTest::newRow("file failing the control check") << QStringList{"--plugin", ORVEX_STANDIN_PLUGIN} << QString()
+                                                    << 1 << false << "failed the control check"
+                                                    << QStringList{"ORVEX_STANDIN_LINES=2023|03|5001|1|8||"};
     QTest::newRow("a link is replaced, not its target") << QStringList{"--people", "2"} << "precious.txt" << 0
-                                                        << true << "";
+                                                        << true << "" << QStringList();
 }
 
 void TestUnattended::fileGuard()
@@ -364,6 +440,7 @@ void TestUnattended::fileGuard()
     QFETCH(int, status);
     QFETCH(bool, replaced);
     QFETCH(QString, inErr);
+    QFETCH(QStringList, environment);
     QTemporaryDir outside;
     QVERIFY(QDir(outside.path()).mkdir("out"));
     const QString folder = outside.filePath("out");
@@ -374,7 +451,7 @@ void TestUnattended::fileGuard()
     if (!earlierLink.isEmpty())
         QVERIFY(QFile::link("../" + earlierLink, path));
     QProcess process;
-    start(process, extra << "--out" << folder << "--quiet");
+    start(process, extra << "--out" << folder << "--quiet", QStringList(), environment);
     QVERIFY(process.waitForFinished(60000));
     const QByteArray err = process.readAllStandardError();
     QVERIFY2(process.exitCode() == status, err.constData());

@@ -48,7 +48,11 @@ bool hostPassword(const HostConnection& connection, QString& password, QString& 
 
 QString hostConnectOptions(const HostConnection& connection)
 {
-    QStringList options{QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1").arg(connectTimeoutSeconds)};
+    // A connection made while the server (or the way to it) has stopped
+    // answering waits no longer than a read would.
+    const int connectTimeout = connection.timeoutSeconds > 0 ? qMin(connectTimeoutSeconds, connection.timeoutSeconds)
+                                                             : connectTimeoutSeconds;
+    QStringList options{QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1").arg(connectTimeout)};
     // A stalled server or a connection whose peer stopped answering must end
     // a scheduled run, not keep it waiting for ever.
     if (connection.timeoutSeconds > 0)

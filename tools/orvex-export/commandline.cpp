@@ -65,7 +65,12 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     monthOptions.addTo(parser);
     parser.addOption(out);
     hostOptions.addTo(parser);
-    parser.addOptions({plugin, log, replay, params, quiet, json, deadline, allowEmpty});
+    const QCommandLineOption allowDefaults(QStringLiteral("allow-defaults"),
+        QStringLiteral("Export with the plug-in's defaults where the stored record's optWidget, inters or items "
+                       "cannot be used (else status 2)."));
+    const QCommandLineOption allowUnknownPeople(QStringLiteral("allow-unknown-people"),
+        QStringLiteral("Export the people of --people that the host has when some ids are unknown (else status 2)."));
+    parser.addOptions({plugin, log, replay, params, quiet, json, deadline, allowEmpty, allowDefaults, allowUnknownPeople});
 
     if (!parser.parse(arguments)) {
         errorText = parser.errorText();
@@ -104,6 +109,8 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
         }
     }
     request.allowEmpty = parser.isSet(allowEmpty);
+    request.allowDefaults = parser.isSet(allowDefaults);
+    request.allowUnknownPeople = parser.isSet(allowUnknownPeople);
     request.pluginFile = parser.value(plugin);
     request.logFile = parser.value(log);
     request.quiet = parser.isSet(quiet);

@@ -31,6 +31,8 @@ struct ExportRequest
     bool json = false;
     double deadlineMinutes = 0; // --deadline: past it the export is cancelled (0: none)
     bool allowEmpty = false;    // an empty result may replace a non-empty file of the month
+    bool allowDefaults = false; // stored keys that cannot be used are exported with the plug-in's defaults
+    bool allowUnknownPeople = false; // selected ids the host does not have are left out
     QString replayFile;       // --replay: a prepared staging file replayed in TEST mode
     QString paramsFile;       // --params of a replay
 

@@ -14,6 +14,8 @@
 #include "processzone.h"
 #include "replay.h"
 #include "report.h"
+#include "selectedpeople.h"
+#include "settingscheck.h"
 #include "stoprequest.h"
 #include "storedsettings.h"
 
@@ -234,6 +236,40 @@ void putInPlace(const QString& written, const ExportRequest& request, int return
     outcome.fileState = empty ? FileState::Emptied : FileState::Written;
 }
 
+// What would make the plug-in write a file other than the clerk meant is
+// refused before it runs: stored keys it cannot use, a separator that values
+// hold, selected ids the host does not have.
+bool checkBeforeExport(const ExportRequest& request, const StoredSettings& settings, const QSqlDatabase& hostDb,
+                       ExportOutcome& outcome, QString& errorText)
+{
+    const QStringList problems = storedRecordProblems(settings.record);
+    if (!problems.isEmpty() && !request.allowDefaults) {
+        errorText = QStringLiteral("stored export settings record %1 cannot be used: %2 (--allow-defaults exports "
+                                   "with the plug-in's defaults for them)").arg(settings.id).arg(problems.join(QStringLiteral("; ")));
+        return false;
+    }
+    for (const QString& problem : problems)
+        outcome.warnings << QStringLiteral("stored export settings record %1: %2; the plug-in's defaults were used")
+                                .arg(settings.id).arg(problem);
+    const QString stored = settings.optWidget.value(QStringLiteral("separator")).toString();
+    const QString separator = separatorProblem(stored, writtenSeparator(settings.optWidget));
+    if (!separator.isEmpty()) {
+        errorText = QStringLiteral("stored export settings record %1: %2").arg(settings.id).arg(separator);
+        return false;
+    }
+    QStringList unknown;
+    if (!unknownPersonIds(hostDb, request.selection.peopleIds, unknown, errorText)) {
+        errorText = QStringLiteral("cannot read the host's people: %1").arg(errorText);
+        return false;
+    }
+    if (!unknown.isEmpty() && !request.allowUnknownPeople) {
+        errorText = QStringLiteral("--people: the host has no person with the id %1 (--allow-unknown-people exports "
+                                   "the others)").arg(unknown.join(QStringLiteral(", ")));
+        return false;
+    }
+    return true;
+}
+
 void runExport(PamExportInterface* exporter, const ExportRequest& request, const StoredSettings& settings,
                const QSqlDatabase& hostDb, ExportOutcome& outcome)
 {
@@ -416,7 +452,8 @@ int main(int argc, char* argv[])
         password.fill(QLatin1Char(' '));
         StoredSettings settings;
         const QString type = exporter->getType().isEmpty() ? pluginSettingsType() : exporter->getType();
-        if (!readStoredSettings(session.hostDb, type, request.settingsId, settings, error))
+        if (!readStoredSettings(session.hostDb, type, request.settingsId, settings, error)
+            || !checkBeforeExport(request, settings, session.hostDb, outcome, error))
             return usageError(error);
         exporter->setDatabase(session.hostDb);
         runExport(exporter, request, settings, session.hostDb, outcome);

@@ -8,8 +8,8 @@
 // Exit status: 0 written, 1 the data could not be read or written, 2 usage,
 // an unknown time zone or an output folder that does not exist.
 
-#include "fileaccess.h"
 #include "exportparameters.h"
+#include "fileaccess.h"
 #include "preparerequest.h"
 #include "processzone.h"
 #include "stagingfile.h"
