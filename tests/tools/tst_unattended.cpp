@@ -12,6 +12,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSemaphore>
@@ -156,6 +159,10 @@ private slots:
     void fileGuard_data();
     void fileGuard();
     void fileAccess();
+    void monthBounds_data();
+    void monthBounds();
+    void replayChecked_data();
+    void replayChecked();
     void cleanupTestCase();
 
 private:
@@ -169,6 +176,7 @@ private:
 
     QScopedPointer<TestHostDb> host;
     QString socket;
+    QTemporaryDir prepared; // DB_test_paterns/demo.db and params.json of the month
 };
 
 void TestUnattended::initTestCase()
@@ -201,6 +209,12 @@ void TestUnattended::initTestCase()
     QVERIFY(host->exec("DROP USER IF EXISTS 'payroll'@'localhost'"));
     QVERIFY(host->exec("CREATE USER 'payroll'@'localhost' IDENTIFIED BY 'mzdy-2024'"));
     QVERIFY(host->exec(QStringLiteral("GRANT SELECT ON %1.* TO 'payroll'@'localhost'").arg(databaseName)));
+    QVERIFY(QDir(prepared.path()).mkpath("DB_test_paterns"));
+    QProcess prepare;
+    prepare.start(ORVEX_PREPARE_TEST_PROGRAM, {"--socket", socket, "--user", "root", "--database", databaseName,
+                                               "--month", "2024-03", "--out", prepared.filePath("DB_test_paterns/demo.db"),
+                                               "--params", prepared.filePath("params.json")});
+    QVERIFY(prepare.waitForFinished(60000) && prepare.exitCode() == 0);
 }
 
 void TestUnattended::start(QProcess& process, const QStringList& extra, QStringList connection,
@@ -489,6 +503,107 @@ void TestUnattended::fileAccess()
     QCOMPARE(replacedFile.st_gid, otherGroup);
     QVERIFY(replacedFile.st_size > 10);
 #endif
+}
+
+void TestUnattended::monthBounds_data()
+{
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<int>("status");
+    // January 1970 starts before the host's first time east of UTC, not west of it.
+    QTest::newRow("1970-01 east of UTC") << "1970-01" << "Europe/Bratislava" << 2;
+    QTest::newRow("1970-01 west of UTC") << "1970-01" << "America/New_York" << 3;
+    QTest::newRow("2106-01") << "2106-01" << "Europe/Bratislava" << 3;
+    QTest::newRow("2106-02") << "2106-02" << "Europe/Bratislava" << 2;
+    // A zone of the system's tz database that Qt does not list.
+    QTest::newRow("CET") << "2024-03" << "CET" << 3;
+}
+
+// Months whose period does not fit the host's unsigned 32-bit times are
+// refused; nothing is written. No temporary folder is made for an export.
+void TestUnattended::monthBounds()
+{
+    QFETCH(QString, month);
+    QFETCH(QString, zone);
+    QFETCH(int, status);
+    QTemporaryDir folder, temporary;
+    QProcess process;
+    start(process, {"--out", folder.path(), "--quiet", "--month", month, "--time-zone", zone}, QStringList(),
+          {"TMPDIR=" + temporary.path()});
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(process.exitCode() == status, err.constData());
+    if (status == 2)
+        QVERIFY2(err.contains("does not fit the host's times"), err.constData());
+    const QString name = QStringLiteral("ds%1%2_ID-1.txt").arg(month.mid(5), month.left(4));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
+             status == 2 ? QStringList() : QStringList(name));
+    QCOMPARE(QDir(temporary.path()).entryList({"*orvex*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestUnattended::replayChecked_data()
+{
+    QTest::addColumn<QString>("sql");    // run on a copy of the prepared file; "truncate": half its bytes
+    QTest::addColumn<QString>("params"); // replaces "key": value in params.json, as "key\tvalue"
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("inErr");
+    QTest::newRow("as prepared") << "" << "" << 0 << "";
+    QTest::newRow("table latten missing") << "DROP TABLE latten" << "" << 2 << "no table \"latten\"";
+    QTest::newRow("column missing") << "ALTER TABLE lholidays RENAME COLUMN hid TO x" << "" << 2
+                                    << "table \"lholidays\" has no column \"hid\"";
+    QTest::newRow("linters missing") << "DROP TABLE linters" << "" << 3 << "no table \"linters\"";
+    QTest::newRow("truncated") << "truncate" << "" << 2 << "cannot be replayed";
+    QTest::newRow("beginDay a text") << "" << "beginDay\t\"abc\"" << 2 << "\"beginDay\" is a text";
+    QTest::newRow("optWidget a list") << "" << "optWidget\t[]" << 2 << "\"optWidget\" is a list";
+    QTest::newRow("zone unknown") << "" << "timeZone\t\"Mars/Olympus\"" << 2
+                                  << "\"timeZone\" \"Mars/Olympus\" is not a known time zone";
+}
+
+// A replay of a damaged staging file or parameters stops before the run,
+// naming the cause; it leaves no temporary folder behind.
+void TestUnattended::replayChecked()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, params);
+    QFETCH(int, status);
+    QFETCH(QString, inErr);
+    QTemporaryDir work, temporary;
+    QVERIFY(QDir(work.path()).mkpath("DB_test_paterns"));
+    const QString staging = work.filePath("DB_test_paterns/demo.db");
+    QByteArray bytes = fileBytes(prepared.filePath("DB_test_paterns/demo.db"));
+    if (sql == "truncate")
+        bytes.truncate(bytes.size() / 2);
+    QFile copy(staging);
+    QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size());
+    copy.close();
+    if (!sql.isEmpty() && sql != "truncate") {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "replay-damage");
+        db.setDatabaseName(staging);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY2(query.exec(sql), qPrintable(sql));
+        query.clear();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase("replay-damage");
+    }
+    QJsonObject json = QJsonDocument::fromJson(fileBytes(prepared.filePath("params.json"))).object();
+    if (!params.isEmpty())
+        json.insert(params.section('\t', 0, 0),
+                    QJsonDocument::fromJson("[" + params.section('\t', 1).toUtf8() + "]").array().at(0));
+    QFile paramsFile(work.filePath("params.json"));
+    QVERIFY(paramsFile.open(QIODevice::WriteOnly) && paramsFile.write(QJsonDocument(json).toJson()) > 0);
+    paramsFile.close();
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TMPDIR", temporary.path());
+    process.setProcessEnvironment(env);
+    process.start(ORVEX_EXPORT_PROGRAM, {"--replay", staging, "--quiet"});
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray err = process.readAllStandardError();
+    QVERIFY2(process.exitCode() == status, err.constData());
+    QVERIFY2(QString::fromUtf8(err).contains(inErr), err.constData());
+    QCOMPARE(QDir(temporary.path()).entryList({"*orvex*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }
 
 void TestUnattended::cleanupTestCase()

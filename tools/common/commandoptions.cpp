@@ -6,9 +6,10 @@
 
 namespace {
 
-// The period's bounds are unsigned 32-bit Unix times, as the host passes them.
+// The period's bounds are unsigned 32-bit Unix times, as the host passes them;
+// periodFitsHostTimes() decides at the ends, in the run's zone.
 const int firstYear = 1970;
-const int lastYear = 2105;
+const int lastYear = 2106;
 
 } // namespace
 

@@ -16,6 +16,7 @@
 #include "report.h"
 #include "selectedpeople.h"
 #include "settingscheck.h"
+#include "stagingcheck.h"
 #include "stoprequest.h"
 #include "storedsettings.h"
 
@@ -29,6 +30,7 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 #include <QPointer>
+#include <QScopedPointer>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
@@ -325,6 +327,12 @@ void runReplay(PamExportInterface* exporter, QHash<QString, QVariant> parameters
     outcome.fileState = FileState::Replay;
     outcome.fileName = QFileInfo(stagingFile).fileName();
     takeResult(result, returned, outcome);
+    // The TEST run reads a staging statement that fails as no rows: its log
+    // is the only sign that the replay is not the month.
+    if (outcome.error.isEmpty() && !MessageRouter::firstSqliteError().isEmpty())
+        outcome.error = QStringLiteral("the replay's staging reads failed: %1").arg(MessageRouter::firstSqliteError());
+    if (StopRequest::requested())
+        outcome.error = stoppedText(outcome.error);
     QStringList lines;
     QString errorText;
     if (outcome.error.isEmpty() && !readReplayedLines(workPath, parameters.value(QStringLiteral("optWidget")).toHash(),
@@ -413,25 +421,34 @@ int main(int argc, char* argv[])
             zone = replayParameters.value(QStringLiteral("timeZone")).toString().toLatin1();
     }
     ExportOutcome outcome;
-    if (!chooseTimeZone(zone, outcome, error))
+    if (!chooseTimeZone(zone, outcome, error)) {
+        if (replay && request.selection.timeZone.isEmpty())
+            error = QStringLiteral("the replay's parameters \"%1\": \"timeZone\" \"%2\" is not a known time zone")
+                        .arg(replayParametersPath(request.replayFile, request.paramsFile), QString::fromLatin1(zone));
         return usageError(error);
+    }
     if (replay) {
         const QDate first = QDateTime::fromSecsSinceEpoch(replayParameters.value(QStringLiteral("beginDay")).toLongLong()).date();
         request.year = first.year();
         request.month = first.month();
-    } else if (!resolveMonth(request, QDate::currentDate(), error)) {
+    } else if (!resolveMonth(request, QDate::currentDate(), error)
+               || !periodFitsHostTimes(request.year, request.month, error)) {
         return usageError(error);
     }
     outcome.month = request.monthText();
     if (!zone.isEmpty() && !localTimeFollowsZone(zone, QDate(request.year, request.month, 1), error))
         return usageError(error);
 
-    // Removed after the session below has closed the plug-in's connections.
-    QTemporaryDir replayWork;
+    // Only a replay needs a temporary folder, removed after the session
+    // below has closed the plug-in's connections.
+    QScopedPointer<QTemporaryDir> replayWork;
     if (replay) {
-        if (!replayWork.isValid())
+        if (!checkStagingFile(request.replayFile, outcome.warnings, error))
+            return usageError(error);
+        replayWork.reset(new QTemporaryDir);
+        if (!replayWork->isValid())
             return usageError(QStringLiteral("cannot create a temporary folder for the replay"));
-        if (!prepareReplayFolder(replayWork.path(), request.replayFile, replayParameters, error))
+        if (!prepareReplayFolder(replayWork->path(), request.replayFile, replayParameters, error))
             return usageError(error);
     } else if (!checkOutputDirectory(request.outDir, error)) {
         return usageError(error);
@@ -445,7 +462,7 @@ int main(int argc, char* argv[])
     if (!exporter)
         return usageError(error);
     if (replay) {
-        runReplay(exporter, replayParameters, replayWork.path(), request.replayFile, outcome);
+        runReplay(exporter, replayParameters, replayWork->path(), request.replayFile, outcome);
     } else {
         if (!openHostDatabase(request.connection, password, QLatin1String(hostConnectionName), session.hostDb, error))
             return usageError(error);

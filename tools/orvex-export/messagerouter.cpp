@@ -27,6 +27,7 @@ struct State
     int warnings = 0;
     bool liveLineShown = false;
     QString currentStage;
+    QString firstSqliteError;
 };
 
 State& state()
@@ -139,6 +140,8 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
         if (!fromPlugin)
             return;
         ++s.warnings;
+        if (s.firstSqliteError.isEmpty() && message.contains(QLatin1String("SQLite ERROR")))
+            s.firstSqliteError = message.simplified();
         if (!s.log && !s.quiet)
             toStderr(QStringLiteral("orvex-export: plug-in %1: %2").arg(QLatin1String(levelName(type)), message));
         return;
@@ -223,6 +226,11 @@ QVector<StageTiming> stages()
 QString currentStage()
 {
     return state().currentStage;
+}
+
+QString firstSqliteError()
+{
+    return state().firstSqliteError;
 }
 
 int warningCount()

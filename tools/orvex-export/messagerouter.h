@@ -40,6 +40,9 @@ QVector<StageTiming> stages();
 // empty before the first.
 QString currentStage();
 int warningCount();
+// The first of the plug-in's log lines that reports a failed SQLite
+// statement; empty when there was none.
+QString firstSqliteError();
 bool logOpen();
 QString logPath();
 

@@ -37,7 +37,8 @@ bool chooseTimeZone(PrepareRequest& request, QByteArray& zone, QString& errorTex
 {
     QString warning;
     if (!chooseProcessZone(request.selection.timeZone, zone, warning, errorText)
-        || !parseMonth(request.selection.monthArgument, QDate::currentDate(), request.year, request.month, errorText))
+        || !parseMonth(request.selection.monthArgument, QDate::currentDate(), request.year, request.month, errorText)
+        || !periodFitsHostTimes(request.year, request.month, errorText))
         return false;
     if (!warning.isEmpty())
         QTextStream(stderr) << "orvex-prepare-test: warning: " << warning << "\n";
