@@ -161,6 +161,8 @@ private slots:
     void fileAccess();
     void monthBounds_data();
     void monthBounds();
+    void terminalOutput_data();
+    void terminalOutput();
     void replayChecked_data();
     void replayChecked();
     void cleanupTestCase();
@@ -215,6 +217,8 @@ void TestUnattended::initTestCase()
                                                "--month", "2024-03", "--out", prepared.filePath("DB_test_paterns/demo.db"),
                                                "--params", prepared.filePath("params.json")});
     QVERIFY(prepare.waitForFinished(60000) && prepare.exitCode() == 0);
+    // Person 3's personal number begins with a blank (not in the prepared file): both the plug-in and the control check see it.
+    QVERIFY(host->exec("UPDATE people SET pamId = CONCAT(' ', pid) WHERE uid = 3"));
 }
 
 void TestUnattended::start(QProcess& process, const QStringList& extra, QStringList connection,
@@ -296,6 +300,7 @@ void TestUnattended::stalledServer()
     const QByteArray err = process.readAllStandardError();
     checkKept(folder.path(), process, err);
     QVERIFY2(err.contains("loading the month") && err.contains("timeout of 2 s"), err.constData());
+    QCOMPARE(err.trimmed().count('\n'), 0); // --quiet: one line per error
     QVERIFY2(took < timeoutSeconds * 3000 + 2000, qPrintable(QString::number(took)));
 }
 
@@ -539,6 +544,50 @@ void TestUnattended::monthBounds()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot),
              status == 2 ? QStringList() : QStringList(name));
     QCOMPARE(QDir(temporary.path()).entryList({"*orvex*"}, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestUnattended::terminalOutput_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("inErr");
+    QTest::addColumn<int>("fundWarnings"); // lines on stderr that name a missing fund; -1: more than 3
+    QTest::newRow("warnings counted by kind") << QStringList() << 3 << "plug-in warning, 10 times" << 3;
+    QTest::newRow("verbose") << QStringList{"--verbose"} << 3 << "" << -1;
+    QTest::newRow("quiet") << QStringList{"--quiet"} << 3 << "" << 0;
+}
+
+// The plug-in's repeated warnings are counted on the terminal; --json gives
+// an object for status 2; a personal number's warning is given once.
+void TestUnattended::terminalOutput()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(int, status);
+    QFETCH(QString, inErr);
+    QFETCH(int, fundWarnings);
+    QTemporaryDir folder;
+    QProcess process;
+    start(process, extra << "--out" << folder.path());
+    QVERIFY(process.waitForFinished(60000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(process.exitCode() == status, qPrintable(err));
+    QVERIFY2(err.contains(inErr), qPrintable(err));
+    const int fund = err.count("getItemDaily");
+    QVERIFY2(fundWarnings < 0 ? fund > 3 : fund == fundWarnings, qPrintable(err));
+
+    QProcess json;
+    start(json, {"--out", folder.path(), "--month", "2024-13", "--json"});
+    QVERIFY(json.waitForFinished(60000));
+    const QJsonObject usage = QJsonDocument::fromJson(json.readAllStandardOutput()).object();
+    QCOMPARE(usage.value("exitStatus").toInt(), 2);
+    QVERIFY(usage.value("error").toString().contains("no month 13"));
+
+    QProcess person;
+    start(person, {"--out", folder.path(), "--people", "3", "--json", "--quiet"});
+    QVERIFY(person.waitForFinished(60000));
+    const QStringList warnings = QJsonDocument::fromJson(person.readAllStandardOutput()).object()
+                                     .value("warnings").toVariant().toStringList();
+    QCOMPARE(warnings.filter("1003").size(), 1);
 }
 
 void TestUnattended::replayChecked_data()

@@ -70,7 +70,10 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
                        "cannot be used (else status 2)."));
     const QCommandLineOption allowUnknownPeople(QStringLiteral("allow-unknown-people"),
         QStringLiteral("Export the people of --people that the host has when some ids are unknown (else status 2)."));
-    parser.addOptions({plugin, log, replay, params, quiet, json, deadline, allowEmpty, allowDefaults, allowUnknownPeople});
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+        QStringLiteral("Show each of the plug-in's warnings as it comes (else they are counted by kind)."));
+    parser.addOptions({plugin, log, replay, params, quiet, verbose, json, deadline, allowEmpty, allowDefaults,
+                       allowUnknownPeople});
 
     if (!parser.parse(arguments)) {
         errorText = parser.errorText();
@@ -114,6 +117,7 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     request.pluginFile = parser.value(plugin);
     request.logFile = parser.value(log);
     request.quiet = parser.isSet(quiet);
+    request.verbose = parser.isSet(verbose);
     request.json = parser.isSet(json);
     return true;
 }

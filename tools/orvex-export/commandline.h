@@ -28,6 +28,7 @@ struct ExportRequest
     QString pluginFile;
     QString logFile;
     bool quiet = false;
+    bool verbose = false;
     bool json = false;
     double deadlineMinutes = 0; // --deadline: past it the export is cancelled (0: none)
     bool allowEmpty = false;    // an empty result may replace a non-empty file of the month

@@ -44,9 +44,18 @@ namespace {
 
 const char* const hostConnectionName = "orvex-export-host";
 
+// --json prints an object for every status: set once the command line asks
+// for it (a command line that cannot be read is looked at for the word).
+bool jsonWanted = false;
+
 int usageError(const QString& text)
 {
     MessageRouter::error(text);
+    if (jsonWanted) {
+        const QByteArray json = jsonUsageError(ExitUsage, text);
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+        std::fflush(stdout);
+    }
     return ExitUsage;
 }
 
@@ -160,7 +169,7 @@ void addSharedNumberWarnings(const QVector<PersonNumber>& people, ExportOutcome&
     QSet<QString> numbers;
     for (const PersonRows& person : outcome.summary.people)
         numbers.insert(person.personalNumber);
-    outcome.warnings << sharedPersonalNumberWarnings(people, numbers);
+    outcome.warnings << withoutPluginDuplicates(sharedPersonalNumberWarnings(people, numbers), outcome.message);
 }
 
 // The plug-in's result as the outcome: the file, its state, the messages.
@@ -209,7 +218,7 @@ void checkNewFile(const QString& path, const ExportRequest& request, const Store
     if (outcome.summary.fileRead && outcome.summary.lines != returned)
         outcome.summary.problems.prepend(QStringLiteral("the file holds %1 lines, the plug-in reported %2")
                                              .arg(outcome.summary.lines).arg(returned));
-    outcome.warnings << outcome.summary.warnings;
+    outcome.warnings << withoutPluginDuplicates(outcome.summary.warnings, outcome.message);
     QVector<PersonNumber> people;
     QString errorText;
     if (hostPersonNumbers(hostDb, request.selection.allPeople, request.selection.peopleIds, people, errorText))
@@ -362,8 +371,12 @@ void runReplay(PamExportInterface* exporter, QHash<QString, QVariant> parameters
 
 void report(const ExportRequest& request, const ExportOutcome& outcome)
 {
+    // With --quiet each error is one line, for a mail from cron.
     if (!outcome.error.isEmpty())
-        MessageRouter::error(outcome.error);
+        MessageRouter::error(request.quiet ? oneLine(outcome.error) : outcome.error);
+    else if (!outcome.summary.problems.isEmpty() && request.quiet)
+        for (const QString& problem : outcome.summary.problems)
+            MessageRouter::error(QStringLiteral("the file failed the control check: ") + oneLine(problem));
     else if (!outcome.summary.problems.isEmpty())
         MessageRouter::error(QStringLiteral("the file failed the control check:\n  ")
                              + outcome.summary.problems.join(QStringLiteral("\n  ")));
@@ -402,9 +415,12 @@ int main(int argc, char* argv[])
 
     ExportRequest request;
     QString error;
+    jsonWanted = arguments.contains(QStringLiteral("--json"));
     if (!parseCommandLine(arguments, request, error))
         return usageError(error);
+    jsonWanted = request.json;
     MessageRouter::setQuiet(request.quiet);
+    MessageRouter::setVerbose(request.verbose);
     StopRequest::setDeadline(request.deadlineMinutes);
     StopRequest::watchProgressDialogs();
     if (!request.logFile.isEmpty() && !MessageRouter::openLog(request.logFile, error))

@@ -2,6 +2,7 @@
 
 #include "fileaccess.h"
 #include "terminal.h"
+#include "warningdigest.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -20,6 +21,8 @@ namespace {
 struct State
 {
     bool quiet = false;
+    bool verbose = false;
+    WarningDigest digest; // the plug-in's warnings of the export, shown when it ends
     Phase phase = Phase::Setup;
     std::unique_ptr<QFile> log;
     QVector<StageTiming> stages;
@@ -142,8 +145,12 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
         ++s.warnings;
         if (s.firstSqliteError.isEmpty() && message.contains(QLatin1String("SQLite ERROR")))
             s.firstSqliteError = message.simplified();
-        if (!s.log && !s.quiet)
+        if (s.log || s.quiet)
+            return;
+        if (s.verbose)
             toStderr(QStringLiteral("orvex-export: plug-in %1: %2").arg(QLatin1String(levelName(type)), message));
+        else
+            s.digest.add(QLatin1String(levelName(type)), message);
         return;
     case QtFatalMsg:
         toStderr(QStringLiteral("orvex-export: fatal: %1").arg(message));
@@ -175,6 +182,11 @@ void setQuiet(bool quiet)
     state().quiet = quiet;
 }
 
+void setVerbose(bool verbose)
+{
+    state().verbose = verbose;
+}
+
 bool openLog(const QString& path, QString& errorText)
 {
     std::unique_ptr<QFile> file(new QFile(path));
@@ -191,9 +203,14 @@ bool openLog(const QString& path, QString& errorText)
 
 void setPhase(Phase phase)
 {
-    state().phase = phase;
-    if (phase == Phase::Finished)
-        clearLiveLine();
+    State& s = state();
+    s.phase = phase;
+    if (phase != Phase::Finished)
+        return;
+    clearLiveLine();
+    for (const QString& line : s.digest.lines())
+        toStderr(QStringLiteral("orvex-export: ") + line);
+    s.digest.clear();
 }
 
 void startLiveProgress()
