@@ -159,6 +159,8 @@ private slots:
     void fileGuard_data();
     void fileGuard();
     void fileAccess();
+    void hostFormat_data();
+    void hostFormat();
     void monthBounds_data();
     void monthBounds();
     void terminalOutput_data();
@@ -508,6 +510,50 @@ void TestUnattended::fileAccess()
     QCOMPARE(replacedFile.st_gid, otherGroup);
     QVERIFY(replacedFile.st_size > 10);
 #endif
+}
+
+void TestUnattended::hostFormat_data()
+{
+    QTest::addColumn<QString>("lines");  // the stand-in plug-in's file; empty: the real plug-in, person 2
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("file"); // the file in the host's format; empty: the native file with CR LF
+    QTest::addColumn<QString>("inErr");
+    QTest::newRow("the plug-in's lines with CR LF") << QString() << 0 << QByteArray() << "";
+    QTest::newRow("Slovak letters in Windows-1250")
+        << QString::fromUtf8("2024|03|Šťava|1|8||") << 0 << QByteArray("2024|03|\x8A\x9D" "ava|1|8||\r\n") << "";
+    QTest::newRow("a letter Windows-1250 lacks") << QString::fromUtf8("2024|03|5001|1|8|Ω|") << 2 << QByteArray()
+                                                 << "personal number \"5001\" holds \"Ω\"";
+}
+
+// --file-format host (the default) writes the lines of the native file with
+// CR LF, in Windows-1250; a character it cannot hold is refused naming the
+// person, and the earlier file stays.
+void TestUnattended::hostFormat()
+{
+    QFETCH(QString, lines);
+    QFETCH(int, status);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, inErr);
+    QTemporaryDir host, native;
+    QVERIFY(!prepareFolder(host).isEmpty());
+    const QStringList extra = lines.isEmpty() ? QStringList{"--people", "2"} : QStringList{"--plugin", ORVEX_STANDIN_PLUGIN};
+    const QStringList environment{"ORVEX_STANDIN_LINES=" + lines};
+    QProcess process, nativeProcess;
+    start(process, extra + QStringList{"--out", host.path(), "--quiet"}, QStringList(), environment);
+    start(nativeProcess, extra + QStringList{"--out", native.path(), "--quiet", "--file-format", "native"},
+          QStringList(), environment);
+    QVERIFY(process.waitForFinished(60000) && nativeProcess.waitForFinished(60000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(process.exitCode() == status, qPrintable(err));
+    QVERIFY2(err.contains(inErr), qPrintable(err));
+    if (status != 0) {
+        QCOMPARE(fileBytes(host.filePath(fileName)), earlierFile);
+        return;
+    }
+    QCOMPARE(nativeProcess.exitCode(), 0);
+    const QByteArray nativeFile = fileBytes(native.filePath(fileName));
+    QVERIFY(!nativeFile.contains('\r'));
+    QCOMPARE(fileBytes(host.filePath(fileName)), file.isEmpty() ? QByteArray(nativeFile).replace("\n", "\r\n") : file);
 }
 
 void TestUnattended::monthBounds_data()

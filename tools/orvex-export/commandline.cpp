@@ -70,10 +70,14 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
                        "cannot be used (else status 2)."));
     const QCommandLineOption allowUnknownPeople(QStringLiteral("allow-unknown-people"),
         QStringLiteral("Export the people of --people that the host has when some ids are unknown (else status 2)."));
+    const QCommandLineOption fileFormat(QStringLiteral("file-format"),
+        QStringLiteral("\"host\": the file as the Windows host writes it, CR LF and Windows-1250 (default); "
+                       "\"native\": as the plug-in writes it on this system (LF, the locale's encoding)."),
+        QStringLiteral("host|native"), QStringLiteral("host"));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
         QStringLiteral("Show each of the plug-in's warnings as it comes (else they are counted by kind)."));
-    parser.addOptions({plugin, log, replay, params, quiet, verbose, json, deadline, allowEmpty, allowDefaults,
-                       allowUnknownPeople});
+    parser.addOptions({plugin, log, replay, params, quiet, verbose, json, deadline, fileFormat, allowEmpty,
+                       allowDefaults, allowUnknownPeople});
 
     if (!parser.parse(arguments)) {
         errorText = parser.errorText();
@@ -110,6 +114,10 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
             errorText = QStringLiteral("--deadline \"%1\" is not a number of minutes above 0").arg(parser.value(deadline));
             return false;
         }
+    }
+    if (!parseFileFormat(parser.value(fileFormat), request.fileFormat)) {
+        errorText = QStringLiteral("--file-format \"%1\": use host or native").arg(parser.value(fileFormat));
+        return false;
     }
     request.allowEmpty = parser.isSet(allowEmpty);
     request.allowDefaults = parser.isSet(allowDefaults);

@@ -281,6 +281,27 @@ bool checkBeforeExport(const ExportRequest& request, const StoredSettings& setti
     return true;
 }
 
+// The plug-in's file in the host's format, beside it in the private folder;
+// `written` names it afterwards. False, with the error set, when a character
+// cannot be written in Windows-1250 (the person is named) or the copy fails.
+bool toHostFormat(QString& written, const QString& separator, ExportOutcome& outcome)
+{
+    const QString converted = written + QStringLiteral(".host");
+    QString person, reason;
+    if (writeHostFormat(written, converted, separator, person, reason)) {
+        written = converted;
+        return true;
+    }
+    if (person.isNull()) {
+        outcome.error = QStringLiteral("cannot write the file in the host's format: %1").arg(reason);
+        return true;
+    }
+    outcome.error = QStringLiteral("a line of personal number \"%1\" holds %2, which Windows-1250 cannot hold; "
+                                   "the file was not written (--file-format native writes it as it is)")
+                        .arg(person, reason);
+    return false;
+}
+
 void runExport(PamExportInterface* exporter, const ExportRequest& request, const StoredSettings& settings,
                const QSqlDatabase& hostDb, ExportOutcome& outcome)
 {
@@ -312,14 +333,17 @@ void runExport(PamExportInterface* exporter, const ExportRequest& request, const
         outcome.filePath = request.outDir + QLatin1Char('/') + outcome.fileName;
     }
     outcome.error = withTimeoutNamed(outcome.error, step, request.connection.timeoutSeconds);
-    const QString written = folder.filePath(outcome.fileName);
+    QString written = folder.filePath(outcome.fileName);
+    bool unencodable = false;
+    if (outcome.error.isEmpty() && request.fileFormat == FileFormat::Host)
+        unencodable = !toHostFormat(written, writtenSeparator(settings.optWidget), outcome);
     if (outcome.error.isEmpty() && !StopRequest::requested())
         checkNewFile(written, request, settings, hostDb, returned, outcome);
     if (StopRequest::requested())
         outcome.error = stoppedText(outcome.error);
     if (outcome.error.isEmpty() && outcome.summary.problems.isEmpty())
         putInPlace(written, request, returned, outcome);
-    outcome.exitStatus = exitStatusOf(outcome, returned);
+    outcome.exitStatus = unencodable ? int(ExitUsage) : exitStatusOf(outcome, returned);
 }
 
 // The TEST run of a prepared file; its rows are summarized as the file they
