@@ -165,6 +165,8 @@ private slots:
     void monthBounds();
     void terminalOutput_data();
     void terminalOutput();
+    void startsClean_data();
+    void startsClean();
     void replayChecked_data();
     void replayChecked();
     void cleanupTestCase();
@@ -634,6 +636,42 @@ void TestUnattended::terminalOutput()
     const QStringList warnings = QJsonDocument::fromJson(person.readAllStandardOutput()).object()
                                      .value("warnings").toVariant().toStringList();
     QCOMPARE(warnings.filter("1003").size(), 1);
+}
+
+void TestUnattended::startsClean_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("display"); // empty: none
+    QTest::addColumn<QString>("err");     // the whole of stderr
+    QTest::newRow("orvex-export") << ORVEX_EXPORT_PROGRAM << "" << "";
+    QTest::newRow("orvex-prepare-test") << ORVEX_PREPARE_TEST_PROGRAM << "" << "";
+    QTest::newRow("orvex-settings") << ORVEX_SETTINGS_PROGRAM << "" << "";
+    QTest::newRow("orvex-settings, a display nobody answers")
+        << ORVEX_SETTINGS_PROGRAM << ":97" << "orvex-settings: the display \":97\" does not answer; drawing off screen\n";
+}
+
+// --help on a server (no XDG_RUNTIME_DIR, no platform chosen): the help with
+// a final line break and no chatter; a display that does not answer is one
+// line, not an abort.
+void TestUnattended::startsClean()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, display);
+    QFETCH(QString, err);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "XDG_RUNTIME_DIR", "DISPLAY", "WAYLAND_DISPLAY"})
+        env.remove(name);
+    if (!display.isEmpty())
+        env.insert("DISPLAY", display);
+    process.setProcessEnvironment(env);
+    process.start(program, {"--help"});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray help = process.readAllStandardOutput();
+    QVERIFY(help.contains("--") && help.endsWith('\n'));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), err);
 }
 
 void TestUnattended::replayChecked_data()

@@ -1,8 +1,16 @@
 #include "commandoptions.h"
 
+#include "displayprobe.h"
 #include "processzone.h"
 
 #include <QRegularExpression>
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <shellapi.h>
+#endif
 
 namespace {
 
@@ -109,22 +117,60 @@ bool checkArguments(const QCommandLineParser& parser, const QList<const QCommand
 QStringList commandLineArguments(int argc, char* argv[])
 {
     QStringList arguments;
+#ifdef Q_OS_WIN
+    // argv holds the arguments in the ANSI code page: a path outside it is
+    // lost. The wide command line is what QCoreApplication::arguments() reads
+    // on Windows when it is handed the process's own argc and argv.
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    int count = 0;
+    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i)
+            arguments << QString::fromWCharArray(wide[i]);
+        LocalFree(wide);
+    }
+#else
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+#endif
     return arguments;
 }
 
-bool renderOffscreenWithoutDisplay()
+bool renderOffscreenWithoutDisplay(const char* tool)
 {
 #ifdef Q_OS_WIN
+    Q_UNUSED(tool);
     return false;
 #else
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return false;
+    const QByteArray display = qgetenv("DISPLAY");
+    if (!display.isEmpty()) {
+        if (x11DisplayAnswers(display))
+            return false;
+        std::fprintf(stderr, "%s: the display \"%s\" does not answer; drawing off screen\n", tool, display.constData());
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     return true;
 #endif
+}
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+void withoutStartupNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    qtHandler(type, context, message);
+}
+
+} // namespace
+
+void hideQtStartupNoise()
+{
+    qtHandler = qInstallMessageHandler(withoutStartupNoise);
 }
 
 bool parsePositive(const QString& text, int& value)

@@ -108,7 +108,8 @@ int main(int argc, char* argv[])
 {
     // The loading step shows a progress dialog; without a display it is drawn
     // off screen.
-    renderOffscreenWithoutDisplay();
+    hideQtStartupNoise();
+    renderOffscreenWithoutDisplay("orvex-prepare-test");
     // The staging file and the parameters hold the customer's personal data.
     restrictNewFiles();
     QApplication app(argc, argv);
