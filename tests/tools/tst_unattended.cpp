@@ -15,20 +15,24 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
 #include <QProcess>
-#include <QSemaphore>
 #include <QSqlQuery>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
 #include <csignal>
 
+#include <cstring>
+#include <vector>
+
 #ifdef Q_OS_UNIX
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -75,22 +79,39 @@ void pauseServer(qint64 pid, bool pause)
 // A TCP port on the loopback that forwards to the server's unix socket, in
 // both directions, until a statement holding `trigger` passes: from then on
 // it forwards nothing, and keeps every connection open (a peer that stopped
-// answering).
+// answering). Plain sockets on a thread of its own; Unix only.
 class StallingProxy : public QThread
 {
 public:
     StallingProxy(const QString& socketPath, const QByteArray& trigger) : socketPath(socketPath), trigger(trigger) {}
     ~StallingProxy() override
     {
-        quit();
+        stopping.storeRelease(1);
         wait();
+#ifdef Q_OS_UNIX
+        for (const pollfd& entry : fds)
+            if (entry.fd >= 0)
+                ::close(entry.fd);
+#endif
     }
 
     quint16 listen()
     {
+#ifdef Q_OS_UNIX
+        const int server = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (server < 0 || ::bind(server, reinterpret_cast<sockaddr*>(&address), length) != 0 || ::listen(server, 8) != 0
+            || ::getsockname(server, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            return 0;
+        fds.push_back({server, POLLIN, 0});
         start();
-        listening.acquire();
-        return port;
+        return ntohs(address.sin_port);
+#else
+        return 0;
+#endif
     }
 
     bool stalled() const { return isStalled.loadAcquire() != 0; }
@@ -98,40 +119,69 @@ public:
 protected:
     void run() override
     {
-        QTcpServer server;
-        server.listen(QHostAddress::LocalHost);
-        port = server.serverPort();
-        QObject::connect(&server, &QTcpServer::newConnection, [this, &server] { forward(server.nextPendingConnection()); });
-        listening.release();
-        exec();
+#ifdef Q_OS_UNIX
+        char buffer[65536];
+        while (!stopping.loadAcquire()) {
+            if (::poll(fds.data(), nfds_t(fds.size()), 50) <= 0)
+                continue;
+            if (fds[0].revents & POLLIN)
+                accept();
+            for (size_t i = 1; i < fds.size(); ++i) {
+                if (!(fds[i].revents & (POLLIN | POLLHUP)))
+                    continue;
+                const ssize_t got = ::read(fds[i].fd, buffer, sizeof buffer);
+                if (got <= 0) { // the peer closed: poll() passes over a negative descriptor
+                    ::close(fds[i].fd);
+                    fds[i].fd = -1;
+                    continue;
+                }
+                // Clients are at odd places, their server sides after them.
+                const bool fromClient = i % 2 == 1;
+                if (fromClient && QByteArray::fromRawData(buffer, int(got)).contains(trigger))
+                    isStalled.storeRelease(1);
+                if (!stalled())
+                    writeAll(fds[fromClient ? i + 1 : i - 1].fd, buffer, size_t(got));
+            }
+        }
+#endif
     }
 
 private:
-    void forward(QTcpSocket* client)
+#ifdef Q_OS_UNIX
+    void accept()
     {
-        QLocalSocket* upstream = new QLocalSocket(client);
-        upstream->connectToServer(socketPath);
-        upstream->waitForConnected(2000);
-        QObject::connect(client, &QTcpSocket::readyRead, [this, client, upstream] {
-            const QByteArray data = client->readAll();
-            if (data.contains(trigger))
-                isStalled.storeRelease(1);
-            if (!stalled())
-                upstream->write(data);
-        });
-        QObject::connect(upstream, &QLocalSocket::readyRead, [this, client, upstream] {
-            const QByteArray data = upstream->readAll();
-            if (!stalled())
-                client->write(data);
-        });
-        QObject::connect(client, &QTcpSocket::disconnected, client, &QObject::deleteLater);
+        const int client = ::accept(fds[0].fd, nullptr, nullptr);
+        const int upstream = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(socketPath);
+        std::memcpy(address.sun_path, path.constData(), size_t(qMin(path.size(), int(sizeof address.sun_path) - 1)));
+        if (client < 0 || upstream < 0 || ::connect(upstream, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+            ::close(client);
+            ::close(upstream);
+            return;
+        }
+        fds.push_back({client, POLLIN, 0});
+        fds.push_back({upstream, POLLIN, 0});
     }
 
+    static void writeAll(int fd, const char* data, size_t size)
+    {
+        while (size > 0) {
+            const ssize_t written = ::write(fd, data, size);
+            if (written <= 0)
+                return;
+            data += written;
+            size -= size_t(written);
+        }
+    }
+
+    std::vector<pollfd> fds; // the listening socket, then client and server side of each connection
+#endif
     const QString socketPath;
     const QByteArray trigger;
-    QSemaphore listening;
-    quint16 port = 0;
     QAtomicInt isStalled;
+    QAtomicInt stopping;
 };
 
 QStringList leftovers(const QString& folder)
