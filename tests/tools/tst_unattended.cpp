@@ -656,7 +656,8 @@ void TestUnattended::terminalOutput_data()
 }
 
 // The plug-in's repeated warnings are counted on the terminal; --json gives
-// an object for status 2; a personal number's warning is given once.
+// an object for status 2; a personal number's warning is given once. No run
+// of the password account is refused a login.
 void TestUnattended::terminalOutput()
 {
     QFETCH(QStringList, extra);
@@ -664,11 +665,18 @@ void TestUnattended::terminalOutput()
     QFETCH(QString, inErr);
     QFETCH(int, fundWarnings);
     QTemporaryDir folder;
+    const auto deniedLogins = [this] {
+        QSqlQuery query(host->db());
+        return query.exec("SHOW GLOBAL STATUS LIKE 'Access_denied_errors'") && query.next() ? query.value(1).toInt() : -1;
+    };
+    const int deniedBefore = deniedLogins();
     QProcess process;
     start(process, extra << "--out" << folder.path());
     QVERIFY(process.waitForFinished(60000));
     const QString err = QString::fromUtf8(process.readAllStandardError());
     QVERIFY2(process.exitCode() == status, qPrintable(err));
+    // The plug-in's own connections log in with the password the tool set.
+    QCOMPARE(deniedLogins(), deniedBefore);
     QVERIFY2(err.contains(inErr), qPrintable(err));
     const int fund = err.count("getItemDaily");
     QVERIFY2(fundWarnings < 0 ? fund > 3 : fund == fundWarnings, qPrintable(err));

@@ -190,7 +190,7 @@ void takeResult(const QHash<QString, QVariant>& result, int returned, ExportOutc
 // and the timeout are named, since the driver's text does not say why.
 QString withTimeoutNamed(const QString& error, const QString& step, int timeoutSeconds)
 {
-    static const QRegularExpression lostServer(QStringLiteral("lost connection|timed? ?out|gone away|2013|2006"),
+    static const QRegularExpression lostServer(QStringLiteral("lost connection|timed? ?out|gone away"),
                                                QRegularExpression::CaseInsensitiveOption);
     if (timeoutSeconds <= 0 || !lostServer.match(error).hasMatch())
         return error;
