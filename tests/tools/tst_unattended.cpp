@@ -211,6 +211,8 @@ private slots:
     void fileAccess();
     void hostFormat_data();
     void hostFormat();
+    void writeFailureNamed_data();
+    void writeFailureNamed();
     void monthBounds_data();
     void monthBounds();
     void terminalOutput_data();
@@ -606,6 +608,63 @@ void TestUnattended::hostFormat()
     const QByteArray nativeFile = fileBytes(native.filePath(fileName));
     QVERIFY(!nativeFile.contains('\r'));
     QCOMPARE(fileBytes(host.filePath(fileName)), file.isEmpty() ? QByteArray(nativeFile).replace("\n", "\r\n") : file);
+}
+
+void TestUnattended::writeFailureNamed_data()
+{
+    QTest::addColumn<int>("copies");  // of the demo's people, in a database of its own
+    QTest::addColumn<int>("limitKb"); // the largest file the run may write
+    // The file is written at once when it ends, or in parts as it grows.
+    QTest::newRow("small export") << 0 << 4;
+    QTest::newRow("large export") << 8 << 40;
+}
+
+// A write that fails for want of room (here a file size limit) names the
+// system's reason, whatever the size of the export.
+void TestUnattended::writeFailureNamed()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(int, copies);
+    QFETCH(int, limitKb);
+    const QString database = QStringLiteral("t_unattended_copies%1").arg(copies);
+    TestHostDb company(database);
+    QVERIFY2(company.isOpen(), qPrintable(company.errorText()));
+    QVERIFY(company.exec(QStringLiteral("INSERT INTO pamsettings (type, data) SELECT type, data FROM %1.pamsettings")
+                             .arg(databaseName)));
+    for (const char* table : {"people", "atten", "atten_data", "atten_month", "groups", "branches", "departs", "holidays", "inters",
+                              "vars"})
+        QVERIFY2(company.exec(QStringLiteral("INSERT INTO `%1` SELECT * FROM %2.`%1`").arg(table, databaseName)),
+                 qPrintable(company.errorText()));
+    for (int copy = 1; copy <= copies; ++copy) {
+        const int offset = copy * 1000;
+        for (const QString& sql :
+             {QStringLiteral("CREATE TEMPORARY TABLE copied AS SELECT * FROM %2.people"),
+              QStringLiteral("UPDATE copied SET uid = uid + %1, pid = pid + %1, pamId = NULL"),
+              QStringLiteral("INSERT INTO people SELECT * FROM copied"), QStringLiteral("DROP TEMPORARY TABLE copied"),
+              QStringLiteral("CREATE TEMPORARY TABLE copied AS SELECT * FROM %2.atten"),
+              QStringLiteral("UPDATE copied SET id = id + %1 * 100, uid = uid + %1"),
+              QStringLiteral("INSERT INTO atten SELECT * FROM copied"), QStringLiteral("DROP TEMPORARY TABLE copied"),
+              QStringLiteral("CREATE TEMPORARY TABLE copied AS SELECT * FROM %2.atten_data"),
+              QStringLiteral("UPDATE copied SET id = id + %1 * 100, uid = uid + %1"),
+              QStringLiteral("INSERT INTO atten_data SELECT * FROM copied"), QStringLiteral("DROP TEMPORARY TABLE copied"),
+              QStringLiteral("CREATE TEMPORARY TABLE copied AS SELECT * FROM %2.atten_month"),
+              QStringLiteral("UPDATE copied SET id = id + %1 * 100, uid = uid + %1"),
+              QStringLiteral("INSERT INTO atten_month SELECT * FROM copied"), QStringLiteral("DROP TEMPORARY TABLE copied")})
+            QVERIFY2(company.exec(QString(sql).replace("%1", QString::number(offset)).replace("%2", databaseName)),
+                     qPrintable(company.errorText()));
+    }
+    QTemporaryDir folder;
+    QVERIFY(!prepareFolder(folder).isEmpty());
+    const QString command = QStringLiteral("trap '' XFSZ; ulimit -f %1; LC_ALL=C.UTF-8 exec \"%2\" --socket \"%3\" --user root --database %4 "
+                                           "--month 2024-03 --quiet --file-format native --out \"%5\"")
+                                .arg(limitKb).arg(ORVEX_EXPORT_PROGRAM, socket, database, folder.path());
+    QProcess process;
+    process.start("bash", {"-c", command});
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray err = process.readAllStandardError();
+    checkKept(folder.path(), process, err);
+    QVERIFY2(err.contains("File too large") && !err.contains("Unknown error"), err.constData());
+#endif
 }
 
 void TestUnattended::monthBounds_data()
