@@ -28,9 +28,12 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
         "TEST mode instead, without a host database, and prints the same summary of its rows.\n\n"
         "Exit status: 0 written, nothing to report; 3 written (or emptied) with warnings the clerk\n"
         "must read (people left out, values skipped, odd or shared personal numbers, no people or\n"
-        "data, a UTC zone); 1 no file written (an earlier one is kept) or the file failed the control\n"
-        "check; 2 bad usage, or an output folder, database, plug-in or stored settings that cannot\n"
-        "be used. The database password is taken from the environment variable ORVEX_DB_PASSWORD."));
+        "data, a UTC zone); 1 no file put in place, an earlier one is kept (the export failed,\n"
+        "timed out or was stopped, the file failed the control check, or it was empty beside a\n"
+        "non-empty file of the month); 2 bad usage, or an output folder, database, plug-in, stored\n"
+        "settings, separator, person ids or month that cannot be used.\n"
+        "The database password is taken from the environment variable ORVEX_DB_PASSWORD.\n"
+        "SIGINT, SIGTERM and --deadline cancel the export as its cancel button does."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const MonthOptions monthOptions;
