@@ -1,10 +1,12 @@
 // A staging read that ends on an error after some rows (here: a view whose
 // column overflows from the second row on) must fail the step that watches
 // it, like a statement that fails at once: the rows after the error would be
-// missing from the file without a word. Lookups, spans and record generators.
+// missing from the file without a word. Lookups, spans and record generators;
+// and a failed insert of a TEST run's rows stops the inserts.
 
 #include "bonusitemlist.h"
 #include "exportrowsink.h"
+#include "logcapture.h"
 #include "recordgenerators.h"
 #include "stagingsql.h"
 #include "stagingtestkit.h"
@@ -56,6 +58,7 @@ class TestStagingReadErrors : public QObject
 private slots:
     void readEndsOnError_data();
     void readEndsOnError();
+    void firstFailedInsertStops();
 };
 
 void TestStagingReadErrors::readEndsOnError_data()
@@ -125,6 +128,25 @@ void TestStagingReadErrors::readEndsOnError()
     }
     QVERIFY2(watch.failed(), "the read that ended on an error was taken as complete");
     QVERIFY2(watch.firstReason().contains("overflow"), qPrintable(watch.firstReason()));
+}
+
+// The rows of a TEST run go to the table export; once an insert has failed
+// (and failed the run), the next rows are not tried.
+void TestStagingReadErrors::firstFailedInsertStops()
+{
+    Staged s;
+    QVERIFY(QSqlQuery(s.staging.db()).exec("DROP TABLE export"));
+    ExportRowSink sink(s.staging, s.run);
+    LogCapture log;
+    ExportRow row;
+    row.year = "2024";
+    row.month = "03";
+    row.personalNumber = "P12";
+    row.code = "11";
+    for (int i = 0; i < 3; ++i)
+        sink.write(row);
+    QVERIFY(s.run.failed());
+    QCOMPARE(log.matching("warning", "insertToExport").size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestStagingReadErrors)
