@@ -59,6 +59,7 @@ private:
         dialog.setMinimumDuration(0);
         dialog.setValue(1);
         dialog.show();
+        qWarning("stand-in: the progress dialog waits for its cancel button");
         QElapsedTimer clock;
         clock.start();
         while (!dialog.wasCanceled() && clock.elapsed() < 20000) {
