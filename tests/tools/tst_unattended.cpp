@@ -364,6 +364,7 @@ void TestUnattended::halfOpenConnection_data()
 {
     QTest::addColumn<QByteArray>("trigger"); // the statement after which nothing is forwarded
     QTest::addColumn<QString>("step");
+    QTest::newRow("stored settings, before the export") << QByteArray("FROM pamsettings") << "reading the stored settings";
     QTest::newRow("holidays, on the host connection") << QByteArray("FROM holidays") << "loading the month";
     QTest::newRow("day records, on a reader's connection") << QByteArray("FROM atten a") << "loading the month";
     QTest::newRow("the tool's check of personal numbers") << QByteArray("WHERE status > 0 ORDER BY uid")

@@ -510,8 +510,17 @@ int main(int argc, char* argv[])
         StoredSettings settings;
         const QString type = exporter->getType().isEmpty() ? pluginSettingsType() : exporter->getType();
         if (!readStoredSettings(session.hostDb, type, request.settingsId, settings, error)
-            || !checkBeforeExport(request, settings, session.hostDb, outcome, error))
-            return usageError(error);
+            || !checkBeforeExport(request, settings, session.hostDb, outcome, error)) {
+            // A server that stopped answering is a failed run, not bad usage.
+            const QString timedOut = withTimeoutNamed(error, QStringLiteral("reading the stored settings and people"),
+                                                      request.connection.timeoutSeconds);
+            if (timedOut == error)
+                return usageError(error);
+            outcome.error = timedOut;
+            outcome.exitStatus = ExitExportFailed;
+            report(request, outcome);
+            return outcome.exitStatus;
+        }
         exporter->setDatabase(session.hostDb);
         runExport(exporter, request, settings, session.hostDb, outcome);
     }
