@@ -1,5 +1,6 @@
 #include "controlsummary.h"
 
+#include "fileformat.h"
 #include "personalnumbers.h"
 
 #include <QFile>
@@ -31,13 +32,6 @@ struct Collector
             summary.problems << QStringLiteral("line %1: %2").arg(lineNumber).arg(text);
     }
 };
-
-QString lineText(QByteArray bytes)
-{
-    while (bytes.endsWith('\n') || bytes.endsWith('\r'))
-        bytes.chop(1);
-    return QString::fromLocal8Bit(bytes);
-}
 
 void collectLine(Collector& c, int lineNumber, const QString& line, const QString& separator,
                  const QString& year, const QString& month)
@@ -96,7 +90,7 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
     }
     c.summary.fileRead = true;
     while (!file.atEnd()) {
-        const QString line = lineText(file.readLine());
+        const QString line = payrollLineText(file.readLine());
         ++c.summary.lines;
         collectLine(c, c.summary.lines, line, separator, year, month);
     }
