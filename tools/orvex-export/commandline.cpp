@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "commandoptions.h"
+#include "comparisonoptions.h"
 #include "defaultplugin.h"
 
 #include <QCommandLineOption>
@@ -55,10 +56,12 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     const QCommandLineOption quiet(QStringLiteral("quiet"),
         QStringLiteral("Print nothing when all is well; else the warnings or the error, one line each, on stderr."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the summary as JSON on stdout."));
+    const ComparisonOptions comparisonOptions;
     monthOptions.addTo(parser);
     parser.addOption(out);
     hostOptions.addTo(parser);
     parser.addOptions({plugin, log, replay, params, quiet, json});
+    comparisonOptions.addTo(parser);
 
     if (!parser.parse(arguments)) {
         errorText = parser.errorText();
@@ -92,5 +95,5 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     request.logFile = parser.value(log);
     request.quiet = parser.isSet(quiet);
     request.json = parser.isSet(json);
-    return true;
+    return comparisonOptions.read(parser, request, errorText);
 }

@@ -31,6 +31,10 @@ struct ExportRequest
     bool json = false;
     QString replayFile;       // --replay: a prepared staging file replayed in TEST mode
     QString paramsFile;       // --params of a replay
+    QString compareFile;      // --compare: the earlier file; default: the month before's in the output folder
+    bool noCompare = false;   // --no-compare
+    double variancePercent = 50; // --variance: an amount that changes by more is flagged
+    QString reportFile;       // --report: the control sheet, .pdf or .html
 
     QString monthText() const;  // "YYYY-MM"
 };

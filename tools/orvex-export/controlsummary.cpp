@@ -1,5 +1,6 @@
 #include "controlsummary.h"
 
+#include "payrolllines.h"
 #include "personalnumbers.h"
 
 #include <QFile>
@@ -42,9 +43,7 @@ QString lineText(QByteArray bytes)
 void collectLine(Collector& c, int lineNumber, const QString& line, const QString& separator,
                  const QString& year, const QString& month)
 {
-    QStringList fields = line.split(separator);
-    if (fields.size() == FieldCount + 1 && fields.last().isEmpty())
-        fields.removeLast();
+    const QStringList fields = payrollLineFields(line, separator);
     if (fields.size() != FieldCount) {
         c.problem(lineNumber, QStringLiteral("%1 fields instead of %2: %3").arg(fields.size()).arg(int(FieldCount)).arg(line));
         return;

@@ -4,6 +4,8 @@
 // prepared staging file through the plug-in's TEST mode.
 
 #include "commandline.h"
+#include "comparisonstep.h"
+#include "controlsheet.h"
 #include "controlsummary.h"
 #include "exportparameters.h"
 #include "hostconnection.h"
@@ -348,6 +350,11 @@ int main(int argc, char* argv[])
         return usageError(error);
     if (replay) {
         runReplay(exporter, replayParameters, replayWork.path(), request.replayFile, outcome);
+        const Roster roster = stagingRosterFor(replayStagingPath(replayWork.path(), request.replayFile), outcome);
+        const QHash<QString, QVariant> options = replayParameters.value(QStringLiteral("optWidget")).toHash();
+        const QString replayedLines = QDir(replayWork.path()).filePath(QStringLiteral("replayed-lines.txt"));
+        compareWithEarlierMonth(request, replayedLines, options, roster, outcome);
+        writeControlSheetIfAsked(request, replayedLines, options, roster, outcome);
     } else {
         if (!openHostDatabase(request.connection, password, QLatin1String(hostConnectionName), session.hostDb, error))
             return usageError(error);
@@ -358,6 +365,9 @@ int main(int argc, char* argv[])
             return usageError(error);
         exporter->setDatabase(session.hostDb);
         runExport(exporter, request, settings, session.hostDb, outcome);
+        const Roster roster = hostRosterFor(session.hostDb, request, outcome);
+        compareWithEarlierMonth(request, outcome.filePath, settings.optWidget, roster, outcome);
+        writeControlSheetIfAsked(request, outcome.filePath, settings.optWidget, roster, outcome);
     }
     report(request, outcome);
     return outcome.exitStatus;

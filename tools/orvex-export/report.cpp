@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include "comparisonreport.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -109,6 +111,8 @@ void printTextReport(QTextStream& out, const ExportOutcome& outcome)
         for (const QString& problem : summary.problems)
             out << "  " << problem << '\n';
     }
+    if (outcome.comparison.compared || !outcome.comparison.note.isEmpty())
+        printComparison(out, outcome.comparison);
     out.flush();
 }
 
@@ -151,6 +155,7 @@ QByteArray jsonReport(const ExportOutcome& outcome)
                            {QStringLiteral("message"), outcome.message.trimmed()},
                            {QStringLiteral("error"), outcome.error},
                            {QStringLiteral("summary"), control},
+                           {QStringLiteral("comparison"), comparisonJson(outcome.comparison)},
                            {QStringLiteral("steps"), stages}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
