@@ -346,7 +346,7 @@ void DemoCompany::addEvents()
     // leave of uid 2 from 26 February below.
     absence(5, 3, february(5), february(9), workingDays);        // a week of vacation
     absence(10, 9, february(12), february(16), workingDays);     // a week of unpaid leave
-    absence(14, 15, february(5), february(16), calendarDays);    // sick leave
+    absence(4, 15, february(5), february(16), calendarDays);     // sick leave
     overtime(15, february(7), 2 * hour);
 
     overtime(1, march(12), 2 * hour);

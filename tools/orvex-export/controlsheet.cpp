@@ -89,9 +89,20 @@ QString cell(const QString& text, const char* align = "left")
     return QStringLiteral("<td align=\"%1\">%2</td>").arg(QLatin1String(align), escaped(text));
 }
 
-QString headCell(const QString& text)
+QString headCell(const QString& text, int widthPercent = 0)
 {
-    return QStringLiteral("<th align=\"left\" bgcolor=\"#e8e8e8\">%1</th>").arg(escaped(text));
+    const QString width = widthPercent > 0 ? QStringLiteral(" width=\"%1%\"").arg(widthPercent) : QString();
+    return QStringLiteral("<th align=\"left\" bgcolor=\"#e8e8e8\"%1>%2</th>").arg(width, escaped(text));
+}
+
+// The columns of a person's block and of the totals: narrow numbers, wide dates.
+QString blockHeader(const QStringList& titles)
+{
+    static const int widths[] = {8, 7, 11, 52, 11, 11};
+    QString html = QStringLiteral("<tr>");
+    for (int i = 0; i < titles.size() && i < 6; ++i)
+        html += headCell(titles[i], widths[i]);
+    return html + QStringLiteral("</tr>\n");
 }
 
 QString signedAmount(double amount)
@@ -112,8 +123,13 @@ QString headerTable(const SheetHeader& h)
         {OrvexExport::tr("Tool"), QStringLiteral("orvex-export %1").arg(h.toolVersion)},
         {OrvexExport::tr("Plug-in"), h.pluginVersion}};
     QString html = QStringLiteral("<table class=\"header\" cellspacing=\"0\" cellpadding=\"2\">\n");
-    for (const auto& row : rows)
-        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>\n").arg(escaped(row.first), escaped(row.second));
+    for (const auto& row : rows) {
+        // The hash in a fixed-width font: every character reads as itself (no ligatures).
+        const QString value = row.first == QLatin1String("SHA-256")
+                                  ? QStringLiteral("<span style=\"font-family: 'DejaVu Sans Mono', monospace\">%1</span>").arg(escaped(row.second))
+                                  : escaped(row.second);
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>\n").arg(escaped(row.first), value);
+    }
     return html + QStringLiteral("</table>\n");
 }
 
@@ -145,9 +161,8 @@ QString personBlock(const SheetPerson& person, const MonthComparison& comparison
     QString html = QStringLiteral("<table class=\"person\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
                                   "cellpadding=\"2\">\n<tr><th colspan=\"6\" align=\"left\" bgcolor=\"#d0d8e8\">%1</th></tr>\n")
                        .arg(escaped(title));
-    html += QStringLiteral("<tr>") + headCell(OrvexExport::tr("Code")) + headCell(OrvexExport::tr("Rows"))
-            + headCell(OrvexExport::tr("Amount")) + headCell(OrvexExport::tr("Dates"))
-            + headCell(OrvexExport::tr("Last month")) + headCell(OrvexExport::tr("Change")) + QStringLiteral("</tr>\n");
+    html += blockHeader({OrvexExport::tr("Code"), OrvexExport::tr("Rows"), OrvexExport::tr("Amount"),
+                         OrvexExport::tr("Dates"), OrvexExport::tr("Last month"), OrvexExport::tr("Change")});
     for (const SheetCode& code : person.codes) {
         const bool known = comparison.compared;
         const Amounts earlier = before.value(code.code);
@@ -167,10 +182,12 @@ QString personBlock(const SheetPerson& person, const MonthComparison& comparison
 QString codeTotals(const ExportOutcome& outcome)
 {
     const MonthComparison& comparison = outcome.comparison;
-    QString html = QStringLiteral("<table class=\"totals\" width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n<tr>")
-                   + headCell(OrvexExport::tr("Code")) + headCell(OrvexExport::tr("Rows")) + headCell(OrvexExport::tr("Amount"))
-                   + headCell(OrvexExport::tr("Rows last month")) + headCell(OrvexExport::tr("Amount last month"))
-                   + headCell(OrvexExport::tr("Change")) + QStringLiteral("</tr>\n");
+    QString html = QStringLiteral("<table class=\"totals\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
+                                  "cellpadding=\"2\">\n")
+                   + QStringLiteral("<tr>") + headCell(OrvexExport::tr("Code"), 16) + headCell(OrvexExport::tr("Rows"), 14)
+                   + headCell(OrvexExport::tr("Amount"), 18) + headCell(OrvexExport::tr("Rows last month"), 14)
+                   + headCell(OrvexExport::tr("Amount last month"), 20) + headCell(OrvexExport::tr("Change"), 18)
+                   + QStringLiteral("</tr>\n");
     if (comparison.compared) {
         for (const CodeComparison& code : comparison.codes)
             html += QStringLiteral("<tr>") + cell(code.code) + cell(QString::number(code.now.rows), "right")
