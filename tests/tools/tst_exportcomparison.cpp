@@ -88,7 +88,8 @@ Run TestExportComparison::exportMonth(const QString& month, const QString& out, 
 {
     return runProgram(ORVEX_EXPORT_PROGRAM,
                       QStringList{"--socket", TestHostDb::connectOptions().mid(int(qstrlen("UNIX_SOCKET="))),
-                                  "--user", "root", "--database", demo->name(), "--month", month, "--out", out}
+                                  "--user", "root", "--database", demo->name(), "--month", month, "--out", out,
+                                  "--language", "en"}
                           + extra);
 }
 
@@ -192,10 +193,10 @@ void TestExportComparison::replayComparedWithExport()
                                      "--user", "root", "--database", demo->name(), "--month", "2024-03", "--out",
                                      staging, "--params", work.filePath("params.json")});
     QVERIFY2(prepared.exitCode == 0, qPrintable(prepared.err));
-    Run replay = runProgram(ORVEX_EXPORT_PROGRAM, {"--replay", staging, "--json"});
+    Run replay = runProgram(ORVEX_EXPORT_PROGRAM, {"--replay", staging, "--json", "--language", "en"});
     QVERIFY2(replay.exitCode == 0, qPrintable(replay.err));
     QVERIFY(!replay.json().value("comparison").toObject().value("compared").toBool());
-    replay = runProgram(ORVEX_EXPORT_PROGRAM, {"--replay", staging, "--compare", marchFile, "--json"});
+    replay = runProgram(ORVEX_EXPORT_PROGRAM, {"--replay", staging, "--compare", marchFile, "--json", "--language", "en"});
     QVERIFY2(replay.exitCode == 0, qPrintable(replay.err));
     const QJsonObject comparison = replay.json().value("comparison").toObject();
     QVERIFY(comparison.value("compared").toBool());

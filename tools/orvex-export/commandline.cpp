@@ -3,6 +3,7 @@
 #include "commandoptions.h"
 #include "comparisonoptions.h"
 #include "defaultplugin.h"
+#include "toollanguage.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -60,7 +61,7 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     monthOptions.addTo(parser);
     parser.addOption(out);
     hostOptions.addTo(parser);
-    parser.addOptions({plugin, log, replay, params, quiet, json});
+    parser.addOptions({plugin, log, replay, params, quiet, json, languageOption()});
     comparisonOptions.addTo(parser);
 
     if (!parser.parse(arguments)) {

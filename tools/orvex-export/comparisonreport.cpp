@@ -18,6 +18,12 @@ QString who(const ComparedPerson& person)
                                  : QStringLiteral("%1 %2").arg(person.personalNumber, person.name);
 }
 
+// "1 person", "2 people"; in Slovak the three forms of "zamestnanec".
+QString people(int count)
+{
+    return OrvexExport::tr("%n people", nullptr, count);
+}
+
 QString dateText(const QDate& date)
 {
     return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
@@ -122,9 +128,12 @@ void printComparison(QTextStream& out, const MonthComparison& c)
     out << OrvexExport::tr("Comparison with %1 (%2, %n lines)", nullptr, c.previousLines)
                .arg(QFileInfo(c.previousFile).fileName(), c.previousMonth)
         << '\n';
-    out << "  " << OrvexExport::tr("People paid before: %1, now: %2").arg(c.peopleBefore).arg(c.peopleNow) << '\n';
+    out << "  " << OrvexExport::tr("Paid last month: %1, this month: %2").arg(people(c.peopleBefore), people(c.peopleNow))
+        << '\n';
     out << "  " << OrvexExport::tr("Missing now: %1 (without a known reason: %2); new: %3")
-                       .arg(c.missing.size()).arg(c.unexplainedMissing()).arg(c.newPeople.size())
+                       .arg(people(c.missing.size()))
+                       .arg(c.unexplainedMissing())
+                       .arg(people(c.newPeople.size()))
         << '\n';
     out << "  " << OrvexExport::tr("Amounts changed by more than %1 % and at least %2: %3")
                        .arg(amountText(c.variancePercent), amountText(c.minimumChange)).arg(c.changes.size())

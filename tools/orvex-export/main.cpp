@@ -15,6 +15,7 @@
 #include "replay.h"
 #include "report.h"
 #include "storedsettings.h"
+#include "toollanguage.h"
 
 #include "pamexportinterface.h"
 #include "verinfointerface.h"
@@ -297,6 +298,11 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("orvex-export"));
     QApplication::setApplicationVersion(QStringLiteral(ORVEX_EXPORT_VERSION));
+
+    QString language;
+    if (!chooseToolLanguage(languageArgument(arguments), QLocale::system(), language))
+        return usageError(QStringLiteral("--language takes sk or en, not \"%1\"").arg(language));
+    installToolTranslation(language);
 
     ExportRequest request;
     QString error;

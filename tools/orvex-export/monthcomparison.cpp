@@ -205,12 +205,11 @@ QStringList MonthComparison::warnings() const
     QStringList texts;
     for (const MissingPerson& person : missing)
         if (person.reason == MissingReason::Unknown)
-            texts << OrvexExport::tr("personal number %1%2 had %3 lines in %4 and has none now, for no reason "
-                                     "the host knows")
+            texts << OrvexExport::tr("personal number %1%2 had %n lines in %3 and has none now, for no reason "
+                                     "the host knows", nullptr, person.before.rows)
                          .arg(person.personalNumber,
-                              person.name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(person.name))
-                         .arg(person.before.rows)
-                         .arg(QFileInfo(previousFile).fileName());
+                              person.name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(person.name),
+                              QFileInfo(previousFile).fileName());
     for (const LineOutsideEmployment& line : outsideEmployment)
         texts << (line.afterEnd ? OrvexExport::tr("line %1 (personal number %2, code %3, %4 - %5) is dated after the "
                                                   "end of employment on %6")

@@ -1,0 +1,35 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>OrvexExport</name>
+    <message numerus="yes">
+        <source>Comparison with %1 (%2, %n lines)</source>
+        <translation>
+            <numerusform>Comparison with %1 (%2, %n line)</numerusform>
+            <numerusform>Comparison with %1 (%2, %n lines)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines before</source>
+        <translation>
+            <numerusform>%n line before</numerusform>
+            <numerusform>%n lines before</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people</source>
+        <translation>
+            <numerusform>%n person</numerusform>
+            <numerusform>%n people</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>personal number %1%2 had %n lines in %3 and has none now, for no reason the host knows</source>
+        <translation>
+            <numerusform>personal number %1%2 had %n line in %3 and has none now, for no reason the host knows</numerusform>
+            <numerusform>personal number %1%2 had %n lines in %3 and has none now, for no reason the host knows</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
