@@ -1,5 +1,6 @@
 #include "controlsummary.h"
 
+#include "exporttext.h"
 #include "payrolllines.h"
 #include "personalnumbers.h"
 
@@ -45,11 +46,11 @@ void collectLine(Collector& c, int lineNumber, const QString& line, const QStrin
 {
     const QStringList fields = payrollLineFields(line, separator);
     if (fields.size() != FieldCount) {
-        c.problem(lineNumber, QStringLiteral("%1 fields instead of %2: %3").arg(fields.size()).arg(int(FieldCount)).arg(line));
+        c.problem(lineNumber, OrvexExport::tr("%1 fields instead of %2: %3").arg(fields.size()).arg(int(FieldCount)).arg(line));
         return;
     }
     if (fields[Year] != year || fields[Month] != month)
-        c.problem(lineNumber, QStringLiteral("year and month %1%2%3 instead of %4%2%5")
+        c.problem(lineNumber, OrvexExport::tr("year and month %1%2%3 instead of %4%2%5")
                                   .arg(fields[Year], separator, fields[Month], year, month));
 
     CodeTotal& total = c.codes[fields[Code]];
@@ -65,7 +66,7 @@ void collectLine(Collector& c, int lineNumber, const QString& line, const QStrin
         if (ok && std::isfinite(amount))
             total.amount += amount;
         else
-            c.problem(lineNumber, QStringLiteral("amount \"%1\" is not a number").arg(fields[Amount]));
+            c.problem(lineNumber, OrvexExport::tr("amount \"%1\" is not a number").arg(fields[Amount]));
     }
     ++c.people[fields[PersonalNumber]];
 }
@@ -90,7 +91,7 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
     Collector c;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        c.summary.problems << QStringLiteral("cannot read the file back: %1").arg(file.errorString());
+        c.summary.problems << OrvexExport::tr("cannot read the file back: %1").arg(file.errorString());
         return c.summary;
     }
     c.summary.fileRead = true;
@@ -100,7 +101,7 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
         collectLine(c, c.summary.lines, line, separator, year, month);
     }
     if (c.problemCount > maxProblemsListed)
-        c.summary.problems << QStringLiteral("... and %1 more lines with problems").arg(c.problemCount - maxProblemsListed);
+        c.summary.problems << OrvexExport::tr("... and %1 more lines with problems").arg(c.problemCount - maxProblemsListed);
 
     for (const CodeTotal& total : c.codes)
         c.summary.codes << total;

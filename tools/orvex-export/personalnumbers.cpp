@@ -1,5 +1,6 @@
 #include "personalnumbers.h"
 
+#include "exporttext.h"
 #include "personalnumberchecks.h"
 
 #include <QMap>
@@ -27,18 +28,18 @@ QString oddPersonalNumberWarning(const QString& number, int lines)
 {
     const PersonalNumberFaults faults = personalNumberFaults(number);
     if (faults.empty)
-        return QStringLiteral("%1 lines have no personal number").arg(lines);
+        return OrvexExport::tr("%n lines have no personal number", nullptr, lines);
     QStringList odd;
     if (faults.blankAtEnd)
-        odd << QStringLiteral("begins or ends with a blank");
+        odd << OrvexExport::tr("begins or ends with a blank");
     if (faults.control)
-        odd << QStringLiteral("holds a control character");
+        odd << OrvexExport::tr("holds a control character");
     if (faults.quote)
-        odd << QStringLiteral("holds a quote");
+        odd << OrvexExport::tr("holds a quote");
     if (odd.isEmpty())
         return QString();
-    return QStringLiteral("personal number \"%1\" (%2 lines) %3: payroll may not match it")
-        .arg(visiblePersonalNumber(number)).arg(lines).arg(odd.join(QStringLiteral(", ")));
+    return OrvexExport::tr("personal number \"%1\" (%n lines) %2: payroll may not match it", nullptr, lines)
+        .arg(visiblePersonalNumber(number), odd.join(QStringLiteral(", ")));
 }
 
 QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, const QSet<QString>& numbersInFile)
@@ -50,11 +51,10 @@ QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, co
     QStringList warnings;
     for (auto it = uidsByNumber.constBegin(); it != uidsByNumber.constEnd(); ++it)
         if (it.value().size() > 1)
-            warnings << QStringLiteral("personal number \"%1\" belongs to %2 people (host ids %3): payroll "
-                                       "takes their lines as one person's")
-                            .arg(visiblePersonalNumber(it.key()))
-                            .arg(it.value().size())
-                            .arg(it.value().join(QStringLiteral(", ")));
+            warnings << OrvexExport::tr("personal number \"%1\" belongs to %n people (host ids %2): payroll "
+                                        "takes their lines as one person's",
+                                        nullptr, it.value().size())
+                            .arg(visiblePersonalNumber(it.key()), it.value().join(QStringLiteral(", ")));
     return warnings;
 }
 

@@ -31,5 +31,26 @@
             <numerusform>personal number %1%2 had %n lines in %3 and has none now, for no reason the host knows</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines have no personal number</source>
+        <translation>
+            <numerusform>%n line has no personal number</numerusform>
+            <numerusform>%n lines have no personal number</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>personal number "%1" (%n lines) %2: payroll may not match it</source>
+        <translation>
+            <numerusform>personal number "%1" (%n line) %2: payroll may not match it</numerusform>
+            <numerusform>personal number "%1" (%n lines) %2: payroll may not match it</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>personal number "%1" belongs to %n people (host ids %2): payroll takes their lines as one person's</source>
+        <translation>
+            <numerusform>personal number "%1" belongs to %n person (host ids %2): payroll takes their lines as one person's</numerusform>
+            <numerusform>personal number "%1" belongs to %n people (host ids %2): payroll takes their lines as one person's</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -351,6 +351,176 @@
             <numerusform>osobné číslo %1%2 malo v %3 %n riadkov a teraz nemá žiadny, bez dôvodu známeho dochádzkovému systému</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1 fields instead of %2: %3</source>
+        <translation>%1 polí namiesto %2: %3</translation>
+    </message>
+    <message>
+        <source>year and month %1%2%3 instead of %4%2%5</source>
+        <translation>rok a mesiac %1%2%3 namiesto %4%2%5</translation>
+    </message>
+    <message>
+        <source>amount "%1" is not a number</source>
+        <translation>počet „%1“ nie je číslo</translation>
+    </message>
+    <message>
+        <source>cannot read the file back: %1</source>
+        <translation>súbor sa nedá spätne prečítať: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more lines with problems</source>
+        <translation>... a ďalších %1 riadkov s problémami</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines have no personal number</source>
+        <translation>
+            <numerusform>%n riadok nemá osobné číslo</numerusform>
+            <numerusform>%n riadky nemajú osobné číslo</numerusform>
+            <numerusform>%n riadkov nemá osobné číslo</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>begins or ends with a blank</source>
+        <translation>začína alebo končí medzerou</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>obsahuje riadiaci znak</translation>
+    </message>
+    <message>
+        <source>holds a quote</source>
+        <translation>obsahuje úvodzovky</translation>
+    </message>
+    <message numerus="yes">
+        <source>personal number "%1" (%n lines) %2: payroll may not match it</source>
+        <translation>
+            <numerusform>osobné číslo „%1“ (%n riadok) %2: mzdový systém ho nemusí priradiť</numerusform>
+            <numerusform>osobné číslo „%1“ (%n riadky) %2: mzdový systém ho nemusí priradiť</numerusform>
+            <numerusform>osobné číslo „%1“ (%n riadkov) %2: mzdový systém ho nemusí priradiť</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>personal number "%1" belongs to %n people (host ids %2): payroll takes their lines as one person's</source>
+        <translation>
+            <numerusform>osobné číslo „%1“ patrí %n zamestnancovi (ID v dochádzkovom systéme %2): mzdový systém berie ich riadky ako riadky jedného zamestnanca</numerusform>
+            <numerusform>osobné číslo „%1“ patrí %n zamestnancom (ID v dochádzkovom systéme %2): mzdový systém berie ich riadky ako riadky jedného zamestnanca</numerusform>
+            <numerusform>osobné číslo „%1“ patrí %n zamestnancom (ID v dochádzkovom systéme %2): mzdový systém berie ich riadky ako riadky jedného zamestnanca</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OrvexPrepareTest</name>
+    <message>
+        <source>Turns one month of a host database into a prepared staging file for the TEST mode of the
+Orvexuniversal export plug-in. The password of the database user is read from the
+environment variable ORVEX_DB_PASSWORD. The folders of --out and --params must exist.
+Exit status: 0 written (a UTC system zone is warned about on stderr), 1 the data could not
+be read or written, 2 usage, an unknown time zone or a missing output folder.</source>
+        <translation>Pripraví z jedného mesiaca databázy dochádzkového systému pripravený súbor pre režim TEST
+exportného plug-inu Orvexuniversal. Heslo používateľa databázy sa číta z premennej
+prostredia ORVEX_DB_PASSWORD. Priečinky --out a --params musia existovať.
+Návratový kód: 0 zapísané (systémové časové pásmo UTC sa hlási na stderr), 1 údaje sa nedali
+prečítať ani zapísať, 2 chybné použitie, neznáme časové pásmo alebo chýbajúci výstupný priečinok.</translation>
+    </message>
+    <message>
+        <source>The staging file to write (required).</source>
+        <translation>Pripravený súbor, ktorý sa má zapísať (povinné).</translation>
+    </message>
+    <message>
+        <source>Also write the export parameters of the month as JSON.</source>
+        <translation>Zapísať aj parametre exportu mesiaca ako JSON.</translation>
+    </message>
+    <message>
+        <source>--out needs a file</source>
+        <translation>--out potrebuje súbor</translation>
+    </message>
+    <message>
+        <source>cannot create %1: %2</source>
+        <translation>%1 sa nedá vytvoriť: %2</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>%1 sa nedá nahradiť</translation>
+    </message>
+    <message>
+        <source>cannot rename %1 to %2</source>
+        <translation>%1 sa nedá premenovať na %2</translation>
+    </message>
+</context>
+<context>
+    <name>OrvexSettings</name>
+    <message>
+        <source>the settings page has no tabs</source>
+        <translation>stránka nastavení nemá žiadne záložky</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>priečinok %1 sa nedá vytvoriť</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 sa nedá zapísať</translation>
+    </message>
+    <message>
+        <source>saved %1</source>
+        <translation>uložené %1</translation>
+    </message>
+    <message>
+        <source> (see --help)</source>
+        <translation> (pozri --help)</translation>
+    </message>
+    <message>
+        <source>there is no display to show the page on: give --screenshot or --auto-close, or run under a display (e.g. xvfb-run)</source>
+        <translation>stránku nie je kde zobraziť: zadajte --screenshot alebo --auto-close, alebo spustite program s displejom (napr. xvfb-run)</translation>
+    </message>
+    <message>
+        <source>cannot load the plug-in %1: %2</source>
+        <translation>plug-in %1 sa nedá načítať: %2</translation>
+    </message>
+    <message>
+        <source>the plug-in has no translation "%1" (%2)</source>
+        <translation>plug-in nemá preklad „%1“ (%2)</translation>
+    </message>
+    <message>
+        <source>no stored settings of type %1; the page starts from an empty record</source>
+        <translation>žiadne uložené nastavenia typu %1; stránka začína s prázdnym záznamom</translation>
+    </message>
+    <message>
+        <source>the plug-in gave no settings page</source>
+        <translation>plug-in nevrátil stránku nastavení</translation>
+    </message>
+    <message>
+        <source>Shows the Orvexuniversal settings page as the attendance host shows it, loaded with the stored settings of the host database. On closing, the edited options record is printed as JSON on stdout. The database password is taken from ORVEX_DB_PASSWORD.</source>
+        <translation>Zobrazí stránku nastavení Orvexuniversal tak, ako ju zobrazuje dochádzkový systém, s nastaveniami uloženými v jeho databáze. Po zatvorení vypíše upravený záznam nastavení ako JSON na stdout. Heslo databázy sa berie z ORVEX_DB_PASSWORD.</translation>
+    </message>
+    <message>
+        <source>Plug-in file (default: the installed one, else the built one).</source>
+        <translation>Súbor plug-inu (predvolene nainštalovaný, inak zostavený).</translation>
+    </message>
+    <message>
+        <source>Save settings-tab1.png ... of every tab into dir and quit.</source>
+        <translation>Uložiť settings-tab1.png ... každej záložky do priečinka dir a skončiť.</translation>
+    </message>
+    <message>
+        <source>Close the page after ms milliseconds.</source>
+        <translation>Zatvoriť stránku po ms milisekundách.</translation>
+    </message>
+    <message>
+        <source>The language of the output and of the page: sk or en (default for the output: Slovak in a Slovak locale, else English; the page: its Slovak texts).</source>
+        <translation>Jazyk výstupu a stránky: sk alebo en (predvolene pre výstup slovenčina v slovenskom prostredí, inak angličtina; stránka: jej slovenské texty).</translation>
+    </message>
+    <message>
+        <source>Window size, e.g. 1000x560.</source>
+        <translation>Veľkosť okna, napr. 1000x560.</translation>
+    </message>
+    <message>
+        <source>--auto-close "%1" is not a number of milliseconds</source>
+        <translation>--auto-close „%1“ nie je počet milisekúnd</translation>
+    </message>
+    <message>
+        <source>--size "%1" is not WIDTHxHEIGHT</source>
+        <translation>--size „%1“ nie je v tvare ŠÍRKAxVÝŠKA</translation>
+    </message>
 </context>
 <context>
     <name>OrvexTools</name>
