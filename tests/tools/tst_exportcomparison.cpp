@@ -69,6 +69,8 @@ class TestExportComparison : public QObject
 
 private slots:
     void initTestCase();
+    void usage_data();
+    void usage();
     void comparison_data();
     void comparison();
     void replayComparedWithExport();
@@ -110,6 +112,31 @@ void TestExportComparison::initTestCase()
     QCOMPARE(february.json().value("peopleLeftOut").toVariant().toStringList(), QStringList{"1022"});
     QCOMPARE(exportMonth("2024-03", months.path(), {"--quiet"}).exitCode, 3);
     marchFile = months.filePath("ds032024_ID-1.txt");
+}
+
+void TestExportComparison::usage_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("--compare with a missing file") << QStringList{"--compare", "none.txt"} << "does not exist";
+    QTest::newRow("--compare and --no-compare") << QStringList{"--compare", "MARCH", "--no-compare"} << "exclude";
+    QTest::newRow("--variance below 0") << QStringList{"--variance", "-5"} << "--variance";
+    QTest::newRow("--variance not a number") << QStringList{"--variance", "half"} << "--variance";
+    QTest::newRow("--report of another kind") << QStringList{"--report", "sheet.txt"} << ".pdf or .html";
+    QTest::newRow("--report in a missing folder") << QStringList{"--report", "no/sheet.pdf"} << "does not exist";
+}
+
+// A comparison or a sheet that cannot be had stops the run before anything is exported.
+void TestExportComparison::usage()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QString, error);
+    QTemporaryDir out;
+    extra.replaceInStrings("MARCH", marchFile);
+    const Run run = exportMonth("2024-03", out.path(), extra << "--quiet");
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(error) && run.err.trimmed().count('\n') == 0, qPrintable(run.err));
+    QVERIFY(QDir(out.path()).entryList(QDir::Files).isEmpty());
 }
 
 void TestExportComparison::comparison_data()

@@ -209,7 +209,9 @@ QString leftOutList(const ExportOutcome& outcome)
     QSet<QString> listed;
     for (const MissingPerson& person : outcome.comparison.missing) {
         listed.insert(person.personalNumber);
-        items << QStringLiteral("%1 %2: %3").arg(person.personalNumber, person.name, missingReasonText(person.reason));
+        const QString who = person.name.isEmpty() ? person.personalNumber
+                                                  : QStringLiteral("%1 %2").arg(person.personalNumber, person.name);
+        items << QStringLiteral("%1: %2").arg(who, missingReasonText(person.reason));
     }
     for (const QString& number : outcome.peopleLeftOut)
         if (!listed.contains(number))
