@@ -176,7 +176,7 @@ QString personBlock(const SheetPerson& person, const MonthComparison& comparison
     if (!flags.isEmpty())
         html += QStringLiteral("<tr><td colspan=\"6\"><b>%1</b> %2</td></tr>\n")
                     .arg(escaped(OrvexExport::tr("Check:")), escaped(flags.join(QStringLiteral("; "))));
-    return html + QStringLiteral("</table>\n<p></p>\n");
+    return html + QStringLiteral("</table>\n");
 }
 
 QString codeTotals(const ExportOutcome& outcome)
@@ -244,26 +244,34 @@ bool writeHtmlFile(const QString& html, const QString& path, QString& errorText)
 
 } // namespace
 
-QString controlSheetHtml(const SheetHeader& header, const PayrollLines& lines, const Roster& roster,
-                         const ExportOutcome& outcome)
+QStringList controlSheetParts(const SheetHeader& header, const PayrollLines& lines, const Roster& roster,
+                              const ExportOutcome& outcome)
 {
-    const QString title = OrvexExport::tr("Control sheet of the payroll export %1").arg(header.month);
-    QString html = QStringLiteral("<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\">\n<head>\n"
-                                  "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n"
-                                  "<title>%1</title>\n</head>\n<body>\n<h2>%1</h2>\n")
-                       .arg(escaped(title));
-    html += headerTable(header);
-    html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(OrvexExport::tr("People")));
-    for (const SheetPerson& person : sheetPeople(lines, roster))
-        html += personBlock(person, outcome.comparison);
-    html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(OrvexExport::tr("Totals per code")));
-    html += codeTotals(outcome);
-    html += QStringLiteral("<h3>%1</h3>\n").arg(escaped(OrvexExport::tr("People left out and why")));
-    html += leftOutList(outcome);
-    html += QStringLiteral("<p><br />%1</p>\n<p><br />%2</p>\n")
-                .arg(escaped(OrvexExport::tr("Checked by (name): ______________________________   Date: ______________")),
-                     escaped(OrvexExport::tr("Signature: ______________________________")));
-    return html + QStringLiteral("</body>\n</html>\n");
+    const auto heading = [](const QString& text) { return QStringLiteral("<h3>%1</h3>\n").arg(escaped(text)); };
+    QStringList parts;
+    parts << QStringLiteral("<h2>%1</h2>\n").arg(escaped(sheetTitle(header))) + headerTable(header);
+    const QVector<SheetPerson> people = sheetPeople(lines, roster);
+    for (int i = 0; i < people.size(); ++i)
+        parts << (i == 0 ? heading(OrvexExport::tr("People")) : QString()) + personBlock(people[i], outcome.comparison);
+    parts << heading(OrvexExport::tr("Totals per code")) + codeTotals(outcome);
+    parts << heading(OrvexExport::tr("People left out and why")) + leftOutList(outcome);
+    parts << QStringLiteral("<p><br />%1</p>\n<p><br />%2</p>\n")
+                 .arg(escaped(OrvexExport::tr("Checked by (name): ______________________________   Date: ______________")),
+                      escaped(OrvexExport::tr("Signature: ______________________________")));
+    return parts;
+}
+
+QString sheetTitle(const SheetHeader& header)
+{
+    return OrvexExport::tr("Control sheet of the payroll export %1").arg(header.month);
+}
+
+QString controlSheetHtml(const QString& title, const QStringList& parts)
+{
+    return QStringLiteral("<!DOCTYPE html>\n<html xmlns=\"http://www.w3.org/1999/xhtml\">\n<head>\n"
+                          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\n"
+                          "<title>%1</title>\n</head>\n<body>\n%2</body>\n</html>\n")
+        .arg(escaped(title), parts.join(QString()));
 }
 
 void writeControlSheetIfAsked(const ExportRequest& request, const QString& currentFile,
@@ -282,12 +290,13 @@ void writeControlSheetIfAsked(const ExportRequest& request, const QString& curre
     header.written = QFileInfo(currentFile).lastModified();
     header.toolVersion = QStringLiteral(ORVEX_EXPORT_VERSION);
     header.pluginVersion = outcome.pluginVersion;
-    const QString html = controlSheetHtml(header, lines, roster, outcome);
+    const QStringList parts = controlSheetParts(header, lines, roster, outcome);
     const bool asHtml = !request.reportFile.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
     QString errorText;
-    const bool written = asHtml ? writeHtmlFile(html, request.reportFile, errorText)
-                                : writeSheetPdf(html, QStringLiteral("%1 — %2").arg(header.fileName, header.month),
-                                                request.reportFile, errorText);
+    const bool written =
+        asHtml ? writeHtmlFile(controlSheetHtml(sheetTitle(header), parts), request.reportFile, errorText)
+               : writeSheetPdf(parts, QStringLiteral("%1 — %2").arg(header.fileName, header.month), request.reportFile,
+                               errorText);
     if (written)
         return;
     outcome.warnings << OrvexExport::tr("the control sheet \"%1\" could not be written: %2")

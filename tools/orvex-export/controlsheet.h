@@ -25,9 +25,15 @@ struct SheetHeader
     QDateTime written;
 };
 
-// The sheet as an XHTML page (UTF-8); QTextDocument lays it out for the PDF.
-QString controlSheetHtml(const SheetHeader& header, const PayrollLines& lines, const Roster& roster,
-                         const ExportOutcome& outcome);
+// The sheet's parts in order, as HTML: the header, one block per person (the
+// first under the heading "People"), the totals, the people left out, the
+// signature. The PDF keeps each part on one page where it fits.
+QStringList controlSheetParts(const SheetHeader& header, const PayrollLines& lines, const Roster& roster,
+                              const ExportOutcome& outcome);
+QString sheetTitle(const SheetHeader& header);
+
+// The parts as one XHTML page (UTF-8).
+QString controlSheetHtml(const QString& title, const QStringList& parts);
 
 // Writes the sheet to request.reportFile (a PDF, or an HTML page for .html)
 // when one was asked for; a sheet that cannot be written is a warning.

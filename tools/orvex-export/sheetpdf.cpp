@@ -7,36 +7,72 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
+#include <QVector>
+
+#include <memory>
 
 namespace {
 
-// Moves every table that a page break would cut, and that fits on a page, to
-// the start of the next page. The tables are taken in order: each move shifts
-// the ones after it.
-void keepTablesTogether(QTextDocument& doc)
+// Where a part goes: its first page and its top on that page, and how many
+// pages it runs over.
+struct Placement
 {
-    const qreal pageHeight = doc.pageSize().height();
-    QAbstractTextDocumentLayout* layout = doc.documentLayout();
-    for (QTextFrame* frame : doc.rootFrame()->childFrames()) {
-        if (!qobject_cast<QTextTable*>(frame))
-            continue;
-        const QRectF box = layout->frameBoundingRect(frame);
-        const int firstPage = int(box.top() / pageHeight);
-        const int lastPage = int((box.bottom() - 1) / pageHeight);
-        if (firstPage == lastPage || box.height() > pageHeight * 0.95)
-            continue;
-        QTextFrameFormat format = frame->frameFormat();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        frame->setFrameFormat(format);
-        doc.pageCount(); // lays the document out again before the next table is measured
+    int page = 0;
+    qreal top = 0;
+    int pages = 1;
+};
+
+std::unique_ptr<QTextDocument> laidOut(const QString& html, QPaintDevice* device, const QSizeF& body)
+{
+    std::unique_ptr<QTextDocument> doc(new QTextDocument);
+    doc->documentLayout()->setPaintDevice(device);
+    doc->setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+    doc->setDocumentMargin(0);
+    doc->setHtml(html);
+    doc->setTextWidth(body.width());
+    if (doc->size().height() > body.height())
+        doc->setPageSize(body); // a long part: its own pagination keeps table rows whole
+    return doc;
+}
+
+// Places the parts one below the other; `pages` is the number of pages they take.
+QVector<Placement> placeParts(const QStringList& parts, QPaintDevice* device, const QSizeF& body, qreal gap,
+                              int& pages)
+{
+    QVector<Placement> placements;
+    int page = 0;
+    qreal top = 0;
+    for (const QString& html : parts) {
+        const std::unique_ptr<QTextDocument> doc = laidOut(html, device, body);
+        Placement place;
+        const qreal height = doc->size().height();
+        if (top > 0 && (top + height > body.height() || height > body.height())) {
+            ++page;
+            top = 0;
+        }
+        place.page = page;
+        place.top = top;
+        if (height > body.height()) {
+            place.pages = doc->pageCount();
+            page += place.pages;
+        } else {
+            top += height + gap;
+        }
+        placements << place;
     }
+    pages = top > 0 || page == 0 ? page + 1 : page;
+    return placements;
+}
+
+void drawFooter(QPainter& painter, const QRect& foot, const QString& footer, int page, int pages)
+{
+    painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, footer);
+    painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom, OrvexExport::tr("page %1 of %2").arg(page + 1).arg(pages));
 }
 
 } // namespace
 
-bool writeSheetPdf(const QString& html, const QString& footer, const QString& path, QString& errorText)
+bool writeSheetPdf(const QStringList& parts, const QString& footer, const QString& path, QString& errorText)
 {
     QPdfWriter writer(path);
     writer.setPageSize(QPageSize(QPageSize::A4));
@@ -50,32 +86,32 @@ bool writeSheetPdf(const QString& html, const QString& footer, const QString& pa
         return false;
     }
     const int footerHeight = writer.logicalDpiY() / 3; // a third of an inch
-    QTextDocument doc;
-    doc.documentLayout()->setPaintDevice(&writer);
-    doc.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 8));
-    doc.setDocumentMargin(0);
-    doc.setHtml(html);
-    doc.setPageSize(QSizeF(writer.width(), writer.height() - footerHeight));
-    keepTablesTogether(doc);
-
-    const int pages = doc.pageCount();
-    const qreal pageHeight = doc.pageSize().height();
+    const QSizeF body(writer.width(), writer.height() - footerHeight);
+    const QRect foot(0, writer.height() - footerHeight, writer.width(), footerHeight);
+    int pages = 1;
+    const QVector<Placement> placements = placeParts(parts, &writer, body, writer.logicalDpiY() / 10.0, pages);
     painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 7));
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
-        painter.save();
-        painter.translate(0, -page * pageHeight);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * pageHeight, writer.width(), pageHeight);
-        painter.setClipRect(context.clip);
-        doc.documentLayout()->draw(&painter, context);
-        painter.restore();
-        const QRect foot(0, writer.height() - footerHeight, writer.width(), footerHeight);
-        painter.drawText(foot, Qt::AlignLeft | Qt::AlignBottom, footer);
-        painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom,
-                         OrvexExport::tr("page %1 of %2").arg(page + 1).arg(pages));
+
+    // The parts are laid out again as they are drawn: only one is held at a time.
+    int page = 0;
+    for (int i = 0; i < parts.size(); ++i) {
+        const Placement& place = placements[i];
+        const std::unique_ptr<QTextDocument> doc = laidOut(parts[i], &writer, body);
+        for (int part = 0; part < place.pages; ++part) {
+            for (; page < place.page + part; ++page) {
+                drawFooter(painter, foot, footer, page, pages);
+                writer.newPage();
+            }
+            painter.save();
+            painter.translate(0, place.top - part * body.height());
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = QRectF(0, part * body.height(), body.width(), body.height());
+            painter.setClipRect(context.clip);
+            doc->documentLayout()->draw(&painter, context);
+            painter.restore();
+        }
     }
+    drawFooter(painter, foot, footer, page, pages);
     if (!painter.end()) {
         errorText = OrvexExport::tr("cannot write the PDF file \"%1\"").arg(path);
         return false;
