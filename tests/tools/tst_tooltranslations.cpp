@@ -98,6 +98,7 @@ void TestToolTranslations::finished_data()
     QTest::addColumn<int>("forms"); // plural forms of the language
     QTest::newRow("Slovak") << "orvextools_sk.ts" << 3;
     QTest::newRow("English") << "orvextools_en.ts" << 2;
+    QTest::newRow("Qt's parser in Slovak") << "qcommandlineparser_sk.ts" << 3;
 }
 
 void TestToolTranslations::finished()
@@ -179,6 +180,8 @@ void TestToolTranslations::exportSpeaksTheLanguage_data()
     const QString slovak = QString::fromUtf8("Porovnať s týmto mzdovým súborom");
     const QString english = QStringLiteral("Compare with this payroll file");
     QTest::newRow("--language sk") << QStringList{"--language", "sk", "--help"} << "C" << slovak;
+    QTest::newRow("Qt's parser in Slovak") << QStringList{"--language", "sk", "--help"} << "C"
+                                           << QString::fromUtf8("Zobrazí pomoc k voľbám príkazového riadku.");
     QTest::newRow("--language en in a Slovak locale") << QStringList{"--language=en", "--help"} << "sk_SK.UTF-8"
                                                       << english;
     QTest::newRow("a Slovak locale") << QStringList{"--help"} << "sk_SK.UTF-8" << slovak;

@@ -45,9 +45,12 @@ bool chooseToolLanguage(const QString& given, const QLocale& system, QString& la
 bool installToolTranslation(const QString& language)
 {
     registerToolTranslations();
-    // Lives as long as the application: the tools print until they end.
-    static QTranslator translator;
-    if (!translator.load(QStringLiteral(":/translations/orvextools_%1.qm").arg(language)))
+    // They live as long as the application: the tools print until they end.
+    static QTranslator tools, parser;
+    if (!tools.load(QStringLiteral(":/translations/orvextools_%1.qm").arg(language)))
         return false;
-    return QCoreApplication::installTranslator(&translator);
+    // Qt's parser speaks English on its own.
+    if (language == QLatin1String("sk") && parser.load(QStringLiteral(":/translations/qcommandlineparser_sk.qm")))
+        QCoreApplication::installTranslator(&parser);
+    return QCoreApplication::installTranslator(&tools);
 }
