@@ -231,6 +231,15 @@ void TestExportComparison::replayComparedWithExport()
     QCOMPARE(comparison.value("peopleNow").toInt(), 22);
     for (const char* list : {"missing", "newPeople", "changes", "codesAppeared", "codesVanished", "outsideEmployment"})
         QVERIFY2(comparison.value(list).toArray().isEmpty(), list);
+    // Someone the prepared run did not take: a known reason, no warning.
+    const QString withRusnak = work.filePath("with-5019.txt");
+    QFile file(withRusnak);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(fileBytes(marchFile) + "2024|03|5019|1|5|04.03.2024|08.03.2024\n");
+    file.close();
+    replay = runProgram(ORVEX_EXPORT_PROGRAM, {"--replay", staging, "--compare", withRusnak, "--json", "--language", "en"});
+    QVERIFY2(replay.exitCode == 0, qPrintable(replay.err));
+    QCOMPARE(missingPeople(replay.json().value("comparison").toObject()), QStringList{"5019 notInPreparedRun"});
 }
 
 // The sheet read back by a real PDF reader: header, a person's block, the

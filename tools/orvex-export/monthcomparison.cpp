@@ -59,7 +59,9 @@ MissingReason missingReason(const QString& number, const Roster& roster, const Q
         return MissingReason::GoneFromHost;
     if (!person->selected)
         return MissingReason::NotSelected;
-    if (person->end.isValid() && person->end < firstDay)
+    // Ended before the month, or early in it with nothing recorded since.
+    if (person->end.isValid()
+        && (person->end < firstDay || (person->end < firstDay.addMonths(1) && !person->hasRecords)))
         return MissingReason::EmploymentEnded;
     if (person->longTermLeave)
         return MissingReason::LongTermLeave;

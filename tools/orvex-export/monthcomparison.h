@@ -20,7 +20,7 @@ enum class MissingReason {
     Unknown,         // the host knows no reason: a warning
     GoneFromHost,    // no such personal number in the host, or a record kept for history
     NotSelected,     // not among the people the export was asked for
-    EmploymentEnded, // employment ended before the month
+    EmploymentEnded, // employment ended before the month, or in it with no records since
     LongTermLeave,   // on long-term leave over the whole month
     MonthNotClosed,  // left out: the month is not closed
     NoValues,        // no worked time and no interruption this month
