@@ -46,7 +46,7 @@ void collectLine(Collector& c, int lineNumber, const QString& line, const QStrin
 {
     const QStringList fields = payrollLineFields(line, separator);
     if (fields.size() != FieldCount) {
-        c.problem(lineNumber, OrvexExport::tr("%1 fields instead of %2: %3").arg(fields.size()).arg(int(FieldCount)).arg(line));
+        c.problem(lineNumber, OrvexExport::tr("%n fields instead of %1: %2", nullptr, fields.size()).arg(int(FieldCount)).arg(line));
         return;
     }
     if (fields[Year] != year || fields[Month] != month)
@@ -101,7 +101,7 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
         collectLine(c, c.summary.lines, line, separator, year, month);
     }
     if (c.problemCount > maxProblemsListed)
-        c.summary.problems << OrvexExport::tr("... and %1 more lines with problems").arg(c.problemCount - maxProblemsListed);
+        c.summary.problems << OrvexExport::tr("... and %n more lines with problems", nullptr, c.problemCount - maxProblemsListed);
 
     for (const CodeTotal& total : c.codes)
         c.summary.codes << total;

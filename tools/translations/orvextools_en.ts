@@ -52,5 +52,19 @@
             <numerusform>personal number "%1" belongs to %n people (host ids %2): payroll takes their lines as one person's</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n fields instead of %1: %2</source>
+        <translation>
+            <numerusform>%n field instead of %1: %2</numerusform>
+            <numerusform>%n fields instead of %1: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more lines with problems</source>
+        <translation>
+            <numerusform>... and %n more line with problems</numerusform>
+            <numerusform>... and %n more lines with problems</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

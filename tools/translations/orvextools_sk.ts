@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>… and %1 more</source>
-        <translation>… a ďalších %1</translation>
+        <translation>… a ešte %1</translation>
     </message>
     <message>
         <source>after the end of employment on %1</source>
@@ -352,10 +352,6 @@
         </translation>
     </message>
     <message>
-        <source>%1 fields instead of %2: %3</source>
-        <translation>%1 polí namiesto %2: %3</translation>
-    </message>
-    <message>
         <source>year and month %1%2%3 instead of %4%2%5</source>
         <translation>rok a mesiac %1%2%3 namiesto %4%2%5</translation>
     </message>
@@ -366,10 +362,6 @@
     <message>
         <source>cannot read the file back: %1</source>
         <translation>súbor sa nedá spätne prečítať: %1</translation>
-    </message>
-    <message>
-        <source>... and %1 more lines with problems</source>
-        <translation>... a ďalších %1 riadkov s problémami</translation>
     </message>
     <message numerus="yes">
         <source>%n lines have no personal number</source>
@@ -405,6 +397,22 @@
             <numerusform>osobné číslo „%1“ patrí %n zamestnancovi (ID v dochádzkovom systéme %2): mzdový systém berie ich riadky ako riadky jedného zamestnanca</numerusform>
             <numerusform>osobné číslo „%1“ patrí %n zamestnancom (ID v dochádzkovom systéme %2): mzdový systém berie ich riadky ako riadky jedného zamestnanca</numerusform>
             <numerusform>osobné číslo „%1“ patrí %n zamestnancom (ID v dochádzkovom systéme %2): mzdový systém berie ich riadky ako riadky jedného zamestnanca</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fields instead of %1: %2</source>
+        <translation>
+            <numerusform>%n pole namiesto %1: %2</numerusform>
+            <numerusform>%n polia namiesto %1: %2</numerusform>
+            <numerusform>%n polí namiesto %1: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more lines with problems</source>
+        <translation>
+            <numerusform>... a ďalší %n riadok s problémom</numerusform>
+            <numerusform>... a ďalšie %n riadky s problémami</numerusform>
+            <numerusform>... a ďalších %n riadkov s problémami</numerusform>
         </translation>
     </message>
 </context>
