@@ -45,7 +45,8 @@ bool ComparisonOptions::read(const QCommandLineParser& parser, ExportRequest& re
     bool ok = false;
     request.variancePercent = parser.value(variance).toDouble(&ok);
     if (!ok || request.variancePercent < 0) {
-        errorText = OrvexExport::tr("--variance needs a percentage of 0 or more, not \"%1\"").arg(parser.value(variance));
+        errorText =
+            OrvexExport::tr("--variance needs a percentage of 0 or more, not \"%1\"").arg(parser.value(variance));
         return false;
     }
     if (parser.isSet(report)) {
@@ -56,7 +57,8 @@ bool ComparisonOptions::read(const QCommandLineParser& parser, ExportRequest& re
             return false;
         }
         if (!sheet.absoluteDir().exists()) {
-            errorText = OrvexExport::tr("the folder of the control sheet \"%1\" does not exist").arg(parser.value(report));
+            errorText =
+                OrvexExport::tr("the folder of the control sheet \"%1\" does not exist").arg(parser.value(report));
             return false;
         }
         request.reportFile = sheet.absoluteFilePath();

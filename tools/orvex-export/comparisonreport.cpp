@@ -29,6 +29,11 @@ QString dateText(const QDate& date)
     return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
 }
 
+QString codeList(const QStringList& codes)
+{
+    return codes.isEmpty() ? QStringLiteral("-") : codes.join(QStringLiteral(", "));
+}
+
 QString signedAmount(double amount)
 {
     return (amount > 0 ? QStringLiteral("+") : QString()) + amountText(amount);
@@ -58,8 +63,9 @@ void printList(QTextStream& out, const QString& title, const List& items, Text t
 
 QString outsideText(const LineOutsideEmployment& line)
 {
-    const QString when = line.afterEnd ? OrvexExport::tr("after the end of employment on %1").arg(dateText(line.end))
-                                       : OrvexExport::tr("before the start of employment on %1").arg(dateText(line.begin));
+    const QString when = line.afterEnd
+                             ? OrvexExport::tr("after the end of employment on %1").arg(dateText(line.end))
+                             : OrvexExport::tr("before the start of employment on %1").arg(dateText(line.begin));
     return OrvexExport::tr("line %1: %2, code %3, %4 - %5, %6")
         .arg(line.lineNumber)
         .arg(who(line), line.code, line.dateFrom, line.dateTo, when);
@@ -128,7 +134,8 @@ void printComparison(QTextStream& out, const MonthComparison& c)
     out << OrvexExport::tr("Comparison with %1 (%2, %n lines)", nullptr, c.previousLines)
                .arg(QFileInfo(c.previousFile).fileName(), c.previousMonth)
         << '\n';
-    out << "  " << OrvexExport::tr("Paid last month: %1, this month: %2").arg(people(c.peopleBefore), people(c.peopleNow))
+    out << "  "
+        << OrvexExport::tr("Paid last month: %1, this month: %2").arg(people(c.peopleBefore), people(c.peopleNow))
         << '\n';
     out << "  " << OrvexExport::tr("Missing now: %1 (without a known reason: %2); new: %3")
                        .arg(people(c.missing.size()))
@@ -139,8 +146,7 @@ void printComparison(QTextStream& out, const MonthComparison& c)
                        .arg(amountText(c.variancePercent), amountText(c.minimumChange)).arg(c.changes.size())
         << '\n';
     out << "  " << OrvexExport::tr("Codes appeared: %1; vanished: %2; lines dated outside employment: %3")
-                       .arg(c.codesAppeared.isEmpty() ? QStringLiteral("-") : c.codesAppeared.join(QStringLiteral(", ")),
-                            c.codesVanished.isEmpty() ? QStringLiteral("-") : c.codesVanished.join(QStringLiteral(", ")))
+                       .arg(codeList(c.codesAppeared), codeList(c.codesVanished))
                        .arg(c.outsideEmployment.size())
         << '\n';
     if (c.previousUnreadable > 0)
@@ -151,8 +157,9 @@ void printComparison(QTextStream& out, const MonthComparison& c)
                                                  OrvexExport::tr("%n lines before", nullptr, p.before.rows));
     });
     printList(out, OrvexExport::tr("New:"), c.newPeople, [](const NewPerson& p) {
-        return p.begin.isValid() ? QStringLiteral("%1: %2").arg(who(p), OrvexExport::tr("employed from %1").arg(dateText(p.begin)))
-                                 : who(p);
+        if (!p.begin.isValid())
+            return who(p);
+        return QStringLiteral("%1: %2").arg(who(p), OrvexExport::tr("employed from %1").arg(dateText(p.begin)));
     });
     printList(out, OrvexExport::tr("Changed amounts, largest first:"), c.changes, [](const AmountChange& change) {
         return OrvexExport::tr("%1, code %2: %3").arg(who(change), change.code, changeText(change));

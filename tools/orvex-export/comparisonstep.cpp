@@ -37,8 +37,9 @@ Roster hostRosterFor(const QSqlDatabase& hostDb, const ExportRequest& request, E
 {
     Roster roster;
     QString errorText;
-    if (outcome.summary.fileRead && !readHostRoster(hostDb, request.year, request.month, request.selection.allPeople, request.selection.peopleIds,
-                        roster, errorText))
+    if (outcome.summary.fileRead
+        && !readHostRoster(hostDb, request.year, request.month, request.selection.allPeople,
+                           request.selection.peopleIds, roster, errorText))
         addWarnings({OrvexExport::tr("the host's people could not be read for the comparison: %1").arg(errorText)},
                     outcome);
     return roster;

@@ -126,7 +126,8 @@ QString headerTable(const SheetHeader& h)
     for (const auto& row : rows) {
         // The hash in a fixed-width font: every character reads as itself (no ligatures).
         const QString value = row.first == QLatin1String("SHA-256")
-                                  ? QStringLiteral("<span style=\"font-family: 'DejaVu Sans Mono', monospace\">%1</span>").arg(escaped(row.second))
+                                  ? QStringLiteral("<span style=\"font-family: 'DejaVu Sans Mono', monospace\">%1</span>")
+                                        .arg(escaped(row.second))
                                   : escaped(row.second);
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>\n").arg(escaped(row.first), value);
     }
@@ -159,7 +160,8 @@ QString personBlock(const SheetPerson& person, const MonthComparison& comparison
     if (!person.group.isEmpty())
         title += QStringLiteral(" — ") + person.group;
     QString html = QStringLiteral("<table class=\"person\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
-                                  "cellpadding=\"2\">\n<tr><th colspan=\"6\" align=\"left\" bgcolor=\"#d0d8e8\">%1</th></tr>\n")
+                                  "cellpadding=\"2\">\n"
+                                  "<tr><th colspan=\"6\" align=\"left\" bgcolor=\"#d0d8e8\">%1</th></tr>\n")
                        .arg(escaped(title));
     html += blockHeader({OrvexExport::tr("Code"), OrvexExport::tr("Rows"), OrvexExport::tr("Amount"),
                          OrvexExport::tr("Dates"), OrvexExport::tr("Last month"), OrvexExport::tr("Change")});
@@ -184,7 +186,8 @@ QString codeTotals(const ExportOutcome& outcome)
     const MonthComparison& comparison = outcome.comparison;
     QString html = QStringLiteral("<table class=\"totals\" width=\"100%\" border=\"1\" cellspacing=\"0\" "
                                   "cellpadding=\"2\">\n")
-                   + QStringLiteral("<tr>") + headCell(OrvexExport::tr("Code"), 16) + headCell(OrvexExport::tr("Rows"), 14)
+                   + QStringLiteral("<tr>") + headCell(OrvexExport::tr("Code"), 16)
+                   + headCell(OrvexExport::tr("Rows"), 14)
                    + headCell(OrvexExport::tr("Amount"), 18) + headCell(OrvexExport::tr("Rows last month"), 14)
                    + headCell(OrvexExport::tr("Amount last month"), 20) + headCell(OrvexExport::tr("Change"), 18)
                    + QStringLiteral("</tr>\n");
@@ -256,7 +259,8 @@ QStringList controlSheetParts(const SheetHeader& header, const PayrollLines& lin
     parts << heading(OrvexExport::tr("Totals per code")) + codeTotals(outcome);
     parts << heading(OrvexExport::tr("People left out and why")) + leftOutList(outcome);
     parts << QStringLiteral("<p><br />%1</p>\n<p><br />%2</p>\n")
-                 .arg(escaped(OrvexExport::tr("Checked by (name): ______________________________   Date: ______________")),
+                 .arg(escaped(OrvexExport::tr(
+                          "Checked by (name): ______________________________   Date: ______________")),
                       escaped(OrvexExport::tr("Signature: ______________________________")));
     return parts;
 }
