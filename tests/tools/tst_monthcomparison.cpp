@@ -60,7 +60,8 @@ private slots:
     void separatorOfFile();
 
 private:
-    PayrollLines written(const QStringList& lines, const QString& separator = QStringLiteral("|"));
+    PayrollLines written(const QStringList& lines, const QString& separator = QStringLiteral("|"),
+                         const QString& lineEnd = QStringLiteral("\n"));
 
     QScopedPointer<TestHostDb> demo;
     Roster roster;
@@ -85,13 +86,13 @@ void TestMonthComparison::initTestCase()
 }
 
 // The lines written to a file of their own and read back as the export reads files.
-PayrollLines TestMonthComparison::written(const QStringList& lines, const QString& separator)
+PayrollLines TestMonthComparison::written(const QStringList& lines, const QString& separator, const QString& lineEnd)
 {
     const QString path = folder.filePath(QStringLiteral("file%1.txt").arg(++files));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return PayrollLines();
-    file.write((QStringList(lines).replaceInStrings(QStringLiteral("|"), separator).join('\n') + '\n').toUtf8());
+    file.write((QStringList(lines).replaceInStrings(QStringLiteral("|"), separator).join(lineEnd) + lineEnd).toUtf8());
     file.close();
     return readPayrollLines(path, QStringLiteral("|"), true);
 }
@@ -103,7 +104,7 @@ void TestMonthComparison::compare_data()
     QTest::addColumn<QStringList>("addedBefore");   // lines only the earlier file has
     QTest::addColumn<QStringList>("addedNow");      // lines only this month's file has
     QTest::addColumn<QString>("doubledNow");        // "number:code" whose first amount doubles now
-    QTest::addColumn<QString>("separatorBefore");
+    QTest::addColumn<QString>("separatorBefore");   // "\r" at its end: lines end in CR LF
     QTest::addColumn<double>("variance");
     QTest::addColumn<QStringList>("missing");       // "number reason"
     QTest::addColumn<QStringList>("newPeople");
@@ -147,7 +148,8 @@ void TestMonthComparison::compare_data()
     QTest::newRow("a line before the start of employment")
         << "" << "" << none << QStringList{"2024|03|1022|10|1|04.03.2024|05.03.2024"} << "" << bar << 50.0 << none << none
         << none << none << none << 1 << 1;
-    QTest::newRow("another separator before") << "" << "" << none << none << "" << ";" << 50.0 << none << none << none
+    // The host's own file format: CR LF at the ends of the lines.
+    QTest::newRow("another separator and CR LF before") << "" << "" << none << none << "" << ";\r" << 50.0 << none << none << none
                                               << none << none << 0 << 0;
 }
 
@@ -161,10 +163,15 @@ void TestMonthComparison::compare()
     QFETCH(QString, separatorBefore);
     QFETCH(double, variance);
     const QStringList march = demoMarchLines();
-    const PayrollLines previous = written(withoutPerson(march, removedBefore) + addedBefore, separatorBefore);
+    const bool crlf = separatorBefore.endsWith('\r');
+    separatorBefore.remove('\r');
+    const PayrollLines previous = written(withoutPerson(march, removedBefore) + addedBefore, separatorBefore,
+                                          crlf ? QStringLiteral("\r\n") : QStringLiteral("\n"));
     const PayrollLines current = written(withAmountDoubled(withoutPerson(march, removedNow), doubledNow) + addedNow);
     QCOMPARE(previous.separator, separatorBefore);
     QCOMPARE(previous.unreadableLines, 0);
+    for (const PayrollLine& line : previous.lines)
+        QVERIFY2(!line.dateTo.contains('\r'), qPrintable(line.dateTo));
     ComparisonSettings settings;
     settings.variancePercent = variance;
     settings.year = 2024;
