@@ -176,16 +176,19 @@ void TestToolTranslations::exportSpeaksTheLanguage_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("messages"); // LANGUAGE, when set
     QTest::addColumn<QString>("expected");
     const QString slovak = QString::fromUtf8("Porovnať s týmto mzdovým súborom");
     const QString english = QStringLiteral("Compare with this payroll file");
-    QTest::newRow("--language sk") << QStringList{"--language", "sk", "--help"} << "C" << slovak;
-    QTest::newRow("Qt's parser in Slovak") << QStringList{"--language", "sk", "--help"} << "C"
+    QTest::newRow("--language sk") << QStringList{"--language", "sk", "--help"} << "C" << "" << slovak;
+    QTest::newRow("Qt's parser in Slovak") << QStringList{"--language", "sk", "--help"} << "C" << ""
                                            << QString::fromUtf8("Zobrazí pomoc k voľbám príkazového riadku.");
     QTest::newRow("--language en in a Slovak locale") << QStringList{"--language=en", "--help"} << "sk_SK.UTF-8"
-                                                      << english;
-    QTest::newRow("a Slovak locale") << QStringList{"--help"} << "sk_SK.UTF-8" << slovak;
-    QTest::newRow("another locale") << QStringList{"--help"} << "C" << english;
+                                                      << "" << english;
+    QTest::newRow("a Slovak locale") << QStringList{"--help"} << "sk_SK.UTF-8" << "" << slovak;
+    QTest::newRow("English messages in a Slovak locale") << QStringList{"--help"} << "sk_SK.UTF-8" << "en" << english;
+    QTest::newRow("Slovak messages in another locale") << QStringList{"--help"} << "C" << "sk" << slovak;
+    QTest::newRow("another locale") << QStringList{"--help"} << "C" << "" << english;
 }
 
 void TestToolTranslations::exportSpeaksTheLanguage()
@@ -194,8 +197,12 @@ void TestToolTranslations::exportSpeaksTheLanguage()
     QFETCH(QString, locale);
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("LANGUAGE");
     env.insert("LC_ALL", locale);
     env.insert("LANG", locale);
+    QFETCH(QString, messages);
+    if (!messages.isEmpty())
+        env.insert("LANGUAGE", messages);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(ORVEX_EXPORT_PROGRAM), arguments);
     QVERIFY(process.waitForFinished(60000));

@@ -32,10 +32,11 @@ QString languageArgument(const QStringList& arguments)
     return QString();
 }
 
-bool chooseToolLanguage(const QString& given, const QLocale& system, QString& language)
+bool chooseToolLanguage(const QString& given, const QStringList& systemLanguages, QString& language)
 {
     if (given.isEmpty()) {
-        language = system.name().startsWith(QLatin1String("sk")) ? QStringLiteral("sk") : QStringLiteral("en");
+        const QString first = systemLanguages.value(0);
+        language = first.startsWith(QLatin1String("sk")) ? QStringLiteral("sk") : QStringLiteral("en");
         return true;
     }
     language = given;

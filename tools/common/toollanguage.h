@@ -17,9 +17,12 @@ QCommandLineOption languageOption();
 // The value of --language (or --language=) among `arguments`; empty when not given.
 QString languageArgument(const QStringList& arguments);
 
-// "sk" or "en": `given` when it is one of them, else the system locale's
-// (Slovak for sk_*, English otherwise). False for another given language.
-bool chooseToolLanguage(const QString& given, const QLocale& system, QString& language);
+// "sk" or "en": `given` when it is one of them, else the language the system
+// gives messages in, QLocale::system().uiLanguages(): Slovak when the first is
+// Slovak, English otherwise. On Unix that is LANGUAGE, else LC_ALL,
+// LC_MESSAGES or LANG, as gettext reads them (sk_SK.UTF-8 gives Slovak); on
+// Windows the user's display language. False for another given language.
+bool chooseToolLanguage(const QString& given, const QStringList& systemLanguages, QString& language);
 
 // Installs the tools' translation of `language` into the application.
 bool installToolTranslation(const QString& language);

@@ -300,7 +300,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(ORVEX_EXPORT_VERSION));
 
     QString language;
-    if (!chooseToolLanguage(languageArgument(arguments), QLocale::system(), language))
+    if (!chooseToolLanguage(languageArgument(arguments), QLocale::system().uiLanguages(), language))
         return usageError(QStringLiteral("--language takes sk or en, not \"%1\"").arg(language));
     installToolTranslation(language);
 

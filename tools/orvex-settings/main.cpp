@@ -99,7 +99,7 @@ int main(int argc, char** argv)
     QApplication::setFont(font);
 
     QString language;
-    if (!chooseToolLanguage(languageArgument(arguments), QLocale::system(), language))
+    if (!chooseToolLanguage(languageArgument(arguments), QLocale::system().uiLanguages(), language))
         return fail(UsageError, QStringLiteral("--language takes sk or en, not \"%1\"").arg(language));
     installToolTranslation(language);
 
