@@ -1,6 +1,7 @@
 #include "preparerequest.h"
 
 #include "preparetext.h"
+#include "toollanguage.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -25,7 +26,7 @@ bool parsePrepareArguments(const QStringList& arguments, PrepareRequest& request
                                     QStringLiteral("file"));
     hostOptions.addTo(parser);
     monthOptions.addTo(parser);
-    parser.addOptions({out, params});
+    parser.addOptions({out, params, languageOption()});
 
     helpShown = false;
     if (!parser.parse(arguments)) {
