@@ -58,6 +58,8 @@ private slots:
     void compare();
     void separatorOfFile_data();
     void separatorOfFile();
+    void previousMonthFile_data();
+    void previousMonthFile();
 
 private:
     PayrollLines written(const QStringList& lines, const QString& separator = QStringLiteral("|"),
@@ -218,6 +220,23 @@ void TestMonthComparison::separatorOfFile()
 {
     QFETCH(QString, firstLine);
     QTEST(::separatorOfFile(firstLine, QStringLiteral("|")), "separator");
+}
+
+void TestMonthComparison::previousMonthFile_data()
+{
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("March") << 2024 << 3 << "ds022024_ID-7.txt";
+    QTest::newRow("January: December of the year before") << 2024 << 1 << "ds122023_ID-7.txt";
+}
+
+void TestMonthComparison::previousMonthFile()
+{
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(QString, name);
+    QCOMPARE(::previousMonthFile(QStringLiteral("/srv/payroll"), year, month, 7), "/srv/payroll/" + name);
 }
 
 QTEST_GUILESS_MAIN(TestMonthComparison)
