@@ -91,6 +91,8 @@ QVector<QPair<int, double>> RecordGenerators::bonusDayResults(int itemIndex, int
     while (query.next())
         addDay(query.value(domAt).toInt(), query.value(domAt + 1).toDouble(), query.value(domAt + 2).toDouble(),
                query.value(0).toDouble(), source.valueColumns > 1 ? query.value(1).toDouble() : 0.0);
+    if (!readEnded(query, operation, QStringLiteral("SELECT %1 FROM latten ").arg(source.column)))
+        return {};
     query.finish();
     return results;
 }
@@ -141,6 +143,10 @@ bool RecordGenerators::readBonusDays(const char* operation, const QString& colum
         for (int column = 0; column < 13; ++column)
             *values[column] = query.value(column + 1).toDouble();
         bonusDays.append(row);
+    }
+    if (!readEnded(query, operation, QStringLiteral("SELECT %1 FROM latten ").arg(column))) {
+        bonusDays.clear();
+        return false;
     }
     query.finish();
     bonusDaysRead = true;

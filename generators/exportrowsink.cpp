@@ -43,6 +43,10 @@ void ExportRowSink::write(const ExportRow& row)
         rows.append(kept);
         return;
     }
+    // The first failed insert failed the run: the rows after it are not
+    // tried (each would log the same failure).
+    if (run.failed())
+        return;
     static const QString statement = exportInsertStatement();
     QVariantList values;
     for (const QString& item : row.items())

@@ -89,6 +89,7 @@ void RecordGenerators::interruptionsDaily(unsigned iid, const RowChoices& choice
         if (isPositiveValue(value.text))
             writeRow(code.codeFor(value.inHours), valueColumnText(value, choices.kind), dateFrom, dateTo);
     }
+    readEnded(query, "exportIntersDaily", QStringLiteral("SELECT * FROM latten_data"));
 }
 
 void RecordGenerators::interruptionsBySpans(unsigned iid, const RowChoices& choices)
@@ -120,6 +121,7 @@ void RecordGenerators::interruptionsBySpans(unsigned iid, const RowChoices& choi
         if (isPositiveValue(value.text))
             writeRow(code.codeFor(value.inHours), valueColumnText(value, choices.kind), dateFrom, dateTo);
     }
+    readEnded(query, "exportIntersBySpans", QStringLiteral("SELECT * FROM lintersSpans "));
 }
 
 void RecordGenerators::interruptionsSummary(unsigned iid, const RowChoices& choices)
@@ -152,6 +154,8 @@ void RecordGenerators::interruptionsSummary(unsigned iid, const RowChoices& choi
         lastDay = dom;
         anyRecord = true;
     }
+    if (!readEnded(query, "exportIntersSummary", QStringLiteral("SELECT * FROM latten_data")))
+        return;
 
     RecordValue value = summaryRecordValue(secondsTotal, daysTotal, choices.kind);
     QString dateFrom = dateText(firstDay, lastDay, choices.dateFrom, false);

@@ -86,6 +86,11 @@ bool RecordGenerators::readStaging(QSqlQuery& query, const QString& sql, const Q
     return false;
 }
 
+bool RecordGenerators::readEnded(const QSqlQuery& query, const char* operation, const QString& shownStatement)
+{
+    return walkCompleted(query, sqliteErrorText(operation, shownStatement));
+}
+
 void RecordGenerators::writeRow(const QString& code, const QString& value, const QString& dateFrom,
                                 const QString& dateTo)
 {
@@ -142,6 +147,7 @@ void RecordGenerators::readSickLeaveDays()
         if (!listDaysOfPN.contains(day))
             listDaysOfPN.append(day);
     }
+    walkCompleted(query, QStringLiteral("Orvexuniversal::getListDaysOfPN() ::: SQLite ERROR: "));
     query.finish();
 }
 

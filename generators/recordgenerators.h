@@ -89,6 +89,9 @@ private:
     bool readInterruptionRecords(QSqlQuery& query, const QString& sql, unsigned iid, const char* operation);
     bool readStaging(QSqlQuery& query, const QString& sql, const QVariantList& values, const char* operation,
                      const QString& shownStatement);
+    // After a walk of a query of readStaging(): false, and logged (the export
+    // fails), when the walk ended on an error instead of the last row.
+    bool readEnded(const QSqlQuery& query, const char* operation, const QString& shownStatement);
 
     RunContext& run;
     StagingDatabase& staging;

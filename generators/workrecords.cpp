@@ -43,6 +43,7 @@ void RecordGenerators::workDaily(const RowChoices& choices)
             writeRow(code.codeFor(value.inHours), valueColumnText(value, choices.kind),
                      dateText(dom, dom, choices.dateFrom, false), dateText(dom, dom, choices.dateTo, true));
     }
+    readEnded(query, "exportWorkDaily", QStringLiteral("SELECT work,dom FROM latten "));
 }
 
 void RecordGenerators::workSpans(const RowChoices& choices)
@@ -63,6 +64,7 @@ void RecordGenerators::workSpans(const RowChoices& choices)
                      dateText(span.begDay, span.endDay, choices.dateFrom, false),
                      dateText(span.begDay, span.endDay, choices.dateTo, true));
     }
+    readEnded(query, "exportWorkSpans", QStringLiteral("SELECT * FROM lintersSpans "));
 }
 
 void RecordGenerators::workSummary(const RowChoices& choices)
@@ -89,6 +91,8 @@ void RecordGenerators::workSummary(const RowChoices& choices)
             daysTotal += work / dayFund;
         secondsTotal += work;
     }
+    if (!readEnded(query, "exportWorkSummary", QStringLiteral("SELECT work,dom FROM latten ")))
+        return;
 
     const int lastDay = run.periodDate.daysInMonth();
     const RecordValue value = summaryRecordValue(secondsTotal, daysTotal, choices.kind);

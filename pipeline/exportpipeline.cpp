@@ -150,7 +150,7 @@ int ExportPipeline::runNormalMode(RunContext& run, const QSqlDatabase& host, QHa
     int returnValue = 0;
     QHash<QString, QVariant> runResult;
     if (!run.failed()) {
-        staging.readHolidays(run.holidaysMap);
+        runStagingStep(run, QCoreApplication::translate("Orvexuniversal", "príprava údajov na export"), [this, &run]() { staging.readHolidays(run.holidaysMap); });
         run.resolveSpecialInterruptions();
         reportPersonalNumbers(run);
         qDebug() << "runExport ~START";

@@ -131,8 +131,13 @@ bool commitFile(QSaveFile& file, QTextStream& out, QString& reason)
     const bool written = out.status() == QTextStream::Ok && file.flush() && file.error() == QFileDevice::NoError;
     if (written && file.commit())
         return true;
-    if (!written)
+    if (!written) {
+        // A write cut short (a full disk, a quota) sets no error of its own;
+        // the next write fails and gives the system's reason.
+        if (file.error() == QFileDevice::NoError)
+            file.write("\n", 1);
         file.flush();
+    }
     reason = file.errorString();
     file.cancelWriting();
     return false;

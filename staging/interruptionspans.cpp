@@ -83,8 +83,10 @@ public:
         for (const SummedRun& span : summed) {
             if (pass.boundaryOnly && span.run.second != pass.length && span.run.first != 1)
                 continue;
-            if (!writer.insertDays(uid, iid, span.kod, span.sum, span.run.first, span.run.second, month))
+            if (!writer.insertDays(uid, iid, span.kod, span.sum, span.run.first, span.run.second, month)) {
                 logSqlFailure(failureText("INSERT INTO", target), writer.errorText());
+                return;
+            }
         }
     }
 
@@ -110,6 +112,8 @@ private:
             presentKeys.insert(presenceKey(uid, iid, keys.value(2).toInt()));
             presentKeys.insert(presenceKey(uid, iid, 0));
         }
+        // Keys read in part would skip day queries that find records.
+        presentKeysRead = presentKeysRead && !keys.lastError().isValid();
     }
 
     bool readGrid(unsigned uid, unsigned iid, const SpanPass& pass, DayGrid* grid, int* month)
@@ -140,6 +144,8 @@ private:
                            << uid << "iid" << iid << "dom" << dom << "month" << *month << "days in month"
                            << pass.length;
         }
+        if (!walkCompleted(dayQuery, failureText("SELECT FROM", source)))
+            return false;
         dayQuery.finish();
         return true;
     }
@@ -185,6 +191,7 @@ QVector<unsigned> typeList(QSqlQuery& query, const QString& source, bool* ok)
     }
     while (query.next())
         types.append(query.value(0).toUInt());
+    *ok = walkCompleted(query, failureText("SELECT FROM", source));
     query.finish();
     return types;
 }
@@ -227,10 +234,17 @@ void calculateInterruptionSpans(StagingDatabase& staging, const QDate& periodDat
     StagingTransaction transaction(stagingDb, where);
     if (typesRead) {
         InterruptionSpanCalculator calculator(stagingDb, source, target, around);
-        for (const unsigned uid : people)
+        // The first failed statement stops the walk over the people (the
+        // step fails all the same): a statement that fails once would fail,
+        // and be logged, for every person.
+        const SqlFailureWatch watch;
+        for (const unsigned uid : people) {
             for (const unsigned iid : types)
                 for (const SpanPass& pass : passes)
                     calculator.run(uid, iid, pass);
+            if (watch.failed())
+                break;
+        }
     }
     // Every interruption record of the period shorter than its day's fund.
     if (!around)

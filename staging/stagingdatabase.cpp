@@ -235,6 +235,8 @@ double StagingDatabase::referenceFundOf(unsigned uid)
             if (!funds.contains(rowUid))
                 funds.insert(rowUid, query.value(1).toDouble());
         }
+        if (!walkCompleted(query, sqliteErrorText("getRefFundForUid", QStringLiteral("SELECT refFund FROM lpeople"))))
+            return 0.0;
         referenceFunds = funds;
         referenceFundsRead = true;
     }
@@ -249,12 +251,19 @@ bool StagingDatabase::readHolidays(QHash<QDate, bool>& holidays)
                       query.lastError().text());
         return false;
     }
+    // Taken only when read whole: a read that fails keeps what an earlier
+    // run learned, and fails the step.
+    QHash<QDate, bool> read;
     while (query.next()) {
         const int hid = query.value(1).toInt();
         // The host's time stamp of the day's local midnight: the local date.
         const QDate date = QDateTime::fromSecsSinceEpoch(query.value(0).toUInt()).date();
-        holidays.insert(date, hid > 0);
+        read.insert(date, hid > 0);
     }
+    if (!walkCompleted(query, QStringLiteral("Orvexuniversal::getHolidaysMap() ERROR (SELECT ... FROM lholidays ...)")))
+        return false;
+    for (auto day = read.constBegin(); day != read.constEnd(); ++day)
+        holidays.insert(day.key(), day.value());
     return true;
 }
 
@@ -271,5 +280,5 @@ bool StagingDatabase::readAdvancedOvertime(bool& advancedOvertime)
         if (query.value(0).toString() == QLatin1String("advancedOvertime"))
             advancedOvertime = query.value(1).toInt() == 1;
     }
-    return true;
+    return walkCompleted(query, sqliteErrorText("initExportVariables", QStringLiteral("SELECT name, value FROM lvars ")));
 }

@@ -18,6 +18,14 @@ void logSqlFailure(const QString& fixedText, const QString& errorText)
         innermostWatch->note(fixedText, errorText);
 }
 
+bool walkCompleted(const QSqlQuery& query, const QString& fixedText)
+{
+    if (!query.lastError().isValid())
+        return true;
+    logSqlFailure(fixedText, query.lastError().text());
+    return false;
+}
+
 SqlFailureWatch::SqlFailureWatch() : outer(innermostWatch)
 {
     innermostWatch = this;
@@ -142,10 +150,14 @@ void insertPartialDays(const QSqlDatabase& db, const PartialDaySource& source, u
         const double hours = rows.value(amountColumn).toDouble() / 3600.0;
         const double fundHours = rows.value(fundColumn).toDouble() / 3600.0;
         const int dom = rows.value(domColumn).toInt();
+        // The first failed insert stops the step: it fails all the same.
         if (!writer.insert(rows.value(uidColumn).toUInt(), iidColumn < 0 ? iid : rows.value(iidColumn).toUInt(),
                            kodColumn < 0 ? kod : nonNullText(rows.value(kodColumn)), hours, hours / fundHours, dom,
-                           dom, monthColumn < 0 ? month : rows.value(monthColumn).toInt()))
+                           dom, monthColumn < 0 ? month : rows.value(monthColumn).toInt())) {
             logSqlFailure(sqliteErrorText(source.operation, QStringLiteral("INSERT INTO [lintersSpans]")),
                           writer.errorText());
+            return;
+        }
     }
+    walkCompleted(rows, sqliteErrorText(source.operation, QStringLiteral("SELECT FROM [%1] ").arg(QLatin1String(source.table))));
 }

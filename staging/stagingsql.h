@@ -12,6 +12,12 @@
 // driver's error text. The innermost SqlFailureWatch alive learns of it.
 void logSqlFailure(const QString& fixedText, const QString& errorText);
 
+// After a walk of `query` with next(): true when it ended at its last row. A
+// walk that ended on an error (a read that failed half way) is logged as a
+// failed statement with `fixedText`, so that the step that watches fails:
+// rows would be missing without a word.
+bool walkCompleted(const QSqlQuery& query, const QString& fixedText);
+
 // Tells a step whether any statement logged through logSqlFailure() failed
 // while the watch lived (a row or a span is then missing), and keeps the
 // first such failure. Watches nest; the plug-in runs on one thread.

@@ -57,9 +57,12 @@ public:
             else if (sumRun(uid, run, &sum))
                 summed.append(qMakePair(run, sum));
         }
-        for (const auto& span : summed)
-            if (!writer.insertDays(uid, workIid, kod, span.second, span.first.first, span.first.second, month))
+        for (const auto& span : summed) {
+            if (!writer.insertDays(uid, workIid, kod, span.second, span.first.first, span.first.second, month)) {
                 logSqlFailure(insertFailure(), writer.errorText());
+                return;
+            }
+        }
     }
 
 private:
@@ -85,6 +88,8 @@ private:
                 qWarning() << "Orvexuniversal::spansCalcWork() ::: day outside the month, not counted in spans: uid"
                            << uid << "dom" << dom << "days in month" << length;
         }
+        if (!walkCompleted(dayQuery, sqliteErrorText("spansCalcWork", QStringLiteral("SELECT work,dom FROM latten "))))
+            return false;
         dayQuery.finish();
         return true;
     }
@@ -139,8 +144,13 @@ void calculateWorkSpans(StagingDatabase& staging, const QDate& periodDate, const
 
     StagingTransaction transaction(stagingDb, where);
     WorkSpanCalculator calculator(stagingDb, workCode, periodDate.month(), periodDate.daysInMonth());
-    for (const unsigned uid : people)
+    // The first failed statement stops the walk (the step fails all the same).
+    const SqlFailureWatch watch;
+    for (const unsigned uid : people) {
         calculator.run(uid, staging.referenceFundOf(uid));
+        if (watch.failed())
+            break;
+    }
     // Every day record worked below its planned fund.
     insertPartialDays(stagingDb, {"spansCalcWork", "latten", "work < fond ", "work", "fond"}, workIid, workCode,
                       periodDate.month());

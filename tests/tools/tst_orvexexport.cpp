@@ -76,7 +76,7 @@ QStringList TestOrvexExport::arguments(const QString& out) const
             "--database", "t_tools_demo", "--month", "2024-03", "--out", out.isEmpty() ? outDir.path() : out};
 }
 
-// The demo company, with more settings records: 2 as 1 but "," between the
+// The demo company, with more settings records: 2 as 1 but "#" between the
 // fields, 3 of another plug-in's type, 4 not JSON, 5 ";;" and 6 "." between
 // the fields.
 void TestOrvexExport::initTestCase()
@@ -94,7 +94,7 @@ void TestOrvexExport::initTestCase()
             QVERIFY2(demo->exec(line.left(line.size() - 1)), qPrintable(demo->errorText()));
     const QString copy("INSERT INTO pamsettings (type, data) SELECT type, REPLACE(data, '\"separator\":\"|\"', "
                        "'\"separator\":\"%1\"') FROM pamsettings WHERE id = 1");
-    QVERIFY2(demo->exec(copy.arg(",")), qPrintable(demo->errorText()));
+    QVERIFY2(demo->exec(copy.arg("#")), qPrintable(demo->errorText()));
     demo->addPamSettings("{}", QStringLiteral("OrvexOther"));
     demo->addPamSettings("{\"inters\": ");
     QVERIFY2(demo->exec(copy.arg(";;")) && demo->exec(copy.arg(".")), qPrintable(demo->errorText()));
@@ -118,13 +118,13 @@ void TestOrvexExport::run_data()
         "[4/4] exporting people");
     row("quiet, nothing to report", {"--people", "2", "--quiet"}, 0, "", "");
     row("quiet, people left out", {"--quiet"}, 3, "", "warning: Zamestnanci s ID: 5019,5020");
-    row("nobody exported empties the file", {"--people", "999", "--settings-id", "6"}, 3,
-        outDir.filePath("ds032024_ID-6.txt") + " (emptied", "[4/4] exporting people");
+    row("nobody exported empties the file", {"--people", "999", "--settings-id", "5", "--allow-unknown-people"}, 3,
+        outDir.filePath("ds032024_ID-5.txt") + " (emptied", "[4/4] exporting people");
     row("help", {"--help"}, 0, "--time-zone", "");
     // Status 1: no file written, or a file that payroll would misread.
     row("file name taken by a folder", {"--out", outDir.filePath("blocked"), "--quiet"}, 1, "", "orvex-export: ");
-    row("separator within the values", {"--settings-id", "6", "--quiet"}, 1, "", "failed the control check");
     // Status 2: one clear line, nothing exported.
+    row("separator within the values", {"--settings-id", "6", "--quiet"}, 2, "", "is part of numbers");
     row("output path is a file", {"--out", aFile, "--quiet"}, 2, "", "is not a directory");
     row("unknown time zone", {"--time-zone", "Europe/Atlantis", "--quiet"}, 2, "", "not a known time zone");
     row("replay of no file", {"--replay", outDir.filePath("none.db"), "--params", aFile, "--quiet"}, 2, "",
@@ -176,7 +176,7 @@ void TestOrvexExport::summaryMatchesFile_data()
     QTest::newRow("all people") << QStringList() << "|" << "ds032024_ID-1.txt" << QStringList{"5019", "5020"};
     QTest::newRow("one person") << QStringList{"--people", "2"} << "|" << "ds032024_ID-1.txt" << QStringList();
     // The record's id names the file, and its separator is the one the summary reads the file with.
-    QTest::newRow("settings record 2") << QStringList{"--settings-id", "2"} << "," << "ds032024_ID-2.txt"
+    QTest::newRow("settings record 2") << QStringList{"--settings-id", "2"} << "#" << "ds032024_ID-2.txt"
                                        << QStringList{"5019", "5020"};
     // A stored ";;": the plug-in writes its first character, and so the summary reads it.
     QTest::newRow("separator ;;") << QStringList{"--settings-id", "5", "--people", "2"} << ";" << "ds032024_ID-5.txt"

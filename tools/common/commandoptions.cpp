@@ -1,14 +1,23 @@
 #include "commandoptions.h"
 
+#include "displayprobe.h"
 #include "processzone.h"
 
 #include <QRegularExpression>
 
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <shellapi.h>
+#endif
+
 namespace {
 
-// The period's bounds are unsigned 32-bit Unix times, as the host passes them.
+// The period's bounds are unsigned 32-bit Unix times, as the host passes them;
+// periodFitsHostTimes() decides at the ends, in the run's zone.
 const int firstYear = 1970;
-const int lastYear = 2105;
+const int lastYear = 2106;
 
 } // namespace
 
@@ -21,6 +30,10 @@ HostOptions::HostOptions()
       askPassword(QStringLiteral("ask-password"),
                   QStringLiteral("Ask for the password on the terminal when %1 is not set.")
                       .arg(QLatin1String(hostPasswordVariable))),
+      timeout(QStringLiteral("timeout"),
+              QStringLiteral("Seconds to wait for the database server to answer once connected; 0 waits for "
+                             "ever (default: %1).").arg(HostConnection::defaultTimeoutSeconds),
+              QStringLiteral("seconds"), QString::number(HostConnection::defaultTimeoutSeconds)),
       settingsId(QStringLiteral("settings-id"),
                  QStringLiteral("Id of the stored export settings (pamsettings); default: the first of the "
                                 "plug-in's type."),
@@ -30,7 +43,7 @@ HostOptions::HostOptions()
 
 void HostOptions::addTo(QCommandLineParser& parser) const
 {
-    parser.addOptions({host, port, socket, user, database, askPassword, settingsId});
+    parser.addOptions({host, port, socket, user, database, askPassword, timeout, settingsId});
 }
 
 bool HostOptions::read(const QCommandLineParser& parser, HostConnection& connection, int& settingsIdValue,
@@ -44,6 +57,12 @@ bool HostOptions::read(const QCommandLineParser& parser, HostConnection& connect
     connection.port = 0;
     if (parser.isSet(port) && (!parsePositive(parser.value(port), connection.port) || connection.port > 65535)) {
         errorText = QStringLiteral("--port \"%1\" is not a port number").arg(parser.value(port));
+        return false;
+    }
+    // Up to a day: the client library keeps the value in milliseconds.
+    if (!parseCount(parser.value(timeout), 86400, connection.timeoutSeconds)) {
+        errorText = QStringLiteral("--timeout \"%1\" is not a number of seconds from 0 to 86400")
+                        .arg(parser.value(timeout));
         return false;
     }
     connection.host = parser.value(host);
@@ -98,22 +117,60 @@ bool checkArguments(const QCommandLineParser& parser, const QList<const QCommand
 QStringList commandLineArguments(int argc, char* argv[])
 {
     QStringList arguments;
+#ifdef Q_OS_WIN
+    // argv holds the arguments in the ANSI code page: a path outside it is
+    // lost. The wide command line is what QCoreApplication::arguments() reads
+    // on Windows when it is handed the process's own argc and argv.
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    int count = 0;
+    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 0; i < count; ++i)
+            arguments << QString::fromWCharArray(wide[i]);
+        LocalFree(wide);
+    }
+#else
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+#endif
     return arguments;
 }
 
-bool renderOffscreenWithoutDisplay()
+bool renderOffscreenWithoutDisplay(const char* tool)
 {
 #ifdef Q_OS_WIN
+    Q_UNUSED(tool);
     return false;
 #else
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return false;
+    const QByteArray display = qgetenv("DISPLAY");
+    if (!display.isEmpty()) {
+        if (x11DisplayAnswers(display))
+            return false;
+        std::fprintf(stderr, "%s: the display \"%s\" does not answer; drawing off screen\n", tool, display.constData());
+    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     return true;
 #endif
+}
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+void withoutStartupNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: ")))
+        return;
+    qtHandler(type, context, message);
+}
+
+} // namespace
+
+void hideQtStartupNoise()
+{
+    qtHandler = qInstallMessageHandler(withoutStartupNoise);
 }
 
 bool parsePositive(const QString& text, int& value)
@@ -121,6 +178,13 @@ bool parsePositive(const QString& text, int& value)
     bool ok = false;
     value = text.toInt(&ok);
     return ok && value > 0 && !text.startsWith(QLatin1Char('+'));
+}
+
+bool parseCount(const QString& text, int maximum, int& value)
+{
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok && value >= 0 && value <= maximum && !text.startsWith(QLatin1Char('+'));
 }
 
 bool parseMonth(const QString& text, const QDate& today, int& year, int& month, QString& errorText)

@@ -10,7 +10,7 @@
 #include <QStringList>
 
 // The options of a tool that reads the host's database: --host, --port,
-// --socket, --user, --database, --ask-password and --settings-id.
+// --socket, --user, --database, --ask-password, --timeout and --settings-id.
 struct HostOptions
 {
     HostOptions();
@@ -27,6 +27,7 @@ struct HostOptions
     const QCommandLineOption user;
     const QCommandLineOption database;
     const QCommandLineOption askPassword;
+    const QCommandLineOption timeout;
     const QCommandLineOption settingsId;
 };
 
@@ -59,19 +60,29 @@ struct MonthOptions
 bool checkArguments(const QCommandLineParser& parser, const QList<const QCommandLineOption*>& required,
                     QString& errorText);
 
-// The program's arguments, the program name first. The tools hand them to
-// their own parser and show QApplication the program name only: Qt's command
-// line would take --plugin for itself (it loads generic input plug-ins by that
-// option).
+// The program's arguments, the program name first, as
+// QCoreApplication::arguments() reads them (on Windows from the wide command
+// line, so that paths outside the ANSI code page survive). The tools hand them
+// to their own parser and show QApplication the program name only: Qt's
+// command line would take --plugin for itself (it loads generic input
+// plug-ins by that option).
 QStringList commandLineArguments(int argc, char* argv[]);
 
 // Makes Qt draw off screen when there is no display to draw on (on Unix, no
-// DISPLAY and no WAYLAND_DISPLAY) and no platform was chosen. True when it
-// did. Call it before the application object exists.
-bool renderOffscreenWithoutDisplay();
+// DISPLAY and no WAYLAND_DISPLAY, or an X display that does not answer, which
+// one line on stderr, headed by `tool`, says) and no platform was chosen.
+// True when it did. Call it before the application object exists.
+bool renderOffscreenWithoutDisplay(const char* tool);
+
+// Keeps Qt's start-up chatter (no XDG_RUNTIME_DIR on a server) off stderr.
+// Call it before the application object exists.
+void hideQtStartupNoise();
 
 // A whole number above 0, written without a sign.
 bool parsePositive(const QString& text, int& value);
+
+// A whole number of 0 or more, written without a sign, at most `maximum`.
+bool parseCount(const QString& text, int maximum, int& value);
 
 // "YYYY-MM", or "previous" / "current" relative to `today`, which must be
 // taken in the zone the run uses.

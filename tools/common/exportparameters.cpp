@@ -18,6 +18,19 @@ QHash<QString, QVariant> monthPeriod(int year, int month)
     return period;
 }
 
+bool periodFitsHostTimes(int year, int month, QString& errorText)
+{
+    const QDate first(year, month, 1);
+    const qint64 begin = QDateTime(first, QTime(0, 0)).toSecsSinceEpoch();
+    const qint64 end = QDateTime(first.addMonths(1), QTime(0, 0)).toSecsSinceEpoch();
+    if (first.isValid() && begin >= 0 && end <= qint64(0xFFFFFFFFu))
+        return true;
+    errorText = QStringLiteral("the month %1-%2 does not fit the host's times in this time zone (from "
+                               "1970-01-01 00:00 UTC to 2106-02-07)")
+                    .arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0'));
+    return false;
+}
+
 QHash<QString, QVariant> exportParameters(int year, int month, bool allPeople, const QStringList& peopleIds,
                                           const StoredSettings& settings)
 {

@@ -19,6 +19,12 @@ unsigned localMidnight(const QDate& date);
 // process's time zone: choose it first.
 QHash<QString, QVariant> monthPeriod(int year, int month);
 
+// False, with a one-line reason, when the month's period does not fit the
+// host's unsigned 32-bit Unix times in the process's zone: its first local
+// midnight lies before 1970-01-01 00:00 UTC (January 1970 east of UTC) or the
+// next month's after 2106-02-07.
+bool periodFitsHostTimes(int year, int month, QString& errorText);
+
 // The parameters of makeExport for a month as the host passes them: the
 // period, the people ("allPeople", "selPeople" as a comma list), the stored
 // settings ("pamSettingsId", "inters", "items", "optWidget"). The caller adds

@@ -46,13 +46,27 @@ bool hostPassword(const HostConnection& connection, QString& password, QString& 
     return true;
 }
 
+QString hostConnectOptions(const HostConnection& connection)
+{
+    // A connection made while the server (or the way to it) has stopped
+    // answering waits no longer than a read would.
+    const int connectTimeout = connection.timeoutSeconds > 0 ? qMin(connectTimeoutSeconds, connection.timeoutSeconds)
+                                                             : connectTimeoutSeconds;
+    QStringList options{QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1").arg(connectTimeout)};
+    // A stalled server or a connection whose peer stopped answering must end
+    // a scheduled run, not keep it waiting for ever.
+    if (connection.timeoutSeconds > 0)
+        options << QStringLiteral("MYSQL_OPT_READ_TIMEOUT=%1").arg(connection.timeoutSeconds)
+                << QStringLiteral("MYSQL_OPT_WRITE_TIMEOUT=%1").arg(connection.timeoutSeconds);
+    if (!connection.socket.isEmpty())
+        options << QStringLiteral("UNIX_SOCKET=") + connection.socket;
+    return options.join(QLatin1Char(';'));
+}
+
 QSqlDatabase addHostConnection(const HostConnection& connection, const QString& connectionName)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMYSQL"), connectionName);
-    QStringList options{QStringLiteral("MYSQL_OPT_CONNECT_TIMEOUT=%1").arg(connectTimeoutSeconds)};
-    if (!connection.socket.isEmpty())
-        options << QStringLiteral("UNIX_SOCKET=") + connection.socket;
-    db.setConnectOptions(options.join(QLatin1Char(';')));
+    db.setConnectOptions(hostConnectOptions(connection));
     if (!connection.host.isEmpty())
         db.setHostName(connection.host);
     if (connection.port > 0)
@@ -71,7 +85,8 @@ bool openHostDatabase(const HostConnection& connection, const QString& password,
         return false;
     }
     db = addHostConnection(connection, connectionName);
-    if (db.open(connection.user, password))
+    db.setPassword(password);
+    if (db.open())
         return true;
     errorText = QStringLiteral("cannot connect to the database \"%1\" (%2): %3")
                     .arg(connection.database, serverText(connection), oneLine(db.lastError().text()));

@@ -13,6 +13,12 @@ struct HostConnection
     QString user;
     QString database;
     bool askPassword = false; // ask on the terminal when the environment gives none
+    // Seconds the client waits for the server to answer a read or take a
+    // write, once connected (0: for ever). The plug-in copies the host
+    // connection's options onto every connection it opens, so they hold there too.
+    int timeoutSeconds = defaultTimeoutSeconds;
+
+    static const int defaultTimeoutSeconds = 300;
 };
 
 // The environment variable that carries the database password, so that it
@@ -25,6 +31,10 @@ extern const char* const hostPasswordVariable;
 // terminal.
 bool hostPassword(const HostConnection& connection, QString& password, QString& errorText);
 
+// The connect options of `connection`: the connect timeout, the read and
+// write timeouts and the unix socket.
+QString hostConnectOptions(const HostConnection& connection);
+
 // A Qt MySQL connection named `connectionName` set up for `connection`, not
 // yet opened. QSqlDatabase::defaultConnection makes it the application's
 // default connection.
@@ -32,7 +42,10 @@ QSqlDatabase addHostConnection(const HostConnection& connection, const QString& 
 
 // Opens the host's database through the Qt MySQL driver. False, with a
 // one-line reason, when the driver is missing or the server refuses. The
-// password is used for the connection only; it is never part of an error text.
+// password is set on the connection before it opens (a connection opened with
+// open(user, password) does not keep it, and the plug-in's own connections,
+// made from the host connection's settings, could not log in); it is never
+// part of an error text.
 bool openHostDatabase(const HostConnection& connection, const QString& password, const QString& connectionName,
                       QSqlDatabase& db, QString& errorText);
 

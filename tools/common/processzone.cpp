@@ -1,14 +1,38 @@
 #include "processzone.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QTime>
 #include <QTimeZone>
 
 #include <ctime>
 
+namespace {
+
+// Qt lists the zones of the tz database's zone table only; the C library
+// takes every zone file of the database ("CET", "EST5EDT", links such as
+// "Europe/Bratislava" or "posixrules" aside).
+bool inSystemZoneDatabase(const QByteArray& zoneId)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(zoneId);
+    return false;
+#else
+    if (zoneId.startsWith('/') || zoneId.contains("..") || zoneId == "posixrules")
+        return false;
+    const QByteArray folder = qEnvironmentVariableIsEmpty("TZDIR") ? QByteArray("/usr/share/zoneinfo") : qgetenv("TZDIR");
+    QFile file(QFile::decodeName(folder + '/' + zoneId));
+    // A zone file starts with "TZif".
+    return file.open(QIODevice::ReadOnly) && file.read(4) == "TZif";
+#endif
+}
+
+} // namespace
+
 bool useTimeZone(const QByteArray& zoneId, QString& errorText)
 {
-    if (zoneId.isEmpty() || !QTimeZone::isTimeZoneIdAvailable(zoneId) || !QTimeZone(zoneId).isValid()) {
+    const bool known = QTimeZone::isTimeZoneIdAvailable(zoneId) || inSystemZoneDatabase(zoneId);
+    if (zoneId.isEmpty() || !known || !QTimeZone(zoneId).isValid()) {
         errorText = QStringLiteral("--time-zone \"%1\" is not a known time zone: give an IANA name such as "
                                    "Europe/Bratislava")
                         .arg(QString::fromLatin1(zoneId));
@@ -74,12 +98,22 @@ QString utcZoneWarning(const QByteArray& zoneId)
 
 bool chooseProcessZone(const QByteArray& requested, QByteArray& zone, QString& warning, QString& errorText)
 {
+#ifdef Q_OS_WIN
+    // The C runtime would take TZ over the system's zone (with its own
+    // reading of the name), so local dates could follow neither the system
+    // nor --time-zone.
+    if (qEnvironmentVariableIsSet("TZ")) {
+        qunsetenv("TZ");
+        _tzset();
+        warning = QStringLiteral("TZ is ignored on Windows: the system's time zone is used");
+    }
+#endif
     zone = requested;
     if (!requested.isEmpty())
         return useTimeZone(requested, errorText);
     zone = systemTimeZoneId();
     if (isUtcZoneName(zone))
-        warning = utcZoneWarning(zone);
+        warning = warning.isEmpty() ? utcZoneWarning(zone) : warning + QStringLiteral("; ") + utcZoneWarning(zone);
     return true;
 }
 

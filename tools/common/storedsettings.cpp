@@ -55,6 +55,7 @@ SettingsLookup lookUpStoredSettings(const QSqlDatabase& db, const QString& type,
         return SettingsLookup::Failed;
     }
     const QJsonObject object = document.object();
+    settings.record = object;
     settings.inters = object.value(QStringLiteral("inters")).toObject().toVariantHash();
     settings.items = object.value(QStringLiteral("items")).toArray().toVariantList();
     settings.optWidget = object.value(QStringLiteral("optWidget")).toObject().toVariantHash();

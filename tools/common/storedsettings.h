@@ -2,6 +2,7 @@
 #define ORVEX_TOOLS_STOREDSETTINGS_H
 
 #include <QHash>
+#include <QJsonObject>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -14,6 +15,7 @@ struct StoredSettings
     QHash<QString, QVariant> inters;
     QVariantList items;
     QHash<QString, QVariant> optWidget;
+    QJsonObject record; // the record as stored, for checks of its keys' types
 };
 
 // The type under which the host stores the plug-in's settings records.

@@ -30,9 +30,12 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
         "TEST mode instead, without a host database, and prints the same summary of its rows.\n\n"
         "Exit status: 0 written, nothing to report; 3 written (or emptied) with warnings the clerk\n"
         "must read (people left out, values skipped, odd or shared personal numbers, no people or\n"
-        "data, a UTC zone); 1 no file written (an earlier one is kept) or the file failed the control\n"
-        "check; 2 bad usage, or an output folder, database, plug-in or stored settings that cannot\n"
-        "be used. The database password is taken from the environment variable ORVEX_DB_PASSWORD."));
+        "data, a UTC zone); 1 no file put in place, an earlier one is kept (the export failed,\n"
+        "timed out or was stopped, the file failed the control check, or it was empty beside a\n"
+        "non-empty file of the month); 2 bad usage, or an output folder, database, plug-in, stored\n"
+        "settings, separator, person ids or month that cannot be used.\n"
+        "The database password is taken from the environment variable ORVEX_DB_PASSWORD.\n"
+        "SIGINT, SIGTERM and --deadline cancel the export as its cancel button does."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const MonthOptions monthOptions;
@@ -58,10 +61,29 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
         QStringLiteral("Print nothing when all is well; else the warnings or the error, one line each, on stderr."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the summary as JSON on stdout."));
     const ComparisonOptions comparisonOptions;
+    const QCommandLineOption deadline(QStringLiteral("deadline"),
+        QStringLiteral("Cancel the export when it has not finished within this many minutes (no file is "
+                       "written; status 1). Default: none."),
+        QStringLiteral("minutes"));
+    const QCommandLineOption allowEmpty(QStringLiteral("allow-empty"),
+        QStringLiteral("Let an export without lines replace a non-empty file of the month (else it is kept; "
+                       "status 1)."));
     monthOptions.addTo(parser);
     parser.addOption(out);
     hostOptions.addTo(parser);
-    parser.addOptions({plugin, log, replay, params, quiet, json, languageOption()});
+    const QCommandLineOption allowDefaults(QStringLiteral("allow-defaults"),
+        QStringLiteral("Export with the plug-in's defaults where the stored record's optWidget, inters or items "
+                       "cannot be used (else status 2)."));
+    const QCommandLineOption allowUnknownPeople(QStringLiteral("allow-unknown-people"),
+        QStringLiteral("Export the people of --people that the host has when some ids are unknown (else status 2)."));
+    const QCommandLineOption fileFormat(QStringLiteral("file-format"),
+        QStringLiteral("\"host\": the file as the Windows host writes it, CR LF and Windows-1250 (default); "
+                       "\"native\": as the plug-in writes it on this system (LF, the locale's encoding)."),
+        QStringLiteral("host|native"), QStringLiteral("host"));
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+        QStringLiteral("Show each of the plug-in's warnings as it comes (else they are counted by kind)."));
+    parser.addOptions({plugin, log, replay, params, quiet, verbose, json, deadline, fileFormat, allowEmpty,
+                       allowDefaults, allowUnknownPeople, languageOption()});
     comparisonOptions.addTo(parser);
 
     if (!parser.parse(arguments)) {
@@ -92,9 +114,25 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     }
     if (parser.isSet(out))
         request.outDir = QDir::cleanPath(QFileInfo(parser.value(out)).absoluteFilePath());
+    if (parser.isSet(deadline)) {
+        bool ok = false;
+        request.deadlineMinutes = parser.value(deadline).toDouble(&ok);
+        if (!ok || !(request.deadlineMinutes > 0) || request.deadlineMinutes > 100000) {
+            errorText = QStringLiteral("--deadline \"%1\" is not a number of minutes above 0").arg(parser.value(deadline));
+            return false;
+        }
+    }
+    if (!parseFileFormat(parser.value(fileFormat), request.fileFormat)) {
+        errorText = QStringLiteral("--file-format \"%1\": use host or native").arg(parser.value(fileFormat));
+        return false;
+    }
+    request.allowEmpty = parser.isSet(allowEmpty);
+    request.allowDefaults = parser.isSet(allowDefaults);
+    request.allowUnknownPeople = parser.isSet(allowUnknownPeople);
     request.pluginFile = parser.value(plugin);
     request.logFile = parser.value(log);
     request.quiet = parser.isSet(quiet);
+    request.verbose = parser.isSet(verbose);
     request.json = parser.isSet(json);
     return comparisonOptions.read(parser, request, errorText);
 }

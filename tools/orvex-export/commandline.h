@@ -2,6 +2,7 @@
 #define ORVEX_EXPORT_COMMANDLINE_H
 
 #include "commandoptions.h"
+#include "fileformat.h"
 #include "hostconnection.h"
 
 #include <QDate>
@@ -28,7 +29,13 @@ struct ExportRequest
     QString pluginFile;
     QString logFile;
     bool quiet = false;
+    bool verbose = false;
     bool json = false;
+    double deadlineMinutes = 0; // --deadline: past it the export is cancelled (0: none)
+    FileFormat fileFormat = FileFormat::Host; // of the file put in place
+    bool allowEmpty = false;    // an empty result may replace a non-empty file of the month
+    bool allowDefaults = false; // stored keys that cannot be used are exported with the plug-in's defaults
+    bool allowUnknownPeople = false; // selected ids the host does not have are left out
     QString replayFile;       // --replay: a prepared staging file replayed in TEST mode
     QString paramsFile;       // --params of a replay
     QString compareFile;      // --compare: the earlier file; default: the month before's in the output folder

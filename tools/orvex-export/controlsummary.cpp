@@ -1,6 +1,7 @@
 #include "controlsummary.h"
 
 #include "exporttext.h"
+#include "fileformat.h"
 #include "payrolllines.h"
 #include "personalnumbers.h"
 
@@ -33,13 +34,6 @@ struct Collector
             summary.problems << QStringLiteral("line %1: %2").arg(lineNumber).arg(text);
     }
 };
-
-QString lineText(QByteArray bytes)
-{
-    while (bytes.endsWith('\n') || bytes.endsWith('\r'))
-        bytes.chop(1);
-    return QString::fromLocal8Bit(bytes);
-}
 
 void collectLine(Collector& c, int lineNumber, const QString& line, const QString& separator,
                  const QString& year, const QString& month)
@@ -96,7 +90,7 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
     }
     c.summary.fileRead = true;
     while (!file.atEnd()) {
-        const QString line = lineText(file.readLine());
+        const QString line = payrollLineText(file.readLine());
         ++c.summary.lines;
         collectLine(c, c.summary.lines, line, separator, year, month);
     }

@@ -38,6 +38,7 @@ struct ControlSummary
 
 // Reads the payroll file at `path`, whose fields are joined by `separator`,
 // and checks every line against the export's year ("2024") and month ("03").
+// The file may be in the host's format or this system's (see fileformat.h).
 ControlSummary summarizeExportFile(const QString& path, const QString& separator, const QString& year,
                                    const QString& month);
 

@@ -8,12 +8,18 @@
 #include "controlsheet.h"
 #include "controlsummary.h"
 #include "exportparameters.h"
+#include "fileaccess.h"
+#include "fileplacement.h"
 #include "hostconnection.h"
 #include "messagerouter.h"
 #include "personalnumbers.h"
 #include "processzone.h"
 #include "replay.h"
 #include "report.h"
+#include "selectedpeople.h"
+#include "settingscheck.h"
+#include "stagingcheck.h"
+#include "stoprequest.h"
 #include "storedsettings.h"
 #include "toollanguage.h"
 
@@ -27,6 +33,8 @@
 #include <QFileInfo>
 #include <QPluginLoader>
 #include <QPointer>
+#include <QScopedPointer>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -39,9 +47,18 @@ namespace {
 
 const char* const hostConnectionName = "orvex-export-host";
 
+// --json prints an object for every status: set once the command line asks
+// for it (a command line that cannot be read is looked at for the word).
+bool jsonWanted = false;
+
 int usageError(const QString& text)
 {
     MessageRouter::error(text);
+    if (jsonWanted) {
+        const QByteArray json = jsonUsageError(ExitUsage, text);
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+        std::fflush(stdout);
+    }
     return ExitUsage;
 }
 
@@ -150,21 +167,12 @@ QString exportFileName(const ExportRequest& request, int settingsId)
     return QStringLiteral("ds%1%2_ID-%3.txt").arg(request.month, 2, 10, QLatin1Char('0')).arg(request.year).arg(settingsId);
 }
 
-FileState fileStateAfter(const QString& path, int returned)
-{
-    if (returned > 0)
-        return FileState::Written;
-    if (returned == 0 && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
-        return FileState::Emptied;
-    return FileState::Untouched;
-}
-
 void addSharedNumberWarnings(const QVector<PersonNumber>& people, ExportOutcome& outcome)
 {
     QSet<QString> numbers;
     for (const PersonRows& person : outcome.summary.people)
         numbers.insert(person.personalNumber);
-    outcome.warnings << sharedPersonalNumberWarnings(people, numbers);
+    outcome.warnings << withoutPluginDuplicates(sharedPersonalNumberWarnings(people, numbers), outcome.message);
 }
 
 // The plug-in's result as the outcome: the file, its state, the messages.
@@ -181,43 +189,164 @@ void takeResult(const QHash<QString, QVariant>& result, int returned, ExportOutc
     outcome.stages = MessageRouter::stages();
 }
 
+// A failed host read that looks like the server stopped answering: the step
+// and the timeout are named, since the driver's text does not say why.
+QString withTimeoutNamed(const QString& error, const QString& step, int timeoutSeconds)
+{
+    static const QRegularExpression lostServer(QStringLiteral("lost connection|timed? ?out|gone away"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    if (timeoutSeconds <= 0 || !lostServer.match(error).hasMatch())
+        return error;
+    return QStringLiteral("%1 (%2the database server did not answer within the timeout of %3 s)")
+        .arg(error, step.isEmpty() ? QString() : QStringLiteral("while %1: ").arg(step))
+        .arg(timeoutSeconds);
+}
+
+// The export was stopped from outside: whatever it left is not put in place.
+QString stoppedText(const QString& pluginError)
+{
+    return QStringLiteral("%1 stopped the export: %2")
+        .arg(StopRequest::reason(),
+             pluginError.isEmpty() ? QStringLiteral("no file was written, an earlier one is kept as it was")
+                                   : pluginError);
+}
+
+// Reads the new file in the private folder back: the control summary and
+// the warnings about personal numbers.
+void checkNewFile(const QString& path, const ExportRequest& request, const StoredSettings& settings,
+                  const QSqlDatabase& hostDb, int returned, ExportOutcome& outcome)
+{
+    outcome.summary = summarizeExportFile(path, writtenSeparator(settings.optWidget), QString::number(request.year),
+                                          QStringLiteral("%1").arg(request.month, 2, 10, QLatin1Char('0')));
+    if (outcome.summary.fileRead && outcome.summary.lines != returned)
+        outcome.summary.problems.prepend(QStringLiteral("the file holds %1 lines, the plug-in reported %2")
+                                             .arg(outcome.summary.lines).arg(returned));
+    outcome.warnings << withoutPluginDuplicates(outcome.summary.warnings, outcome.message);
+    QVector<PersonNumber> people;
+    QString errorText;
+    if (hostPersonNumbers(hostDb, request.selection.allPeople, request.selection.peopleIds, people, errorText))
+        addSharedNumberWarnings(people, outcome);
+    else
+        outcome.error = withTimeoutNamed(
+            QStringLiteral("the personal numbers could not be compared with the host's people: %1").arg(errorText),
+            QStringLiteral("checking the personal numbers"), request.connection.timeoutSeconds);
+}
+
+// The checked file replaces the month's file, unless it is empty and the
+// folder holds a non-empty one (only --allow-empty lets it).
+void putInPlace(const QString& written, const ExportRequest& request, int returned, ExportOutcome& outcome)
+{
+    const bool empty = returned == 0;
+    if (empty && !request.allowEmpty && existingFileSize(outcome.filePath) > 0) {
+        outcome.error = QStringLiteral("the export has no lines; the non-empty file of the month was left as it was "
+                                       "(--allow-empty lets an empty file replace it)");
+        return;
+    }
+    QString reason;
+    if (!placeFile(written, outcome.filePath, reason)) {
+        outcome.error = QStringLiteral("cannot put the new file in place of \"%1\": %2").arg(outcome.filePath, reason);
+        return;
+    }
+    outcome.fileState = empty ? FileState::Emptied : FileState::Written;
+}
+
+// What would make the plug-in write a file other than the clerk meant is
+// refused before it runs: stored keys it cannot use, a separator that values
+// hold, selected ids the host does not have.
+bool checkBeforeExport(const ExportRequest& request, const StoredSettings& settings, const QSqlDatabase& hostDb,
+                       ExportOutcome& outcome, QString& errorText)
+{
+    const QStringList problems = storedRecordProblems(settings.record);
+    if (!problems.isEmpty() && !request.allowDefaults) {
+        errorText = QStringLiteral("stored export settings record %1 cannot be used: %2 (--allow-defaults exports "
+                                   "with the plug-in's defaults for them)").arg(settings.id).arg(problems.join(QStringLiteral("; ")));
+        return false;
+    }
+    for (const QString& problem : problems)
+        outcome.warnings << QStringLiteral("stored export settings record %1: %2; the plug-in's defaults were used")
+                                .arg(settings.id).arg(problem);
+    const QString stored = settings.optWidget.value(QStringLiteral("separator")).toString();
+    const QString separator = separatorProblem(stored, writtenSeparator(settings.optWidget));
+    if (!separator.isEmpty()) {
+        errorText = QStringLiteral("stored export settings record %1: %2").arg(settings.id).arg(separator);
+        return false;
+    }
+    QStringList unknown;
+    if (!unknownPersonIds(hostDb, request.selection.peopleIds, unknown, errorText)) {
+        errorText = QStringLiteral("cannot read the host's people: %1").arg(errorText);
+        return false;
+    }
+    if (!unknown.isEmpty() && !request.allowUnknownPeople) {
+        errorText = QStringLiteral("--people: the host has no person with the id %1 (--allow-unknown-people exports "
+                                   "the others)").arg(unknown.join(QStringLiteral(", ")));
+        return false;
+    }
+    return true;
+}
+
+// The plug-in's file in the host's format, beside it in the private folder;
+// `written` names it afterwards. False, with the error set, when a character
+// cannot be written in Windows-1250 (the person is named) or the copy fails.
+bool toHostFormat(QString& written, const QString& separator, ExportOutcome& outcome)
+{
+    const QString converted = written + QStringLiteral(".host");
+    QString person, reason;
+    if (writeHostFormat(written, converted, separator, person, reason)) {
+        written = converted;
+        return true;
+    }
+    if (person.isNull()) {
+        outcome.error = QStringLiteral("cannot write the file in the host's format: %1").arg(reason);
+        return true;
+    }
+    outcome.error = QStringLiteral("a line of personal number \"%1\" holds %2, which Windows-1250 cannot hold; "
+                                   "the file was not written (--file-format native writes it as it is)")
+                        .arg(person, reason);
+    return false;
+}
+
 void runExport(PamExportInterface* exporter, const ExportRequest& request, const StoredSettings& settings,
                const QSqlDatabase& hostDb, ExportOutcome& outcome)
 {
-    QHash<QString, QVariant> result;
-    MessageRouter::startLiveProgress();
-    MessageRouter::setPhase(MessageRouter::Phase::Export);
-    QHash<QString, QVariant> parameters =
-        exportParameters(request.year, request.month, request.selection.allPeople, request.selection.peopleIds, settings);
-    parameters.insert(QStringLiteral("exportPath"), request.outDir);
-    const int returned = exporter->makeExport(parameters, &result);
-    MessageRouter::setPhase(MessageRouter::Phase::Finished);
-
     outcome.settingsId = settings.id;
-    takeResult(result, returned, outcome);
-    outcome.fileName = result.value(QStringLiteral("fileName")).toString();
-    if (outcome.fileName.isEmpty())
-        outcome.fileName = exportFileName(request, settings.id);
+    outcome.fileName = exportFileName(request, settings.id);
     outcome.filePath = request.outDir + QLatin1Char('/') + outcome.fileName;
-    outcome.fileState = outcome.error.isEmpty() ? fileStateAfter(outcome.filePath, returned) : FileState::Untouched;
-
-    if (outcome.fileState != FileState::Untouched) {
-        outcome.summary = summarizeExportFile(outcome.filePath, writtenSeparator(settings.optWidget),
-                                              QString::number(request.year),
-                                              QStringLiteral("%1").arg(request.month, 2, 10, QLatin1Char('0')));
-        if (outcome.summary.fileRead && outcome.summary.lines != returned)
-            outcome.summary.problems.prepend(QStringLiteral("the file holds %1 lines, the plug-in reported %2")
-                                                 .arg(outcome.summary.lines).arg(returned));
-        outcome.warnings << outcome.summary.warnings;
-        QVector<PersonNumber> people;
-        QString errorText;
-        if (hostPersonNumbers(hostDb, request.selection.allPeople, request.selection.peopleIds, people, errorText))
-            addSharedNumberWarnings(people, outcome);
-        else
-            outcome.warnings << QStringLiteral("the personal numbers could not be compared with the host's people: %1")
-                                    .arg(errorText);
+    const PrivateExportFolder folder(request.outDir);
+    if (!folder.isValid()) {
+        outcome.error = QStringLiteral("cannot create a private folder in \"%1\": %2")
+                            .arg(request.outDir, folder.errorString());
+        outcome.exitStatus = ExitExportFailed;
+        return;
     }
-    outcome.exitStatus = exitStatusOf(outcome, returned);
+    QHash<QString, QVariant> result;
+    int returned = -1;
+    if (!StopRequest::requested()) {
+        MessageRouter::startLiveProgress();
+        MessageRouter::setPhase(MessageRouter::Phase::Export);
+        QHash<QString, QVariant> parameters = exportParameters(request.year, request.month, request.selection.allPeople,
+                                                               request.selection.peopleIds, settings);
+        parameters.insert(QStringLiteral("exportPath"), folder.path());
+        returned = exporter->makeExport(parameters, &result);
+        MessageRouter::setPhase(MessageRouter::Phase::Finished);
+    }
+    const QString step = MessageRouter::currentStage();
+    takeResult(result, returned, outcome);
+    if (!result.value(QStringLiteral("fileName")).toString().isEmpty()) {
+        outcome.fileName = QFileInfo(result.value(QStringLiteral("fileName")).toString()).fileName();
+        outcome.filePath = request.outDir + QLatin1Char('/') + outcome.fileName;
+    }
+    outcome.error = withTimeoutNamed(outcome.error, step, request.connection.timeoutSeconds);
+    QString written = folder.filePath(outcome.fileName);
+    bool unencodable = false;
+    if (outcome.error.isEmpty() && request.fileFormat == FileFormat::Host)
+        unencodable = !toHostFormat(written, writtenSeparator(settings.optWidget), outcome);
+    if (outcome.error.isEmpty() && !StopRequest::requested())
+        checkNewFile(written, request, settings, hostDb, returned, outcome);
+    if (StopRequest::requested())
+        outcome.error = stoppedText(outcome.error);
+    if (outcome.error.isEmpty() && outcome.summary.problems.isEmpty())
+        putInPlace(written, request, returned, outcome);
+    outcome.exitStatus = unencodable ? int(ExitUsage) : exitStatusOf(outcome, returned);
 }
 
 // The TEST run of a prepared file; its rows are summarized as the file they
@@ -234,6 +363,12 @@ void runReplay(PamExportInterface* exporter, QHash<QString, QVariant> parameters
     outcome.fileState = FileState::Replay;
     outcome.fileName = QFileInfo(stagingFile).fileName();
     takeResult(result, returned, outcome);
+    // The TEST run reads a staging statement that fails as no rows: its log
+    // is the only sign that the replay is not the month.
+    if (outcome.error.isEmpty() && !MessageRouter::firstSqliteError().isEmpty())
+        outcome.error = QStringLiteral("the replay's staging reads failed: %1").arg(MessageRouter::firstSqliteError());
+    if (StopRequest::requested())
+        outcome.error = stoppedText(outcome.error);
     QStringList lines;
     QString errorText;
     if (outcome.error.isEmpty() && !readReplayedLines(workPath, parameters.value(QStringLiteral("optWidget")).toHash(),
@@ -263,8 +398,12 @@ void runReplay(PamExportInterface* exporter, QHash<QString, QVariant> parameters
 
 void report(const ExportRequest& request, const ExportOutcome& outcome)
 {
+    // With --quiet each error is one line, for a mail from cron.
     if (!outcome.error.isEmpty())
-        MessageRouter::error(outcome.error);
+        MessageRouter::error(request.quiet ? oneLine(outcome.error) : outcome.error);
+    else if (!outcome.summary.problems.isEmpty() && request.quiet)
+        for (const QString& problem : outcome.summary.problems)
+            MessageRouter::error(QStringLiteral("the file failed the control check: ") + oneLine(problem));
     else if (!outcome.summary.problems.isEmpty())
         MessageRouter::error(QStringLiteral("the file failed the control check:\n  ")
                              + outcome.summary.problems.join(QStringLiteral("\n  ")));
@@ -293,6 +432,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     MessageRouter::install();
+    restrictNewFiles();
+    StopRequest::installHandlers();
     const QStringList arguments = commandLineArguments(argc, argv);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
@@ -306,9 +447,14 @@ int main(int argc, char* argv[])
 
     ExportRequest request;
     QString error;
+    jsonWanted = arguments.contains(QStringLiteral("--json"));
     if (!parseCommandLine(arguments, request, error))
         return usageError(error);
+    jsonWanted = request.json;
     MessageRouter::setQuiet(request.quiet);
+    MessageRouter::setVerbose(request.verbose);
+    StopRequest::setDeadline(request.deadlineMinutes);
+    StopRequest::watchProgressDialogs();
     if (!request.logFile.isEmpty() && !MessageRouter::openLog(request.logFile, error))
         return usageError(error);
 
@@ -323,25 +469,34 @@ int main(int argc, char* argv[])
             zone = replayParameters.value(QStringLiteral("timeZone")).toString().toLatin1();
     }
     ExportOutcome outcome;
-    if (!chooseTimeZone(zone, outcome, error))
+    if (!chooseTimeZone(zone, outcome, error)) {
+        if (replay && request.selection.timeZone.isEmpty())
+            error = QStringLiteral("the replay's parameters \"%1\": \"timeZone\" \"%2\" is not a known time zone")
+                        .arg(replayParametersPath(request.replayFile, request.paramsFile), QString::fromLatin1(zone));
         return usageError(error);
+    }
     if (replay) {
         const QDate first = QDateTime::fromSecsSinceEpoch(replayParameters.value(QStringLiteral("beginDay")).toLongLong()).date();
         request.year = first.year();
         request.month = first.month();
-    } else if (!resolveMonth(request, QDate::currentDate(), error)) {
+    } else if (!resolveMonth(request, QDate::currentDate(), error)
+               || !periodFitsHostTimes(request.year, request.month, error)) {
         return usageError(error);
     }
     outcome.month = request.monthText();
     if (!zone.isEmpty() && !localTimeFollowsZone(zone, QDate(request.year, request.month, 1), error))
         return usageError(error);
 
-    // Removed after the session below has closed the plug-in's connections.
-    QTemporaryDir replayWork;
+    // Only a replay needs a temporary folder, removed after the session
+    // below has closed the plug-in's connections.
+    QScopedPointer<QTemporaryDir> replayWork;
     if (replay) {
-        if (!replayWork.isValid())
+        if (!checkStagingFile(request.replayFile, outcome.warnings, error))
+            return usageError(error);
+        replayWork.reset(new QTemporaryDir);
+        if (!replayWork->isValid())
             return usageError(QStringLiteral("cannot create a temporary folder for the replay"));
-        if (!prepareReplayFolder(replayWork.path(), request.replayFile, replayParameters, error))
+        if (!prepareReplayFolder(replayWork->path(), request.replayFile, replayParameters, error))
             return usageError(error);
     } else if (!checkOutputDirectory(request.outDir, error)) {
         return usageError(error);
@@ -355,10 +510,10 @@ int main(int argc, char* argv[])
     if (!exporter)
         return usageError(error);
     if (replay) {
-        runReplay(exporter, replayParameters, replayWork.path(), request.replayFile, outcome);
-        const Roster roster = stagingRosterFor(replayStagingPath(replayWork.path(), request.replayFile), outcome);
+        runReplay(exporter, replayParameters, replayWork->path(), request.replayFile, outcome);
+        const Roster roster = stagingRosterFor(replayStagingPath(replayWork->path(), request.replayFile), outcome);
         const QHash<QString, QVariant> options = replayParameters.value(QStringLiteral("optWidget")).toHash();
-        const QString replayedLines = QDir(replayWork.path()).filePath(QStringLiteral("replayed-lines.txt"));
+        const QString replayedLines = QDir(replayWork->path()).filePath(QStringLiteral("replayed-lines.txt"));
         compareWithEarlierMonth(request, replayedLines, options, roster, outcome);
         writeControlSheetIfAsked(request, replayedLines, options, roster, outcome);
     } else {
@@ -367,8 +522,18 @@ int main(int argc, char* argv[])
         password.fill(QLatin1Char(' '));
         StoredSettings settings;
         const QString type = exporter->getType().isEmpty() ? pluginSettingsType() : exporter->getType();
-        if (!readStoredSettings(session.hostDb, type, request.settingsId, settings, error))
-            return usageError(error);
+        if (!readStoredSettings(session.hostDb, type, request.settingsId, settings, error)
+            || !checkBeforeExport(request, settings, session.hostDb, outcome, error)) {
+            // A server that stopped answering is a failed run, not bad usage.
+            const QString timedOut = withTimeoutNamed(error, QStringLiteral("reading the stored settings and people"),
+                                                      request.connection.timeoutSeconds);
+            if (timedOut == error)
+                return usageError(error);
+            outcome.error = timedOut;
+            outcome.exitStatus = ExitExportFailed;
+            report(request, outcome);
+            return outcome.exitStatus;
+        }
         exporter->setDatabase(session.hostDb);
         runExport(exporter, request, settings, session.hostDb, outcome);
         const Roster roster = hostRosterFor(session.hostDb, request, outcome);
@@ -376,5 +541,6 @@ int main(int argc, char* argv[])
         writeControlSheetIfAsked(request, outcome.filePath, settings.optWidget, roster, outcome);
     }
     report(request, outcome);
+    StopRequest::runFinished();
     return outcome.exitStatus;
 }

@@ -1,6 +1,8 @@
 #include "messagerouter.h"
 
+#include "fileaccess.h"
 #include "terminal.h"
+#include "warningdigest.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -19,12 +21,16 @@ namespace {
 struct State
 {
     bool quiet = false;
+    bool verbose = false;
+    WarningDigest digest; // the plug-in's warnings of the export, shown when it ends
     Phase phase = Phase::Setup;
     std::unique_ptr<QFile> log;
     QVector<StageTiming> stages;
     QElapsedTimer stageClock;
     int warnings = 0;
     bool liveLineShown = false;
+    QString currentStage;
+    QString firstSqliteError;
 };
 
 State& state()
@@ -102,6 +108,7 @@ bool handleStepMarker(const QString& message)
     State& s = state();
     if (match.captured(2) == QLatin1String("START")) {
         s.stageClock.start();
+        s.currentStage = stageDescription(name);
         if (!s.quiet)
             toStderr(QStringLiteral("orvex-export: %1%2 ...").arg(position, stageDescription(name)));
         return true;
@@ -136,8 +143,14 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
         if (!fromPlugin)
             return;
         ++s.warnings;
-        if (!s.log && !s.quiet)
+        if (s.firstSqliteError.isEmpty() && message.contains(QLatin1String("SQLite ERROR")))
+            s.firstSqliteError = message.simplified();
+        if (s.log || s.quiet)
+            return;
+        if (s.verbose)
             toStderr(QStringLiteral("orvex-export: plug-in %1: %2").arg(QLatin1String(levelName(type)), message));
+        else
+            s.digest.add(QLatin1String(levelName(type)), message);
         return;
     case QtFatalMsg:
         toStderr(QStringLiteral("orvex-export: fatal: %1").arg(message));
@@ -169,22 +182,35 @@ void setQuiet(bool quiet)
     state().quiet = quiet;
 }
 
+void setVerbose(bool verbose)
+{
+    state().verbose = verbose;
+}
+
 bool openLog(const QString& path, QString& errorText)
 {
     std::unique_ptr<QFile> file(new QFile(path));
+    const bool created = !file->exists();
     if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
         errorText = QStringLiteral("cannot open the log file \"%1\": %2").arg(path, file->errorString());
         return false;
     }
+    if (created)
+        restrictToOwnerAndGroup(path);
     state().log = std::move(file);
     return true;
 }
 
 void setPhase(Phase phase)
 {
-    state().phase = phase;
-    if (phase == Phase::Finished)
-        clearLiveLine();
+    State& s = state();
+    s.phase = phase;
+    if (phase != Phase::Finished)
+        return;
+    clearLiveLine();
+    for (const QString& line : s.digest.lines())
+        toStderr(QStringLiteral("orvex-export: ") + line);
+    s.digest.clear();
 }
 
 void startLiveProgress()
@@ -212,6 +238,16 @@ void note(const QString& text)
 QVector<StageTiming> stages()
 {
     return state().stages;
+}
+
+QString currentStage()
+{
+    return state().currentStage;
+}
+
+QString firstSqliteError()
+{
+    return state().firstSqliteError;
 }
 
 int warningCount()

@@ -4,6 +4,7 @@
 #include "personalnumberchecks.h"
 
 #include <QMap>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -56,6 +57,27 @@ QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, co
                                         nullptr, it.value().size())
                             .arg(visiblePersonalNumber(it.key()), it.value().join(QStringLiteral(", ")));
     return warnings;
+}
+
+QStringList withoutPluginDuplicates(const QStringList& warnings, const QString& pluginMessage)
+{
+    static const QRegularExpression aboutNumber(QStringLiteral("^personal number \"(.*)\" "));
+    static const QRegularExpression noNumber(QStringLiteral("^\\d+ lines have no personal number"));
+    QStringList kept;
+    for (const QString& warning : warnings) {
+        const QRegularExpressionMatch match = aboutNumber.match(warning);
+        QString number;
+        if (match.hasMatch())
+            number = match.captured(1);
+        else if (!noNumber.match(warning).hasMatch()) {
+            kept << warning;
+            continue;
+        }
+        // The plug-in writes "Osobné číslo "<number>" ..." (empty quotes for no number).
+        if (!pluginMessage.contains(QStringLiteral("Osobné číslo \"%1\"").arg(number)))
+            kept << warning;
+    }
+    return kept;
 }
 
 bool hostPersonNumbers(const QSqlDatabase& db, bool allPeople, const QStringList& selectedUids,

@@ -27,6 +27,10 @@ QString oddPersonalNumberWarning(const QString& number, int lines);
 // One line for each number of `numbersInFile` that several of `people` share.
 QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, const QSet<QString>& numbersInFile);
 
+// `warnings` (the tool's own about personal numbers) without those about a
+// number that the plug-in's message already names: the clerk reads each once.
+QStringList withoutPluginDuplicates(const QStringList& warnings, const QString& pluginMessage);
+
 // The people the host's export may take (status above 0), all or only
 // `selectedUids`, with their personal numbers.
 bool hostPersonNumbers(const QSqlDatabase& db, bool allPeople, const QStringList& selectedUids,

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,6 +17,47 @@ namespace {
 
 const char* const stagingFolder = "DB_test_paterns";
 const char* const outputConnection = "orvex-export-replay";
+
+QString jsonTypeName(const QJsonValue& value)
+{
+    switch (value.type()) {
+    case QJsonValue::Null: return QStringLiteral("null");
+    case QJsonValue::Bool: return QStringLiteral("a true/false value");
+    case QJsonValue::Double: return QStringLiteral("a number");
+    case QJsonValue::String: return QStringLiteral("a text");
+    case QJsonValue::Array: return QStringLiteral("a list");
+    case QJsonValue::Object: return QStringLiteral("an object");
+    case QJsonValue::Undefined: break;
+    }
+    return QStringLiteral("missing");
+}
+
+// The keys the TEST run reads, with the type each must have; the plug-in
+// takes a value of another type as 0 or empty and replays another month.
+QString parameterProblem(const QJsonObject& object)
+{
+    static const char* const times[] = {"beginDay", "endDay", "month", "pamSettingsId"};
+    for (const char* key : times) {
+        const QJsonValue value = object.value(QLatin1String(key));
+        const double number = value.toDouble(-1);
+        if (value.isUndefined() && qstrcmp(key, "pamSettingsId") == 0)
+            continue;
+        if (!value.isDouble() || number < 0 || number > 4294967295.0 || number != double(qint64(number)))
+            return QStringLiteral("\"%1\" is %2, not a whole number from 0 to 4294967295")
+                .arg(QLatin1String(key), value.isDouble() ? QStringLiteral("%1").arg(number) : jsonTypeName(value));
+    }
+    const struct { const char* key; QJsonValue::Type type; const char* name; } typed[] = {
+        {"allPeople", QJsonValue::Bool, "a true/false value"}, {"selPeople", QJsonValue::String, "a text"},
+        {"inters", QJsonValue::Object, "an object"},           {"items", QJsonValue::Array, "a list"},
+        {"optWidget", QJsonValue::Object, "an object"},        {"timeZone", QJsonValue::String, "a text"}};
+    for (const auto& key : typed) {
+        const QJsonValue value = object.value(QLatin1String(key.key));
+        if (!value.isUndefined() && value.type() != key.type)
+            return QStringLiteral("\"%1\" is %2, not %3").arg(QLatin1String(key.key), jsonTypeName(value),
+                                                               QLatin1String(key.name));
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -43,11 +85,16 @@ bool readReplayParameters(const QString& path, QHash<QString, QVariant>& paramet
         errorText = QStringLiteral("the replay's parameters \"%1\" are not a JSON object").arg(path);
         return false;
     }
-    parameters = document.object().toVariantHash();
-    if (!parameters.contains(QStringLiteral("beginDay"))) {
+    if (!document.object().contains(QStringLiteral("beginDay"))) {
         errorText = QStringLiteral("the replay's parameters \"%1\" hold no period (beginDay)").arg(path);
         return false;
     }
+    const QString problem = parameterProblem(document.object());
+    if (!problem.isEmpty()) {
+        errorText = QStringLiteral("the replay's parameters \"%1\": %2").arg(path, problem);
+        return false;
+    }
+    parameters = document.object().toVariantHash();
     return true;
 }
 

@@ -159,3 +159,9 @@ QByteArray jsonReport(const ExportOutcome& outcome)
                            {QStringLiteral("steps"), stages}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
+
+QByteArray jsonUsageError(int exitStatus, const QString& error)
+{
+    const QJsonObject root{{QStringLiteral("exitStatus"), exitStatus}, {QStringLiteral("error"), error}};
+    return QJsonDocument(root).toJson();
+}

@@ -45,5 +45,7 @@ QString fileStateText(FileState state);
 
 void printTextReport(QTextStream& out, const ExportOutcome& outcome);
 QByteArray jsonReport(const ExportOutcome& outcome);
+// The JSON of a run that ended before the export: its status and error.
+QByteArray jsonUsageError(int exitStatus, const QString& error);
 
 #endif // ORVEX_EXPORT_REPORT_H

@@ -9,6 +9,7 @@
 // an unknown time zone or an output folder that does not exist.
 
 #include "exportparameters.h"
+#include "fileaccess.h"
 #include "preparerequest.h"
 #include "processzone.h"
 #include "stagingfile.h"
@@ -36,7 +37,8 @@ bool chooseTimeZone(PrepareRequest& request, QByteArray& zone, QString& errorTex
 {
     QString warning;
     if (!chooseProcessZone(request.selection.timeZone, zone, warning, errorText)
-        || !parseMonth(request.selection.monthArgument, QDate::currentDate(), request.year, request.month, errorText))
+        || !parseMonth(request.selection.monthArgument, QDate::currentDate(), request.year, request.month, errorText)
+        || !periodFitsHostTimes(request.year, request.month, errorText))
         return false;
     if (!warning.isEmpty())
         QTextStream(stderr) << "orvex-prepare-test: warning: " << warning << "\n";
@@ -106,7 +108,10 @@ int main(int argc, char* argv[])
 {
     // The loading step shows a progress dialog; without a display it is drawn
     // off screen.
-    renderOffscreenWithoutDisplay();
+    hideQtStartupNoise();
+    renderOffscreenWithoutDisplay("orvex-prepare-test");
+    // The staging file and the parameters hold the customer's personal data.
+    restrictNewFiles();
     QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -154,6 +159,9 @@ int main(int argc, char* argv[])
         err << "orvex-prepare-test: " << errorText << "\n";
         return ExitFailed;
     }
+    restrictToOwnerAndGroup(request.outFile);
+    if (!request.parametersFile.isEmpty())
+        restrictToOwnerAndGroup(request.parametersFile);
     printSummary(out, request, zone, prepared);
     return ExitOk;
 }

@@ -87,7 +87,8 @@ int main(int argc, char** argv)
 {
     // Without any display the page is rendered offscreen: enough for
     // --screenshot and --auto-close, and for the usage messages.
-    const bool headless = renderOffscreenWithoutDisplay();
+    hideQtStartupNoise();
+    const bool headless = renderOffscreenWithoutDisplay("orvex-settings");
     const QStringList arguments = commandLineArguments(argc, argv);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
