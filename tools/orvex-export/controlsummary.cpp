@@ -103,8 +103,10 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
               [](const CodeTotal& a, const CodeTotal& b) { return codeLess(a.code, b.code); });
     for (auto it = c.people.constBegin(); it != c.people.constEnd(); ++it) {
         const QString warning = oddPersonalNumberWarning(it.key(), it.value());
-        if (!warning.isEmpty())
+        if (!warning.isEmpty()) {
             c.summary.warnings << warning;
+            c.summary.warningNumbers << it.key();
+        }
         PersonRows person;
         person.personalNumber = it.key();
         person.rows = it.value();

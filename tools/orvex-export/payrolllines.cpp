@@ -1,17 +1,12 @@
 #include "payrolllines.h"
 
+#include "fileformat.h"
+
 #include <QFile>
 
 #include <cmath>
 
 namespace {
-
-QString lineText(QByteArray bytes)
-{
-    while (bytes.endsWith('\n') || bytes.endsWith('\r'))
-        bytes.chop(1);
-    return QString::fromLocal8Bit(bytes);
-}
 
 bool takeLine(const QString& text, const QString& separator, PayrollLine& line)
 {
@@ -71,7 +66,7 @@ PayrollLines readPayrollLines(const QString& path, const QString& separator, boo
     result.read = true;
     int lineNumber = 0;
     while (!file.atEnd()) {
-        const QString text = lineText(file.readLine());
+        const QString text = payrollLineText(file.readLine()); // either file format, as the control check reads it
         ++lineNumber;
         if (lineNumber == 1 && detectSeparator)
             result.separator = separatorOfFile(text, separator);

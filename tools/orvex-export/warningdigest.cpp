@@ -1,5 +1,7 @@
 #include "warningdigest.h"
 
+#include "exporttext.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -35,10 +37,10 @@ QStringList WarningDigest::lines() const
     QStringList lines;
     for (const Kind& kind : kinds) {
         if (kind.count == 1) {
-            lines << QStringLiteral("plug-in %1: %2").arg(kind.level, kind.first.first());
+            lines << OrvexExport::tr("plug-in %1: %2").arg(kind.level, kind.first.first());
             continue;
         }
-        lines << QStringLiteral("plug-in %1, %2 times (the first %3; see --log or --verbose for all):")
+        lines << OrvexExport::tr("plug-in %1, %2 times (the first %3; see --log or --verbose for all):")
                      .arg(kind.level).arg(kind.count).arg(kind.first.size());
         for (const QString& text : kind.first)
             lines << QStringLiteral("  ") + text;

@@ -66,5 +66,43 @@
             <numerusform>... and %n more lines with problems</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Control summary of the replayed rows (%n lines as the file would hold them)</source>
+        <translation>
+            <numerusform>Control summary of the replayed rows (%n line as the file would hold it)</numerusform>
+            <numerusform>Control summary of the replayed rows (%n lines as the file would hold them)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Control summary of %1 (%n lines read back)</source>
+        <translation>
+            <numerusform>Control summary of %1 (%n line read back)</numerusform>
+            <numerusform>Control summary of %1 (%n lines read back)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Note: %n rows carry no payroll code.</source>
+        <translation>
+            <numerusform>Note: %n row carries no payroll code.</numerusform>
+            <numerusform>Note: %n rows carry no payroll code.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>OrvexPrepareTest</name>
+    <message numerus="yes">
+        <source>month %1 in the time zone %2: %n people in the run</source>
+        <translation>
+            <numerusform>month %1 in the time zone %2: %n person in the run</numerusform>
+            <numerusform>month %1 in the time zone %2: %n people in the run</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
