@@ -149,7 +149,8 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
         if (s.log || s.quiet)
             return;
         if (s.verbose)
-            toStderr(QStringLiteral("orvex-export: ") + OrvexExport::tr("plug-in %1: %2").arg(QLatin1String(levelName(type)), message));
+            toStderr(QStringLiteral("orvex-export: ")
+                     + OrvexExport::tr("plug-in %1: %2").arg(shownLevel(QLatin1String(levelName(type))), message));
         else
             s.digest.add(QLatin1String(levelName(type)), message);
         return;

@@ -910,6 +910,14 @@ SIGINT, SIGTERM a --deadline zrušia export tak ako jeho tlačidlo Prerušiť.</
         <source>plug-in %1, %2 times (the first %3; see --log or --verbose for all):</source>
         <translation>plug-in %1, %2-krát (prvých %3; všetky pozri v --log alebo --verbose):</translation>
     </message>
+    <message>
+        <source>warning</source>
+        <translation>upozornenie</translation>
+    </message>
+    <message>
+        <source>critical</source>
+        <translation>kritická chyba</translation>
+    </message>
 </context>
 <context>
     <name>OrvexPrepareTest</name>
