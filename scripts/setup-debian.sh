@@ -2,8 +2,10 @@
 # Installs what building and testing need on Debian 12, skipping what is there.
 set -euo pipefail
 
+# poppler-utils reads the control sheet's PDF back in the tests (pdftotext, pdfinfo) and draws the
+# README's picture of it (pdftoppm); fonts-dejavu-core gives the sheet a font with Slovak letters.
 packages=(cmake make g++ qtbase5-dev qttools5-dev qttools5-dev-tools libqt5sql5-mysql libqt5sql5-sqlite
-          mariadb-server mariadb-client locales xauth xvfb fonts-dejavu-core)
+          mariadb-server mariadb-client locales xauth xvfb fonts-dejavu-core poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,6 +2,7 @@
 
 #include "displayprobe.h"
 #include "processzone.h"
+#include "tooltext.h"
 
 #include <QRegularExpression>
 
@@ -22,20 +23,20 @@ const int lastYear = 2106;
 } // namespace
 
 HostOptions::HostOptions()
-    : host(QStringLiteral("host"), QStringLiteral("Database server host."), QStringLiteral("host")),
-      port(QStringLiteral("port"), QStringLiteral("Database server port."), QStringLiteral("port")),
-      socket(QStringLiteral("socket"), QStringLiteral("Database server unix socket."), QStringLiteral("path")),
-      user(QStringLiteral("user"), QStringLiteral("Database user."), QStringLiteral("name")),
-      database(QStringLiteral("database"), QStringLiteral("The attendance host's database."), QStringLiteral("name")),
+    : host(QStringLiteral("host"), OrvexTools::tr("Database server host."), QStringLiteral("host")),
+      port(QStringLiteral("port"), OrvexTools::tr("Database server port."), QStringLiteral("port")),
+      socket(QStringLiteral("socket"), OrvexTools::tr("Database server unix socket."), QStringLiteral("path")),
+      user(QStringLiteral("user"), OrvexTools::tr("Database user."), QStringLiteral("name")),
+      database(QStringLiteral("database"), OrvexTools::tr("The attendance host's database."), QStringLiteral("name")),
       askPassword(QStringLiteral("ask-password"),
-                  QStringLiteral("Ask for the password on the terminal when %1 is not set.")
+                  OrvexTools::tr("Ask for the password on the terminal when %1 is not set.")
                       .arg(QLatin1String(hostPasswordVariable))),
       timeout(QStringLiteral("timeout"),
-              QStringLiteral("Seconds to wait for the database server to answer once connected; 0 waits for "
+              OrvexTools::tr("Seconds to wait for the database server to answer once connected; 0 waits for "
                              "ever (default: %1).").arg(HostConnection::defaultTimeoutSeconds),
               QStringLiteral("seconds"), QString::number(HostConnection::defaultTimeoutSeconds)),
       settingsId(QStringLiteral("settings-id"),
-                 QStringLiteral("Id of the stored export settings (pamsettings); default: the first of the "
+                 OrvexTools::tr("Id of the stored export settings (pamsettings); default: the first of the "
                                 "plug-in's type."),
                  QStringLiteral("id"))
 {
@@ -51,17 +52,17 @@ bool HostOptions::read(const QCommandLineParser& parser, HostConnection& connect
 {
     settingsIdValue = 0;
     if (parser.isSet(settingsId) && !parsePositive(parser.value(settingsId), settingsIdValue)) {
-        errorText = QStringLiteral("--settings-id \"%1\" is not a record id").arg(parser.value(settingsId));
+        errorText = OrvexTools::tr("--settings-id \"%1\" is not a record id").arg(parser.value(settingsId));
         return false;
     }
     connection.port = 0;
     if (parser.isSet(port) && (!parsePositive(parser.value(port), connection.port) || connection.port > 65535)) {
-        errorText = QStringLiteral("--port \"%1\" is not a port number").arg(parser.value(port));
+        errorText = OrvexTools::tr("--port \"%1\" is not a port number").arg(parser.value(port));
         return false;
     }
     // Up to a day: the client library keeps the value in milliseconds.
     if (!parseCount(parser.value(timeout), 86400, connection.timeoutSeconds)) {
-        errorText = QStringLiteral("--timeout \"%1\" is not a number of seconds from 0 to 86400")
+        errorText = OrvexTools::tr("--timeout \"%1\" is not a number of seconds from 0 to 86400")
                         .arg(parser.value(timeout));
         return false;
     }
@@ -74,9 +75,9 @@ bool HostOptions::read(const QCommandLineParser& parser, HostConnection& connect
 }
 
 MonthOptions::MonthOptions()
-    : month(QStringLiteral("month"), QStringLiteral("The month to export: YYYY-MM, \"previous\" or \"current\"."),
+    : month(QStringLiteral("month"), OrvexTools::tr("The month to export: YYYY-MM, \"previous\" or \"current\"."),
             QStringLiteral("month")),
-      people(QStringLiteral("people"), QStringLiteral("\"all\" (default) or host person ids separated by commas."),
+      people(QStringLiteral("people"), OrvexTools::tr("\"all\" (default) or host person ids separated by commas."),
              QStringLiteral("ids"), QStringLiteral("all")),
       timeZone(QStringLiteral("time-zone"), timeZoneOptionHelp(), QStringLiteral("zone"))
 {
@@ -92,7 +93,7 @@ bool MonthOptions::read(const QCommandLineParser& parser, MonthSelection& select
     selection.monthArgument = parser.value(month);
     selection.timeZone = parser.value(timeZone).trimmed().toLatin1();
     if (parser.isSet(timeZone) && selection.timeZone.isEmpty()) {
-        errorText = QStringLiteral("--time-zone needs a zone name such as Europe/Bratislava");
+        errorText = OrvexTools::tr("--time-zone needs a zone name such as Europe/Bratislava");
         return false;
     }
     return parsePeople(parser.value(people), selection.allPeople, selection.peopleIds, errorText);
@@ -102,12 +103,12 @@ bool checkArguments(const QCommandLineParser& parser, const QList<const QCommand
                     QString& errorText)
 {
     if (!parser.positionalArguments().isEmpty()) {
-        errorText = QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
+        errorText = OrvexTools::tr("unexpected argument \"%1\"").arg(parser.positionalArguments().first());
         return false;
     }
     for (const QCommandLineOption* option : required) {
         if (!parser.isSet(*option)) {
-            errorText = QStringLiteral("--%1 is required").arg(option->names().first());
+            errorText = OrvexTools::tr("--%1 is required").arg(option->names().first());
             return false;
         }
     }
@@ -148,7 +149,11 @@ bool renderOffscreenWithoutDisplay(const char* tool)
     if (!display.isEmpty()) {
         if (x11DisplayAnswers(display))
             return false;
-        std::fprintf(stderr, "%s: the display \"%s\" does not answer; drawing off screen\n", tool, display.constData());
+        std::fprintf(stderr, "%s: %s\n", tool,
+                     OrvexTools::tr("the display \"%1\" does not answer; drawing off screen")
+                         .arg(QString::fromLocal8Bit(display))
+                         .toLocal8Bit()
+                         .constData());
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     return true;
@@ -199,18 +204,18 @@ bool parseMonth(const QString& text, const QDate& today, int& year, int& month, 
     const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{2})$"));
     const QRegularExpressionMatch match = pattern.match(given);
     if (!match.hasMatch()) {
-        errorText = QStringLiteral("--month \"%1\" is not a month: use YYYY-MM (for example 2024-03), "
+        errorText = OrvexTools::tr("--month \"%1\" is not a month: use YYYY-MM (for example 2024-03), "
                                    "\"previous\" or \"current\"").arg(text);
         return false;
     }
     year = match.captured(1).toInt();
     month = match.captured(2).toInt();
     if (month < 1 || month > 12) {
-        errorText = QStringLiteral("--month \"%1\": there is no month %2").arg(text).arg(month);
+        errorText = OrvexTools::tr("--month \"%1\": there is no month %2").arg(text).arg(month);
         return false;
     }
     if (year < firstYear || year > lastYear) {
-        errorText = QStringLiteral("--month \"%1\": the year must lie between %2 and %3")
+        errorText = OrvexTools::tr("--month \"%1\": the year must lie between %2 and %3")
                         .arg(text).arg(firstYear).arg(lastYear);
         return false;
     }
@@ -228,7 +233,7 @@ bool parsePeople(const QString& text, bool& all, QStringList& ids, QString& erro
     for (const QString& part : text.split(QLatin1Char(','))) {
         int id = 0;
         if (!parsePositive(part.trimmed(), id)) {
-            errorText = QStringLiteral("--people \"%1\": \"%2\" is not a person id; use \"all\" or ids "
+            errorText = OrvexTools::tr("--people \"%1\": \"%2\" is not a person id; use \"all\" or ids "
                                        "separated by commas (for example 12,15,31)").arg(text, part);
             return false;
         }

@@ -1,5 +1,7 @@
 #include "exportparameters.h"
 
+#include "tooltext.h"
+
 #include <QDateTime>
 #include <QTime>
 
@@ -25,7 +27,7 @@ bool periodFitsHostTimes(int year, int month, QString& errorText)
     const qint64 end = QDateTime(first.addMonths(1), QTime(0, 0)).toSecsSinceEpoch();
     if (first.isValid() && begin >= 0 && end <= qint64(0xFFFFFFFFu))
         return true;
-    errorText = QStringLiteral("the month %1-%2 does not fit the host's times in this time zone (from "
+    errorText = OrvexTools::tr("the month %1-%2 does not fit the host's times in this time zone (from "
                                "1970-01-01 00:00 UTC to 2106-02-07)")
                     .arg(year, 4, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0'));
     return false;

@@ -1,6 +1,7 @@
 #include "hostconnection.h"
 
 #include "terminal.h"
+#include "tooltext.h"
 
 #include <QSqlError>
 #include <QStringList>
@@ -15,7 +16,7 @@ const int connectTimeoutSeconds = 15;
 QString serverText(const HostConnection& connection)
 {
     if (!connection.socket.isEmpty())
-        return QStringLiteral("socket %1").arg(connection.socket);
+        return OrvexTools::tr("socket %1").arg(connection.socket);
     const QString host = connection.host.isEmpty() ? QStringLiteral("localhost") : connection.host;
     return connection.port > 0 ? QStringLiteral("%1:%2").arg(host).arg(connection.port) : host;
 }
@@ -36,13 +37,13 @@ bool hostPassword(const HostConnection& connection, QString& password, QString& 
     if (!connection.askPassword)
         return true;
     if (!stdinIsTerminal()) {
-        errorText = QStringLiteral("--ask-password needs a terminal; a scheduled run sets %1 instead")
+        errorText = OrvexTools::tr("--ask-password needs a terminal; a scheduled run sets %1 instead")
                         .arg(QLatin1String(hostPasswordVariable));
         return false;
     }
     const QString account = connection.user.isEmpty() ? connection.database
                                                       : connection.user + QLatin1Char('@') + connection.database;
-    password = readPasswordWithoutEcho(QStringLiteral("Password for %1: ").arg(account));
+    password = readPasswordWithoutEcho(OrvexTools::tr("Password for %1: ").arg(account));
     return true;
 }
 
@@ -81,14 +82,14 @@ bool openHostDatabase(const HostConnection& connection, const QString& password,
                       QSqlDatabase& db, QString& errorText)
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QMYSQL"))) {
-        errorText = QStringLiteral("the Qt MySQL driver (QMYSQL) is not installed");
+        errorText = OrvexTools::tr("the Qt MySQL driver (QMYSQL) is not installed");
         return false;
     }
     db = addHostConnection(connection, connectionName);
     db.setPassword(password);
     if (db.open())
         return true;
-    errorText = QStringLiteral("cannot connect to the database \"%1\" (%2): %3")
+    errorText = OrvexTools::tr("cannot connect to the database \"%1\" (%2): %3")
                     .arg(connection.database, serverText(connection), oneLine(db.lastError().text()));
     return false;
 }

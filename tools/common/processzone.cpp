@@ -1,5 +1,7 @@
 #include "processzone.h"
 
+#include "tooltext.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QTime>
@@ -33,7 +35,7 @@ bool useTimeZone(const QByteArray& zoneId, QString& errorText)
 {
     const bool known = QTimeZone::isTimeZoneIdAvailable(zoneId) || inSystemZoneDatabase(zoneId);
     if (zoneId.isEmpty() || !known || !QTimeZone(zoneId).isValid()) {
-        errorText = QStringLiteral("--time-zone \"%1\" is not a known time zone: give an IANA name such as "
+        errorText = OrvexTools::tr("--time-zone \"%1\" is not a known time zone: give an IANA name such as "
                                    "Europe/Bratislava")
                         .arg(QString::fromLatin1(zoneId));
         return false;
@@ -75,11 +77,11 @@ bool localTimeFollowsZone(const QByteArray& zoneId, const QDate& month, QString&
             if (QDateTime(day, time).toSecsSinceEpoch() == QDateTime(day, time, zone).toSecsSinceEpoch())
                 continue;
 #ifdef Q_OS_WIN
-            errorText = QStringLiteral("--time-zone %1: on Windows the option cannot change the zone; the "
+            errorText = OrvexTools::tr("--time-zone %1: on Windows the option cannot change the zone; the "
                                        "system's time zone keeps another local time on %2. Run without "
                                        "--time-zone or set the system's zone")
 #else
-            errorText = QStringLiteral("--time-zone %1: the system's C library does not keep this zone's "
+            errorText = OrvexTools::tr("--time-zone %1: the system's C library does not keep this zone's "
                                        "local time (on %2); is its zone data installed?")
 #endif
                             .arg(QString::fromLatin1(zoneId), day.toString(Qt::ISODate));
@@ -91,7 +93,7 @@ bool localTimeFollowsZone(const QByteArray& zoneId, const QDate& month, QString&
 
 QString utcZoneWarning(const QByteArray& zoneId)
 {
-    return QStringLiteral("the system's time zone is %1: the period and every date follow UTC; give the "
+    return OrvexTools::tr("the system's time zone is %1: the period and every date follow UTC; give the "
                           "company's zone with --time-zone (e.g. --time-zone Europe/Bratislava)")
         .arg(zoneId.isEmpty() ? QStringLiteral("unknown") : QString::fromLatin1(zoneId));
 }
@@ -105,7 +107,7 @@ bool chooseProcessZone(const QByteArray& requested, QByteArray& zone, QString& w
     if (qEnvironmentVariableIsSet("TZ")) {
         qunsetenv("TZ");
         _tzset();
-        warning = QStringLiteral("TZ is ignored on Windows: the system's time zone is used");
+        warning = OrvexTools::tr("TZ is ignored on Windows: the system's time zone is used");
     }
 #endif
     zone = requested;
@@ -119,7 +121,7 @@ bool chooseProcessZone(const QByteArray& requested, QByteArray& zone, QString& w
 
 QString timeZoneOptionHelp()
 {
-    return QStringLiteral("IANA time zone of the company (e.g. Europe/Bratislava); the period and all local "
+    return OrvexTools::tr("IANA time zone of the company (e.g. Europe/Bratislava); the period and all local "
                           "dates follow it. Default: the system's zone (a warning when that is UTC). On "
                           "Windows the zone cannot be changed: the option is accepted only when it keeps the "
                           "same local time as the system's zone, and refused otherwise.");

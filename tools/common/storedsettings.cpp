@@ -1,6 +1,7 @@
 #include "storedsettings.h"
 
 #include "hostconnection.h"
+#include "tooltext.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,32 +26,32 @@ SettingsLookup lookUpStoredSettings(const QSqlDatabase& db, const QString& type,
         query.addBindValue(type);
     }
     if (!query.exec()) {
-        errorText = QStringLiteral("cannot read the stored export settings (pamsettings): %1")
+        errorText = OrvexTools::tr("cannot read the stored export settings (pamsettings): %1")
                         .arg(oneLine(query.lastError().text()));
         return SettingsLookup::Failed;
     }
     if (!query.next()) {
         if (id > 0) {
-            errorText = QStringLiteral("there is no stored export settings record %1 (pamsettings)").arg(id);
+            errorText = OrvexTools::tr("there is no stored export settings record %1 (pamsettings)").arg(id);
             return SettingsLookup::Failed;
         }
-        errorText = QStringLiteral("there are no stored export settings of type \"%1\" (pamsettings)").arg(type);
+        errorText = OrvexTools::tr("there are no stored export settings of type \"%1\" (pamsettings)").arg(type);
         return SettingsLookup::NoneOfType;
     }
     settings.id = query.value(0).toInt();
     const QString storedType = query.value(1).toString();
     if (storedType != type) {
-        errorText = QStringLiteral("stored export settings record %1 is of type \"%2\", not \"%3\"")
+        errorText = OrvexTools::tr("stored export settings record %1 is of type \"%2\", not \"%3\"")
                         .arg(settings.id).arg(storedType, type);
         return SettingsLookup::Failed;
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(query.value(2).toByteArray(), &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        errorText = QStringLiteral("stored export settings record %1 is not a JSON object%2")
+        errorText = OrvexTools::tr("stored export settings record %1 is not a JSON object%2")
                         .arg(settings.id)
                         .arg(parseError.error != QJsonParseError::NoError
-                                 ? QStringLiteral(": %1 at offset %2").arg(parseError.errorString()).arg(parseError.offset)
+                                 ? OrvexTools::tr(": %1 at offset %2").arg(parseError.errorString()).arg(parseError.offset)
                                  : QString());
         return SettingsLookup::Failed;
     }

@@ -12,9 +12,11 @@ namespace {
 const int hour = 3600;
 const int standardDay = 8 * hour;
 
-// Day records cover the month and the weeks around it, which the export reads
-// to tell whether an absence runs in from February or on into April.
-const QDate firstRecordedDay(2024, 2, 15);
+// Day records cover February, March and the first half of April: the export
+// of March reads the weeks around it to tell whether an absence runs in from
+// February or on into April, and February is a closed month of its own, the
+// one March is compared with.
+const QDate firstRecordedDay(2024, 2, 1);
 const QDate lastRecordedDay(2024, 4, 15);
 
 // Twelve-hour shifts in the 2-2-3 rotation, starting on 1 January 2024 for crew 0.
@@ -337,7 +339,15 @@ void DemoCompany::onCall(unsigned uid, const QDate& date, int beginSecond, int e
 void DemoCompany::addEvents()
 {
     const bool calendarDays = true, workingDays = false;
+    auto february = [](int d) { return QDate(2024, 2, d); };
     auto march = [](int d) { return QDate(2024, 3, d); };
+
+    // February, the month before: nothing that runs into March but the sick
+    // leave of uid 2 from 26 February below.
+    absence(5, 3, february(5), february(9), workingDays);        // a week of vacation
+    absence(10, 9, february(12), february(16), workingDays);     // a week of unpaid leave
+    absence(4, 15, february(5), february(16), calendarDays);     // sick leave
+    overtime(15, february(7), 2 * hour);
 
     overtime(1, march(12), 2 * hour);
     overtime(1, march(14), 90 * 60);

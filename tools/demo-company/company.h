@@ -12,8 +12,8 @@
 
 // A demo company of the attendance host for March 2024, a month with a public
 // holiday (Good Friday, 29 March), Easter Monday on 1 April and the change to
-// summer time on 31 March. The host stamps every day record with the local
-// midnight of its day; times are computed in the local time zone, which must
+// summer time on 31 March, and for February 2024, the closed month before it.
+// The host stamps every day record with the local midnight of its day; times are computed in the local time zone, which must
 // keep Central European time (the demo runs under TZ=Europe/Bratislava).
 class DemoCompany
 {

@@ -1,5 +1,5 @@
 // demo-company: prints, as SQL for the host database, a demo company with one
-// closed month of attendance (March 2024) and stored export settings.
+// closed months of attendance (February and March 2024) and stored export settings.
 //
 //   TZ=Europe/Bratislava demo-company > demo.sql
 //   scripts/hostdb.sh sql DIR NAME < demo.sql

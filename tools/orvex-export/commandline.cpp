@@ -1,7 +1,10 @@
 #include "commandline.h"
 
 #include "commandoptions.h"
+#include "comparisonoptions.h"
 #include "defaultplugin.h"
+#include "exporttext.h"
+#include "toollanguage.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -21,8 +24,7 @@ bool resolveMonth(ExportRequest& request, const QDate& today, QString& errorText
 bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QString& errorText)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Runs the Orvexuniversal payroll export for one month, writes the payroll import file and\n"
+    parser.setApplicationDescription(OrvexExport::tr("Runs the Orvexuniversal payroll export for one month, writes the payroll import file and\n"
         "prints a control summary read back from that file.\n"
         "With --replay it runs a prepared staging file (orvex-prepare-test) through the plug-in's\n"
         "TEST mode instead, without a host database, and prints the same summary of its rows.\n\n"
@@ -38,49 +40,51 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     const QCommandLineOption versionOption = parser.addVersionOption();
     const MonthOptions monthOptions;
     const QCommandLineOption out(QStringLiteral("out"),
-        QStringLiteral("Existing directory that receives the payroll file."), QStringLiteral("dir"));
+        OrvexExport::tr("Existing directory that receives the payroll file."), QStringLiteral("dir"));
     const HostOptions hostOptions;
     const QString defaultPlugin = defaultPluginFile(QStringLiteral(ORVEX_EXPORT_DEFAULT_PLUGIN));
     const QCommandLineOption plugin(QStringLiteral("plugin"),
-        QStringLiteral("The plug-in file to load (default: %1).").arg(defaultPlugin),
+        OrvexExport::tr("The plug-in file to load (default: %1).").arg(defaultPlugin),
         QStringLiteral("file"), defaultPlugin);
     const QCommandLineOption log(QStringLiteral("log"),
-        QStringLiteral("Append the plug-in's warnings and diagnostics to this file instead of the terminal."),
+        OrvexExport::tr("Append the plug-in's warnings and diagnostics to this file instead of the terminal."),
         QStringLiteral("file"));
     const QCommandLineOption replay(QStringLiteral("replay"),
-        QStringLiteral("Replay this prepared staging file in the plug-in's TEST mode (a copy in a temporary "
+        OrvexExport::tr("Replay this prepared staging file in the plug-in's TEST mode (a copy in a temporary "
                        "folder; the file is not changed). Needs no database and writes no payroll file."),
         QStringLiteral("file.db"));
     const QCommandLineOption params(QStringLiteral("params"),
-        QStringLiteral("The parameters of a replay as orvex-prepare-test wrote them; default: params.json in "
+        OrvexExport::tr("The parameters of a replay as orvex-prepare-test wrote them; default: params.json in "
                        "the folder that holds DB_test_paterns/ (or beside the file)."),
         QStringLiteral("params.json"));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
-        QStringLiteral("Print nothing when all is well; else the warnings or the error, one line each, on stderr."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the summary as JSON on stdout."));
+        OrvexExport::tr("Print nothing when all is well; else the warnings or the error, one line each, on stderr."));
+    const QCommandLineOption json(QStringLiteral("json"), OrvexExport::tr("Print the summary as JSON on stdout."));
+    const ComparisonOptions comparisonOptions;
     const QCommandLineOption deadline(QStringLiteral("deadline"),
-        QStringLiteral("Cancel the export when it has not finished within this many minutes (no file is "
+        OrvexExport::tr("Cancel the export when it has not finished within this many minutes (no file is "
                        "written; status 1). Default: none."),
         QStringLiteral("minutes"));
     const QCommandLineOption allowEmpty(QStringLiteral("allow-empty"),
-        QStringLiteral("Let an export without lines replace a non-empty file of the month (else it is kept; "
+        OrvexExport::tr("Let an export without lines replace a non-empty file of the month (else it is kept; "
                        "status 1)."));
     monthOptions.addTo(parser);
     parser.addOption(out);
     hostOptions.addTo(parser);
     const QCommandLineOption allowDefaults(QStringLiteral("allow-defaults"),
-        QStringLiteral("Export with the plug-in's defaults where the stored record's optWidget, inters or items "
+        OrvexExport::tr("Export with the plug-in's defaults where the stored record's optWidget, inters or items "
                        "cannot be used (else status 2)."));
     const QCommandLineOption allowUnknownPeople(QStringLiteral("allow-unknown-people"),
-        QStringLiteral("Export the people of --people that the host has when some ids are unknown (else status 2)."));
+        OrvexExport::tr("Export the people of --people that the host has when some ids are unknown (else status 2)."));
     const QCommandLineOption fileFormat(QStringLiteral("file-format"),
-        QStringLiteral("\"host\": the file as the Windows host writes it, CR LF and Windows-1250 (default); "
+        OrvexExport::tr("\"host\": the file as the Windows host writes it, CR LF and Windows-1250 (default); "
                        "\"native\": as the plug-in writes it on this system (LF, the locale's encoding)."),
         QStringLiteral("host|native"), QStringLiteral("host"));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
-        QStringLiteral("Show each of the plug-in's warnings as it comes (else they are counted by kind)."));
+        OrvexExport::tr("Show each of the plug-in's warnings as it comes (else they are counted by kind)."));
     parser.addOptions({plugin, log, replay, params, quiet, verbose, json, deadline, fileFormat, allowEmpty,
-                       allowDefaults, allowUnknownPeople});
+                       allowDefaults, allowUnknownPeople, languageOption()});
+    comparisonOptions.addTo(parser);
 
     if (!parser.parse(arguments)) {
         errorText = parser.errorText();
@@ -98,14 +102,14 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     if (!checkArguments(parser, required, errorText))
         return false;
     if (parser.isSet(params) && request.replayFile.isEmpty()) {
-        errorText = QStringLiteral("--params belongs to --replay");
+        errorText = OrvexExport::tr("--params belongs to --replay");
         return false;
     }
     if (!monthOptions.read(parser, request.selection, errorText)
         || !hostOptions.read(parser, request.connection, request.settingsId, errorText))
         return false;
     if (request.replayFile.isEmpty() && parser.value(out).trimmed().isEmpty()) {
-        errorText = QStringLiteral("--out needs a directory");
+        errorText = OrvexExport::tr("--out needs a directory");
         return false;
     }
     if (parser.isSet(out))
@@ -114,12 +118,12 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
         bool ok = false;
         request.deadlineMinutes = parser.value(deadline).toDouble(&ok);
         if (!ok || !(request.deadlineMinutes > 0) || request.deadlineMinutes > 100000) {
-            errorText = QStringLiteral("--deadline \"%1\" is not a number of minutes above 0").arg(parser.value(deadline));
+            errorText = OrvexExport::tr("--deadline \"%1\" is not a number of minutes above 0").arg(parser.value(deadline));
             return false;
         }
     }
     if (!parseFileFormat(parser.value(fileFormat), request.fileFormat)) {
-        errorText = QStringLiteral("--file-format \"%1\": use host or native").arg(parser.value(fileFormat));
+        errorText = OrvexExport::tr("--file-format \"%1\": use host or native").arg(parser.value(fileFormat));
         return false;
     }
     request.allowEmpty = parser.isSet(allowEmpty);
@@ -130,5 +134,5 @@ bool parseCommandLine(const QStringList& arguments, ExportRequest& request, QStr
     request.quiet = parser.isSet(quiet);
     request.verbose = parser.isSet(verbose);
     request.json = parser.isSet(json);
-    return true;
+    return comparisonOptions.read(parser, request, errorText);
 }

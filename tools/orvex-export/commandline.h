@@ -38,6 +38,10 @@ struct ExportRequest
     bool allowUnknownPeople = false; // selected ids the host does not have are left out
     QString replayFile;       // --replay: a prepared staging file replayed in TEST mode
     QString paramsFile;       // --params of a replay
+    QString compareFile;      // --compare: the earlier file; default: the month before's in the output folder
+    bool noCompare = false;   // --no-compare
+    double variancePercent = 50; // --variance: an amount that changes by more is flagged
+    QString reportFile;       // --report: the control sheet, .pdf or .html
 
     QString monthText() const;  // "YYYY-MM"
 };

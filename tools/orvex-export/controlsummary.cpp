@@ -1,6 +1,8 @@
 #include "controlsummary.h"
 
+#include "exporttext.h"
 #include "fileformat.h"
+#include "payrolllines.h"
 #include "personalnumbers.h"
 
 #include <QFile>
@@ -36,15 +38,13 @@ struct Collector
 void collectLine(Collector& c, int lineNumber, const QString& line, const QString& separator,
                  const QString& year, const QString& month)
 {
-    QStringList fields = line.split(separator);
-    if (fields.size() == FieldCount + 1 && fields.last().isEmpty())
-        fields.removeLast();
+    const QStringList fields = payrollLineFields(line, separator);
     if (fields.size() != FieldCount) {
-        c.problem(lineNumber, QStringLiteral("%1 fields instead of %2: %3").arg(fields.size()).arg(int(FieldCount)).arg(line));
+        c.problem(lineNumber, OrvexExport::tr("%n fields instead of %1: %2", nullptr, fields.size()).arg(int(FieldCount)).arg(line));
         return;
     }
     if (fields[Year] != year || fields[Month] != month)
-        c.problem(lineNumber, QStringLiteral("year and month %1%2%3 instead of %4%2%5")
+        c.problem(lineNumber, OrvexExport::tr("year and month %1%2%3 instead of %4%2%5")
                                   .arg(fields[Year], separator, fields[Month], year, month));
 
     CodeTotal& total = c.codes[fields[Code]];
@@ -60,7 +60,7 @@ void collectLine(Collector& c, int lineNumber, const QString& line, const QStrin
         if (ok && std::isfinite(amount))
             total.amount += amount;
         else
-            c.problem(lineNumber, QStringLiteral("amount \"%1\" is not a number").arg(fields[Amount]));
+            c.problem(lineNumber, OrvexExport::tr("amount \"%1\" is not a number").arg(fields[Amount]));
     }
     ++c.people[fields[PersonalNumber]];
 }
@@ -85,7 +85,7 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
     Collector c;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        c.summary.problems << QStringLiteral("cannot read the file back: %1").arg(file.errorString());
+        c.summary.problems << OrvexExport::tr("cannot read the file back: %1").arg(file.errorString());
         return c.summary;
     }
     c.summary.fileRead = true;
@@ -95,7 +95,7 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
         collectLine(c, c.summary.lines, line, separator, year, month);
     }
     if (c.problemCount > maxProblemsListed)
-        c.summary.problems << QStringLiteral("... and %1 more lines with problems").arg(c.problemCount - maxProblemsListed);
+        c.summary.problems << OrvexExport::tr("... and %n more lines with problems", nullptr, c.problemCount - maxProblemsListed);
 
     for (const CodeTotal& total : c.codes)
         c.summary.codes << total;
@@ -103,8 +103,10 @@ ControlSummary summarizeExportFile(const QString& path, const QString& separator
               [](const CodeTotal& a, const CodeTotal& b) { return codeLess(a.code, b.code); });
     for (auto it = c.people.constBegin(); it != c.people.constEnd(); ++it) {
         const QString warning = oddPersonalNumberWarning(it.key(), it.value());
-        if (!warning.isEmpty())
+        if (!warning.isEmpty()) {
             c.summary.warnings << warning;
+            c.summary.warningNumbers << it.key();
+        }
         PersonRows person;
         person.personalNumber = it.key();
         person.rows = it.value();

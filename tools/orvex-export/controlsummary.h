@@ -34,6 +34,7 @@ struct ControlSummary
     int rowsWithoutCode = 0;
     QStringList problems;       // malformed lines, wrong year or month, unreadable file
     QStringList warnings;       // personal numbers that payroll may not match: empty, blanks, control characters, quotes
+    QStringList warningNumbers; // the personal number each warning is about
 };
 
 // Reads the payroll file at `path`, whose fields are joined by `separator`,

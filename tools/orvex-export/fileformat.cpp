@@ -1,5 +1,7 @@
 #include "fileformat.h"
 
+#include "exporttext.h"
+
 #include <QFile>
 #include <QStringList>
 #include <QTextCodec>
@@ -41,7 +43,7 @@ bool writeHostFormat(const QString& source, const QString& target, const QString
 {
     QTextCodec* codec = hostCodec();
     if (!codec) {
-        errorText = QStringLiteral("this Qt has no Windows-1250 text codec");
+        errorText = OrvexExport::tr("this Qt has no Windows-1250 text codec");
         return false;
     }
     QFile in(source);

@@ -1,5 +1,7 @@
 #include "fileplacement.h"
 
+#include "exporttext.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -84,7 +86,7 @@ bool placeFile(const QString& source, const QString& target, QString& errorText)
     wchar_t* text = nullptr;
     FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                    nullptr, GetLastError(), 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-    errorText = text ? QString::fromWCharArray(text).trimmed() : QStringLiteral("unknown error");
+    errorText = text ? QString::fromWCharArray(text).trimmed() : OrvexExport::tr("unknown error");
     LocalFree(text);
     return false;
 #else

@@ -4,8 +4,11 @@
 // prepared staging file through the plug-in's TEST mode.
 
 #include "commandline.h"
+#include "comparisonstep.h"
+#include "controlsheet.h"
 #include "controlsummary.h"
 #include "exportparameters.h"
+#include "exporttext.h"
 #include "fileaccess.h"
 #include "fileplacement.h"
 #include "hostconnection.h"
@@ -19,6 +22,7 @@
 #include "stagingcheck.h"
 #include "stoprequest.h"
 #include "storedsettings.h"
+#include "toollanguage.h"
 
 #include "pamexportinterface.h"
 #include "verinfointerface.h"
@@ -64,19 +68,19 @@ int usageError(const QString& text)
 PamExportInterface* loadPlugin(const QString& path, QPointer<QObject>& object, QString& version, QString& errorText)
 {
     if (!QFileInfo(path).isFile()) {
-        errorText = QStringLiteral("the plug-in file \"%1\" does not exist").arg(path);
+        errorText = OrvexExport::tr("the plug-in file \"%1\" does not exist").arg(path);
         return nullptr;
     }
     QPluginLoader loader(path);
     QObject* instance = loader.instance();
     if (!instance) {
-        errorText = QStringLiteral("cannot load the plug-in \"%1\": %2").arg(path, loader.errorString());
+        errorText = OrvexExport::tr("cannot load the plug-in \"%1\": %2").arg(path, loader.errorString());
         return nullptr;
     }
     object = instance;
     PamExportInterface* exporter = qobject_cast<PamExportInterface*>(instance);
     if (!exporter) {
-        errorText = QStringLiteral("\"%1\" is not an export plug-in of the attendance host").arg(path);
+        errorText = OrvexExport::tr("\"%1\" is not an export plug-in of the attendance host").arg(path);
         return nullptr;
     }
     version = exporter->getVersion();
@@ -149,11 +153,11 @@ bool checkOutputDirectory(const QString& path, QString& errorText)
 {
     const QFileInfo folder(path);
     if (!folder.exists())
-        errorText = QStringLiteral("the output directory \"%1\" does not exist").arg(path);
+        errorText = OrvexExport::tr("the output directory \"%1\" does not exist").arg(path);
     else if (!folder.isDir())
-        errorText = QStringLiteral("the output path \"%1\" is not a directory").arg(path);
+        errorText = OrvexExport::tr("the output path \"%1\" is not a directory").arg(path);
     else if (!QTemporaryFile(QDir(path).filePath(QStringLiteral("orvex-export-XXXXXX"))).open())
-        errorText = QStringLiteral("the output directory \"%1\" is not writable").arg(path);
+        errorText = OrvexExport::tr("the output directory \"%1\" is not writable").arg(path);
     else
         return true;
     return false;
@@ -169,7 +173,9 @@ void addSharedNumberWarnings(const QVector<PersonNumber>& people, ExportOutcome&
     QSet<QString> numbers;
     for (const PersonRows& person : outcome.summary.people)
         numbers.insert(person.personalNumber);
-    outcome.warnings << withoutPluginDuplicates(sharedPersonalNumberWarnings(people, numbers), outcome.message);
+    QStringList warned;
+    const QStringList warnings = sharedPersonalNumberWarnings(people, numbers, &warned);
+    outcome.warnings << withoutPluginDuplicates(warnings, warned, outcome.message);
 }
 
 // The plug-in's result as the outcome: the file, its state, the messages.
@@ -178,7 +184,7 @@ void takeResult(const QHash<QString, QVariant>& result, int returned, ExportOutc
     outcome.linesWritten = returned;
     outcome.error = result.value(QStringLiteral("errorString")).toString();
     if (outcome.error.isEmpty() && returned < 0)
-        outcome.error = QStringLiteral("the export failed (the plug-in returned %1)").arg(returned);
+        outcome.error = OrvexExport::tr("the export failed (the plug-in returned %1)").arg(returned);
     outcome.message = result.value(QStringLiteral("doneString")).toString();
     outcome.warnings << messageLines(outcome.message);
     outcome.peopleCount = result.value(QStringLiteral("peopleCount")).toInt();
@@ -194,17 +200,17 @@ QString withTimeoutNamed(const QString& error, const QString& step, int timeoutS
                                                QRegularExpression::CaseInsensitiveOption);
     if (timeoutSeconds <= 0 || !lostServer.match(error).hasMatch())
         return error;
-    return QStringLiteral("%1 (%2the database server did not answer within the timeout of %3 s)")
-        .arg(error, step.isEmpty() ? QString() : QStringLiteral("while %1: ").arg(step))
+    return OrvexExport::tr("%1 (%2the database server did not answer within the timeout of %3 s)")
+        .arg(error, step.isEmpty() ? QString() : OrvexExport::tr("while %1: ").arg(step))
         .arg(timeoutSeconds);
 }
 
 // The export was stopped from outside: whatever it left is not put in place.
 QString stoppedText(const QString& pluginError)
 {
-    return QStringLiteral("%1 stopped the export: %2")
+    return OrvexExport::tr("%1 stopped the export: %2")
         .arg(StopRequest::reason(),
-             pluginError.isEmpty() ? QStringLiteral("no file was written, an earlier one is kept as it was")
+             pluginError.isEmpty() ? OrvexExport::tr("no file was written, an earlier one is kept as it was")
                                    : pluginError);
 }
 
@@ -216,17 +222,17 @@ void checkNewFile(const QString& path, const ExportRequest& request, const Store
     outcome.summary = summarizeExportFile(path, writtenSeparator(settings.optWidget), QString::number(request.year),
                                           QStringLiteral("%1").arg(request.month, 2, 10, QLatin1Char('0')));
     if (outcome.summary.fileRead && outcome.summary.lines != returned)
-        outcome.summary.problems.prepend(QStringLiteral("the file holds %1 lines, the plug-in reported %2")
+        outcome.summary.problems.prepend(OrvexExport::tr("the file holds %1 lines, the plug-in reported %2")
                                              .arg(outcome.summary.lines).arg(returned));
-    outcome.warnings << withoutPluginDuplicates(outcome.summary.warnings, outcome.message);
+    outcome.warnings << withoutPluginDuplicates(outcome.summary.warnings, outcome.summary.warningNumbers, outcome.message);
     QVector<PersonNumber> people;
     QString errorText;
     if (hostPersonNumbers(hostDb, request.selection.allPeople, request.selection.peopleIds, people, errorText))
         addSharedNumberWarnings(people, outcome);
     else
         outcome.error = withTimeoutNamed(
-            QStringLiteral("the personal numbers could not be compared with the host's people: %1").arg(errorText),
-            QStringLiteral("checking the personal numbers"), request.connection.timeoutSeconds);
+            OrvexExport::tr("the personal numbers could not be compared with the host's people: %1").arg(errorText),
+            OrvexExport::tr("checking the personal numbers"), request.connection.timeoutSeconds);
 }
 
 // The checked file replaces the month's file, unless it is empty and the
@@ -235,13 +241,13 @@ void putInPlace(const QString& written, const ExportRequest& request, int return
 {
     const bool empty = returned == 0;
     if (empty && !request.allowEmpty && existingFileSize(outcome.filePath) > 0) {
-        outcome.error = QStringLiteral("the export has no lines; the non-empty file of the month was left as it was "
+        outcome.error = OrvexExport::tr("the export has no lines; the non-empty file of the month was left as it was "
                                        "(--allow-empty lets an empty file replace it)");
         return;
     }
     QString reason;
     if (!placeFile(written, outcome.filePath, reason)) {
-        outcome.error = QStringLiteral("cannot put the new file in place of \"%1\": %2").arg(outcome.filePath, reason);
+        outcome.error = OrvexExport::tr("cannot put the new file in place of \"%1\": %2").arg(outcome.filePath, reason);
         return;
     }
     outcome.fileState = empty ? FileState::Emptied : FileState::Written;
@@ -255,26 +261,26 @@ bool checkBeforeExport(const ExportRequest& request, const StoredSettings& setti
 {
     const QStringList problems = storedRecordProblems(settings.record);
     if (!problems.isEmpty() && !request.allowDefaults) {
-        errorText = QStringLiteral("stored export settings record %1 cannot be used: %2 (--allow-defaults exports "
+        errorText = OrvexExport::tr("stored export settings record %1 cannot be used: %2 (--allow-defaults exports "
                                    "with the plug-in's defaults for them)").arg(settings.id).arg(problems.join(QStringLiteral("; ")));
         return false;
     }
     for (const QString& problem : problems)
-        outcome.warnings << QStringLiteral("stored export settings record %1: %2; the plug-in's defaults were used")
+        outcome.warnings << OrvexExport::tr("stored export settings record %1: %2; the plug-in's defaults were used")
                                 .arg(settings.id).arg(problem);
     const QString stored = settings.optWidget.value(QStringLiteral("separator")).toString();
     const QString separator = separatorProblem(stored, writtenSeparator(settings.optWidget));
     if (!separator.isEmpty()) {
-        errorText = QStringLiteral("stored export settings record %1: %2").arg(settings.id).arg(separator);
+        errorText = OrvexExport::tr("stored export settings record %1: %2").arg(settings.id).arg(separator);
         return false;
     }
     QStringList unknown;
     if (!unknownPersonIds(hostDb, request.selection.peopleIds, unknown, errorText)) {
-        errorText = QStringLiteral("cannot read the host's people: %1").arg(errorText);
+        errorText = OrvexExport::tr("cannot read the host's people: %1").arg(errorText);
         return false;
     }
     if (!unknown.isEmpty() && !request.allowUnknownPeople) {
-        errorText = QStringLiteral("--people: the host has no person with the id %1 (--allow-unknown-people exports "
+        errorText = OrvexExport::tr("--people: the host has no person with the id %1 (--allow-unknown-people exports "
                                    "the others)").arg(unknown.join(QStringLiteral(", ")));
         return false;
     }
@@ -293,10 +299,10 @@ bool toHostFormat(QString& written, const QString& separator, ExportOutcome& out
         return true;
     }
     if (person.isNull()) {
-        outcome.error = QStringLiteral("cannot write the file in the host's format: %1").arg(reason);
+        outcome.error = OrvexExport::tr("cannot write the file in the host's format: %1").arg(reason);
         return true;
     }
-    outcome.error = QStringLiteral("a line of personal number \"%1\" holds %2, which Windows-1250 cannot hold; "
+    outcome.error = OrvexExport::tr("a line of personal number \"%1\" holds %2, which Windows-1250 cannot hold; "
                                    "the file was not written (--file-format native writes it as it is)")
                         .arg(person, reason);
     return false;
@@ -310,7 +316,7 @@ void runExport(PamExportInterface* exporter, const ExportRequest& request, const
     outcome.filePath = request.outDir + QLatin1Char('/') + outcome.fileName;
     const PrivateExportFolder folder(request.outDir);
     if (!folder.isValid()) {
-        outcome.error = QStringLiteral("cannot create a private folder in \"%1\": %2")
+        outcome.error = OrvexExport::tr("cannot create a private folder in \"%1\": %2")
                             .arg(request.outDir, folder.errorString());
         outcome.exitStatus = ExitExportFailed;
         return;
@@ -363,7 +369,7 @@ void runReplay(PamExportInterface* exporter, QHash<QString, QVariant> parameters
     // The TEST run reads a staging statement that fails as no rows: its log
     // is the only sign that the replay is not the month.
     if (outcome.error.isEmpty() && !MessageRouter::firstSqliteError().isEmpty())
-        outcome.error = QStringLiteral("the replay's staging reads failed: %1").arg(MessageRouter::firstSqliteError());
+        outcome.error = OrvexExport::tr("the replay's staging reads failed: %1").arg(MessageRouter::firstSqliteError());
     if (StopRequest::requested())
         outcome.error = stoppedText(outcome.error);
     QStringList lines;
@@ -388,7 +394,7 @@ void runReplay(PamExportInterface* exporter, QHash<QString, QVariant> parameters
             addSharedNumberWarnings(people, outcome);
         }
         if (lines.isEmpty())
-            outcome.warnings << QStringLiteral("the replay exported no rows");
+            outcome.warnings << OrvexExport::tr("the replay exported no rows");
     }
     outcome.exitStatus = exitStatusOf(outcome, returned);
 }
@@ -400,15 +406,15 @@ void report(const ExportRequest& request, const ExportOutcome& outcome)
         MessageRouter::error(request.quiet ? oneLine(outcome.error) : outcome.error);
     else if (!outcome.summary.problems.isEmpty() && request.quiet)
         for (const QString& problem : outcome.summary.problems)
-            MessageRouter::error(QStringLiteral("the file failed the control check: ") + oneLine(problem));
+            MessageRouter::error(OrvexExport::tr("the file failed the control check: ") + oneLine(problem));
     else if (!outcome.summary.problems.isEmpty())
-        MessageRouter::error(QStringLiteral("the file failed the control check:\n  ")
+        MessageRouter::error(OrvexExport::tr("the file failed the control check:\n  ")
                              + outcome.summary.problems.join(QStringLiteral("\n  ")));
     else if (request.quiet)
         for (const QString& warning : outcome.warnings)
-            MessageRouter::error(QStringLiteral("warning: ") + warning);
+            MessageRouter::error(OrvexExport::tr("warning: ") + warning);
     if (MessageRouter::logOpen() && MessageRouter::warningCount() > 0)
-        MessageRouter::note(QStringLiteral("%1 plug-in warnings were written to %2")
+        MessageRouter::note(OrvexExport::tr("%1 plug-in warnings were written to %2")
                                 .arg(MessageRouter::warningCount()).arg(MessageRouter::logPath()));
 
     if (request.json) {
@@ -437,6 +443,11 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("orvex-export"));
     QApplication::setApplicationVersion(QStringLiteral(ORVEX_EXPORT_VERSION));
 
+    QString language;
+    if (!chooseToolLanguage(languageArgument(arguments), QLocale::system().uiLanguages(), language))
+        return usageError(OrvexExport::tr("--language takes sk or en, not \"%1\"").arg(language));
+    installToolTranslation(language);
+
     ExportRequest request;
     QString error;
     jsonWanted = arguments.contains(QStringLiteral("--json"));
@@ -463,7 +474,7 @@ int main(int argc, char* argv[])
     ExportOutcome outcome;
     if (!chooseTimeZone(zone, outcome, error)) {
         if (replay && request.selection.timeZone.isEmpty())
-            error = QStringLiteral("the replay's parameters \"%1\": \"timeZone\" \"%2\" is not a known time zone")
+            error = OrvexExport::tr("the replay's parameters \"%1\": \"timeZone\" \"%2\" is not a known time zone")
                         .arg(replayParametersPath(request.replayFile, request.paramsFile), QString::fromLatin1(zone));
         return usageError(error);
     }
@@ -487,7 +498,7 @@ int main(int argc, char* argv[])
             return usageError(error);
         replayWork.reset(new QTemporaryDir);
         if (!replayWork->isValid())
-            return usageError(QStringLiteral("cannot create a temporary folder for the replay"));
+            return usageError(OrvexExport::tr("cannot create a temporary folder for the replay"));
         if (!prepareReplayFolder(replayWork->path(), request.replayFile, replayParameters, error))
             return usageError(error);
     } else if (!checkOutputDirectory(request.outDir, error)) {
@@ -503,6 +514,11 @@ int main(int argc, char* argv[])
         return usageError(error);
     if (replay) {
         runReplay(exporter, replayParameters, replayWork->path(), request.replayFile, outcome);
+        const Roster roster = stagingRosterFor(replayStagingPath(replayWork->path(), request.replayFile), outcome);
+        const QHash<QString, QVariant> options = replayParameters.value(QStringLiteral("optWidget")).toHash();
+        const QString replayedLines = QDir(replayWork->path()).filePath(QStringLiteral("replayed-lines.txt"));
+        compareWithEarlierMonth(request, replayedLines, options, roster, outcome);
+        writeControlSheetIfAsked(request, replayedLines, options, roster, outcome);
     } else {
         if (!openHostDatabase(request.connection, password, QLatin1String(hostConnectionName), session.hostDb, error))
             return usageError(error);
@@ -512,7 +528,7 @@ int main(int argc, char* argv[])
         if (!readStoredSettings(session.hostDb, type, request.settingsId, settings, error)
             || !checkBeforeExport(request, settings, session.hostDb, outcome, error)) {
             // A server that stopped answering is a failed run, not bad usage.
-            const QString timedOut = withTimeoutNamed(error, QStringLiteral("reading the stored settings and people"),
+            const QString timedOut = withTimeoutNamed(error, OrvexExport::tr("reading the stored settings and people"),
                                                       request.connection.timeoutSeconds);
             if (timedOut == error)
                 return usageError(error);
@@ -523,6 +539,9 @@ int main(int argc, char* argv[])
         }
         exporter->setDatabase(session.hostDb);
         runExport(exporter, request, settings, session.hostDb, outcome);
+        const Roster roster = hostRosterFor(session.hostDb, request, outcome);
+        compareWithEarlierMonth(request, outcome.filePath, settings.optWidget, roster, outcome);
+        writeControlSheetIfAsked(request, outcome.filePath, settings.optWidget, roster, outcome);
     }
     report(request, outcome);
     StopRequest::runFinished();

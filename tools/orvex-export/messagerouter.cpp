@@ -1,5 +1,6 @@
 #include "messagerouter.h"
 
+#include "exporttext.h"
 #include "fileaccess.h"
 #include "terminal.h"
 #include "warningdigest.h"
@@ -50,10 +51,10 @@ const QStringList& stageOrder()
 QString stageDescription(const QString& name)
 {
     static const QHash<QString, QString> descriptions{
-        {QStringLiteral("createSQLiteTables"), QStringLiteral("creating the staging tables")},
-        {QStringLiteral("loadDataToSQLiteTables"), QStringLiteral("loading the month from the host database")},
-        {QStringLiteral("spansCalc"), QStringLiteral("grouping days into spans")},
-        {QStringLiteral("runExport"), QStringLiteral("exporting people and writing the file")}};
+        {QStringLiteral("createSQLiteTables"), OrvexExport::tr("creating the staging tables")},
+        {QStringLiteral("loadDataToSQLiteTables"), OrvexExport::tr("loading the month from the host database")},
+        {QStringLiteral("spansCalc"), OrvexExport::tr("grouping days into spans")},
+        {QStringLiteral("runExport"), OrvexExport::tr("exporting people and writing the file")}};
     return descriptions.value(name, name);
 }
 
@@ -118,7 +119,7 @@ bool handleStepMarker(const QString& message)
     timing.seconds = s.stageClock.isValid() ? s.stageClock.elapsed() / 1000.0 : 0;
     s.stages << timing;
     if (!s.quiet)
-        toStderr(QStringLiteral("orvex-export: %1%2: done in %3 s")
+        toStderr(OrvexExport::tr("orvex-export: %1%2: done in %3 s")
                      .arg(position, stageDescription(name), QString::number(timing.seconds, 'f', 2)));
     return true;
 }
@@ -148,12 +149,13 @@ void handler(QtMsgType type, const QMessageLogContext& context, const QString& m
         if (s.log || s.quiet)
             return;
         if (s.verbose)
-            toStderr(QStringLiteral("orvex-export: plug-in %1: %2").arg(QLatin1String(levelName(type)), message));
+            toStderr(QStringLiteral("orvex-export: ")
+                     + OrvexExport::tr("plug-in %1: %2").arg(shownLevel(QLatin1String(levelName(type))), message));
         else
             s.digest.add(QLatin1String(levelName(type)), message);
         return;
     case QtFatalMsg:
-        toStderr(QStringLiteral("orvex-export: fatal: %1").arg(message));
+        toStderr(QStringLiteral("orvex-export: ") + OrvexExport::tr("fatal: %1").arg(message));
         return;
     }
 }
@@ -192,7 +194,7 @@ bool openLog(const QString& path, QString& errorText)
     std::unique_ptr<QFile> file(new QFile(path));
     const bool created = !file->exists();
     if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
-        errorText = QStringLiteral("cannot open the log file \"%1\": %2").arg(path, file->errorString());
+        errorText = OrvexExport::tr("cannot open the log file \"%1\": %2").arg(path, file->errorString());
         return false;
     }
     if (created)

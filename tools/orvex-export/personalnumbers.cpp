@@ -1,9 +1,9 @@
 #include "personalnumbers.h"
 
+#include "exporttext.h"
 #include "personalnumberchecks.h"
 
 #include <QMap>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -28,54 +28,49 @@ QString oddPersonalNumberWarning(const QString& number, int lines)
 {
     const PersonalNumberFaults faults = personalNumberFaults(number);
     if (faults.empty)
-        return QStringLiteral("%1 lines have no personal number").arg(lines);
+        return OrvexExport::tr("%n lines have no personal number", nullptr, lines);
     QStringList odd;
     if (faults.blankAtEnd)
-        odd << QStringLiteral("begins or ends with a blank");
+        odd << OrvexExport::tr("begins or ends with a blank");
     if (faults.control)
-        odd << QStringLiteral("holds a control character");
+        odd << OrvexExport::tr("holds a control character");
     if (faults.quote)
-        odd << QStringLiteral("holds a quote");
+        odd << OrvexExport::tr("holds a quote");
     if (odd.isEmpty())
         return QString();
-    return QStringLiteral("personal number \"%1\" (%2 lines) %3: payroll may not match it")
-        .arg(visiblePersonalNumber(number)).arg(lines).arg(odd.join(QStringLiteral(", ")));
+    return OrvexExport::tr("personal number \"%1\" (%n lines) %2: payroll may not match it", nullptr, lines)
+        .arg(visiblePersonalNumber(number), odd.join(QStringLiteral(", ")));
 }
 
-QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, const QSet<QString>& numbersInFile)
+QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, const QSet<QString>& numbersInFile,
+                                         QStringList* numbers)
 {
     QMap<QString, QStringList> uidsByNumber;
     for (const PersonNumber& person : people)
         if (numbersInFile.contains(person.number))
             uidsByNumber[person.number] << person.uid;
     QStringList warnings;
-    for (auto it = uidsByNumber.constBegin(); it != uidsByNumber.constEnd(); ++it)
-        if (it.value().size() > 1)
-            warnings << QStringLiteral("personal number \"%1\" belongs to %2 people (host ids %3): payroll "
-                                       "takes their lines as one person's")
-                            .arg(visiblePersonalNumber(it.key()))
-                            .arg(it.value().size())
-                            .arg(it.value().join(QStringLiteral(", ")));
+    for (auto it = uidsByNumber.constBegin(); it != uidsByNumber.constEnd(); ++it) {
+        if (it.value().size() < 2)
+            continue;
+        warnings << OrvexExport::tr("personal number \"%1\" belongs to %n people (host ids %2): payroll "
+                                    "takes their lines as one person's",
+                                    nullptr, it.value().size())
+                        .arg(visiblePersonalNumber(it.key()), it.value().join(QStringLiteral(", ")));
+        if (numbers)
+            *numbers << it.key();
+    }
     return warnings;
 }
 
-QStringList withoutPluginDuplicates(const QStringList& warnings, const QString& pluginMessage)
+QStringList withoutPluginDuplicates(const QStringList& warnings, const QStringList& numbers,
+                                    const QString& pluginMessage)
 {
-    static const QRegularExpression aboutNumber(QStringLiteral("^personal number \"(.*)\" "));
-    static const QRegularExpression noNumber(QStringLiteral("^\\d+ lines have no personal number"));
     QStringList kept;
-    for (const QString& warning : warnings) {
-        const QRegularExpressionMatch match = aboutNumber.match(warning);
-        QString number;
-        if (match.hasMatch())
-            number = match.captured(1);
-        else if (!noNumber.match(warning).hasMatch()) {
-            kept << warning;
-            continue;
-        }
+    for (int i = 0; i < warnings.size(); ++i) {
         // The plug-in writes "Osobné číslo "<number>" ..." (empty quotes for no number).
-        if (!pluginMessage.contains(QStringLiteral("Osobné číslo \"%1\"").arg(number)))
-            kept << warning;
+        if (!pluginMessage.contains(QStringLiteral("Osobné číslo \"%1\"").arg(numbers.value(i))))
+            kept << warnings[i];
     }
     return kept;
 }

@@ -24,12 +24,17 @@ struct PersonNumber
 // how many lines it stands; empty when the number is fine.
 QString oddPersonalNumberWarning(const QString& number, int lines);
 
-// One line for each number of `numbersInFile` that several of `people` share.
-QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, const QSet<QString>& numbersInFile);
+// One line for each number of `numbersInFile` that several of `people` share;
+// `numbers`, when given, receives the number of each line.
+QStringList sharedPersonalNumberWarnings(const QVector<PersonNumber>& people, const QSet<QString>& numbersInFile,
+                                         QStringList* numbers = nullptr);
 
-// `warnings` (the tool's own about personal numbers) without those about a
-// number that the plug-in's message already names: the clerk reads each once.
-QStringList withoutPluginDuplicates(const QStringList& warnings, const QString& pluginMessage);
+// `warnings` (the tool's own about personal numbers; `numbers` holds the
+// number each is about) without those about a number that the plug-in's
+// message already names: the clerk reads each once. Matched by the number,
+// so the warnings may be in any language.
+QStringList withoutPluginDuplicates(const QStringList& warnings, const QStringList& numbers,
+                                    const QString& pluginMessage);
 
 // The people the host's export may take (status above 0), all or only
 // `selectedUids`, with their personal numbers.

@@ -1,6 +1,7 @@
 #include "replay.h"
 
 #include "controlsummary.h"
+#include "exporttext.h"
 #include "fileline.h"
 
 #include <QDir>
@@ -22,14 +23,14 @@ QString jsonTypeName(const QJsonValue& value)
 {
     switch (value.type()) {
     case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return QStringLiteral("a true/false value");
-    case QJsonValue::Double: return QStringLiteral("a number");
-    case QJsonValue::String: return QStringLiteral("a text");
-    case QJsonValue::Array: return QStringLiteral("a list");
-    case QJsonValue::Object: return QStringLiteral("an object");
+    case QJsonValue::Bool: return OrvexExport::tr("a true/false value");
+    case QJsonValue::Double: return OrvexExport::tr("a number");
+    case QJsonValue::String: return OrvexExport::tr("a text");
+    case QJsonValue::Array: return OrvexExport::tr("a list");
+    case QJsonValue::Object: return OrvexExport::tr("an object");
     case QJsonValue::Undefined: break;
     }
-    return QStringLiteral("missing");
+    return OrvexExport::tr("missing");
 }
 
 // The keys the TEST run reads, with the type each must have; the plug-in
@@ -43,18 +44,21 @@ QString parameterProblem(const QJsonObject& object)
         if (value.isUndefined() && qstrcmp(key, "pamSettingsId") == 0)
             continue;
         if (!value.isDouble() || number < 0 || number > 4294967295.0 || number != double(qint64(number)))
-            return QStringLiteral("\"%1\" is %2, not a whole number from 0 to 4294967295")
+            return OrvexExport::tr("\"%1\" is %2, not a whole number from 0 to 4294967295")
                 .arg(QLatin1String(key), value.isDouble() ? QStringLiteral("%1").arg(number) : jsonTypeName(value));
     }
     const struct { const char* key; QJsonValue::Type type; const char* name; } typed[] = {
-        {"allPeople", QJsonValue::Bool, "a true/false value"}, {"selPeople", QJsonValue::String, "a text"},
-        {"inters", QJsonValue::Object, "an object"},           {"items", QJsonValue::Array, "a list"},
-        {"optWidget", QJsonValue::Object, "an object"},        {"timeZone", QJsonValue::String, "a text"}};
+        {"allPeople", QJsonValue::Bool, QT_TRANSLATE_NOOP("OrvexExport", "a true/false value")},
+        {"selPeople", QJsonValue::String, QT_TRANSLATE_NOOP("OrvexExport", "a text")},
+        {"inters", QJsonValue::Object, QT_TRANSLATE_NOOP("OrvexExport", "an object")},
+        {"items", QJsonValue::Array, QT_TRANSLATE_NOOP("OrvexExport", "a list")},
+        {"optWidget", QJsonValue::Object, QT_TRANSLATE_NOOP("OrvexExport", "an object")},
+        {"timeZone", QJsonValue::String, QT_TRANSLATE_NOOP("OrvexExport", "a text")}};
     for (const auto& key : typed) {
         const QJsonValue value = object.value(QLatin1String(key.key));
         if (!value.isUndefined() && value.type() != key.type)
             return QStringLiteral("\"%1\" is %2, not %3").arg(QLatin1String(key.key), jsonTypeName(value),
-                                                               QLatin1String(key.name));
+                                                               OrvexExport::tr(key.name));
     }
     return QString();
 }
@@ -75,23 +79,23 @@ bool readReplayParameters(const QString& path, QHash<QString, QVariant>& paramet
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        errorText = QStringLiteral("cannot read the replay's parameters \"%1\" (give them with --params): %2")
+        errorText = OrvexExport::tr("cannot read the replay's parameters \"%1\" (give them with --params): %2")
                         .arg(path, file.errorString());
         return false;
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        errorText = QStringLiteral("the replay's parameters \"%1\" are not a JSON object").arg(path);
+        errorText = OrvexExport::tr("the replay's parameters \"%1\" are not a JSON object").arg(path);
         return false;
     }
     if (!document.object().contains(QStringLiteral("beginDay"))) {
-        errorText = QStringLiteral("the replay's parameters \"%1\" hold no period (beginDay)").arg(path);
+        errorText = OrvexExport::tr("the replay's parameters \"%1\" hold no period (beginDay)").arg(path);
         return false;
     }
     const QString problem = parameterProblem(document.object());
     if (!problem.isEmpty()) {
-        errorText = QStringLiteral("the replay's parameters \"%1\": %2").arg(path, problem);
+        errorText = OrvexExport::tr("the replay's parameters \"%1\": %2").arg(path, problem);
         return false;
     }
     parameters = document.object().toVariantHash();
@@ -107,14 +111,14 @@ bool prepareReplayFolder(const QString& workPath, const QString& stagingFile, QH
                          QString& errorText)
 {
     if (!QFileInfo(stagingFile).isFile()) {
-        errorText = QStringLiteral("--replay: \"%1\" is not a file").arg(stagingFile);
+        errorText = OrvexExport::tr("--replay: \"%1\" is not a file").arg(stagingFile);
         return false;
     }
     const QDir work(workPath);
     const QString copy = replayStagingPath(workPath, stagingFile);
     if (!work.mkpath(QLatin1String(stagingFolder)) || !work.mkpath(QStringLiteral("TMP"))
         || !QFile::copy(stagingFile, copy)) {
-        errorText = QStringLiteral("cannot copy \"%1\" into the temporary folder %2").arg(stagingFile, workPath);
+        errorText = OrvexExport::tr("cannot copy \"%1\" into the temporary folder %2").arg(stagingFile, workPath);
         return false;
     }
     QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
@@ -146,9 +150,9 @@ bool readReplayedLines(const QString& workPath, const QHash<QString, QVariant>& 
             lines << fileLineText(fields, separator, separatorOnEnd);
         }
         if (!ok)
-            errorText = QStringLiteral("cannot read the replayed rows: %1").arg(query.lastError().text().simplified());
+            errorText = OrvexExport::tr("cannot read the replayed rows: %1").arg(query.lastError().text().simplified());
     } else {
-        errorText = QStringLiteral("cannot open the replay's output database: %1").arg(db.lastError().text());
+        errorText = OrvexExport::tr("cannot open the replay's output database: %1").arg(db.lastError().text());
     }
     return ok;
 }

@@ -3,6 +3,7 @@
 
 #include "controlsummary.h"
 #include "messagerouter.h"
+#include "monthcomparison.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,6 +37,7 @@ struct ExportOutcome
     QStringList warnings;    // for the clerk: the plug-in's, the control check's and the tool's own
     ControlSummary summary;
     QVector<StageTiming> stages;
+    MonthComparison comparison; // with the earlier month's file
     int exitStatus = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "settingscheck.h"
 
+#include "exporttext.h"
+
 #include <QJsonArray>
 #include <QJsonValue>
 
@@ -9,21 +11,21 @@ QString typeName(const QJsonValue& value)
 {
     switch (value.type()) {
     case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return QStringLiteral("a true/false value");
-    case QJsonValue::Double: return QStringLiteral("a number");
-    case QJsonValue::String: return QStringLiteral("a text");
-    case QJsonValue::Array: return QStringLiteral("a list");
-    case QJsonValue::Object: return QStringLiteral("an object");
+    case QJsonValue::Bool: return OrvexExport::tr("a true/false value");
+    case QJsonValue::Double: return OrvexExport::tr("a number");
+    case QJsonValue::String: return OrvexExport::tr("a text");
+    case QJsonValue::Array: return OrvexExport::tr("a list");
+    case QJsonValue::Object: return OrvexExport::tr("an object");
     case QJsonValue::Undefined: break;
     }
-    return QStringLiteral("missing");
+    return OrvexExport::tr("missing");
 }
 
 // The key must hold `wanted`; empty when it does.
 QString typeProblem(const QJsonObject& record, const QString& key, QJsonValue::Type wanted, const QString& wantedName)
 {
     if (!record.contains(key))
-        return QStringLiteral("\"%1\" is missing").arg(key);
+        return OrvexExport::tr("\"%1\" is missing").arg(key);
     const QJsonValue value = record.value(key);
     if (value.type() != wanted)
         return QStringLiteral("\"%1\" is %2, not %3").arg(key, typeName(value), wantedName);
@@ -35,30 +37,30 @@ QString typeProblem(const QJsonObject& record, const QString& key, QJsonValue::T
 QStringList storedRecordProblems(const QJsonObject& record)
 {
     QStringList problems;
-    const QString options = typeProblem(record, QStringLiteral("optWidget"), QJsonValue::Object, QStringLiteral("an object"));
+    const QString options = typeProblem(record, QStringLiteral("optWidget"), QJsonValue::Object, OrvexExport::tr("an object"));
     if (!options.isEmpty())
         problems << options;
     else if (record.value(QStringLiteral("optWidget")).toObject().isEmpty())
-        problems << QStringLiteral("\"optWidget\" holds no settings");
+        problems << OrvexExport::tr("\"optWidget\" holds no settings");
 
-    const QString inters = typeProblem(record, QStringLiteral("inters"), QJsonValue::Object, QStringLiteral("an object"));
+    const QString inters = typeProblem(record, QStringLiteral("inters"), QJsonValue::Object, OrvexExport::tr("an object"));
     if (!inters.isEmpty())
         problems << inters;
     const QJsonObject codes = record.value(QStringLiteral("inters")).toObject();
     for (auto code = codes.constBegin(); code != codes.constEnd(); ++code) {
         if (!code.value().isString()) {
-            problems << QStringLiteral("\"inters\" \"%1\" is %2, not a payroll code text").arg(code.key(), typeName(code.value()));
+            problems << OrvexExport::tr("\"inters\" \"%1\" is %2, not a payroll code text").arg(code.key(), typeName(code.value()));
             break;
         }
     }
 
-    const QString items = typeProblem(record, QStringLiteral("items"), QJsonValue::Array, QStringLiteral("a list"));
+    const QString items = typeProblem(record, QStringLiteral("items"), QJsonValue::Array, OrvexExport::tr("a list"));
     if (!items.isEmpty())
         problems << items;
     const QJsonArray itemCodes = record.value(QStringLiteral("items")).toArray();
     for (int i = 0; i < itemCodes.size(); ++i) {
         if (!itemCodes.at(i).isString()) {
-            problems << QStringLiteral("\"items\" entry %1 is %2, not a payroll code text").arg(i + 1).arg(typeName(itemCodes.at(i)));
+            problems << OrvexExport::tr("\"items\" entry %1 is %2, not a payroll code text").arg(i + 1).arg(typeName(itemCodes.at(i)));
             break;
         }
     }
@@ -68,13 +70,13 @@ QStringList storedRecordProblems(const QJsonObject& record)
 QString separatorProblem(const QString& stored, const QString& written)
 {
     if (!stored.isEmpty() && stored.at(0).isSurrogate())
-        return QStringLiteral("the separator \"%1\" is not one character of the Basic Multilingual Plane").arg(stored);
+        return OrvexExport::tr("the separator \"%1\" is not one character of the Basic Multilingual Plane").arg(stored);
     const QChar separator = written.at(0);
     if (separator.isDigit() || separator.isLetter())
-        return QStringLiteral("the separator \"%1\" is a digit or a letter, which the values hold").arg(separator);
+        return OrvexExport::tr("the separator \"%1\" is a digit or a letter, which the values hold").arg(separator);
     if (QStringLiteral(".,-+").contains(separator))
-        return QStringLiteral("the separator \"%1\" is part of numbers and dates").arg(separator);
+        return OrvexExport::tr("the separator \"%1\" is part of numbers and dates").arg(separator);
     if (separator != QLatin1Char('\t') && (separator.isSpace() || separator.category() == QChar::Other_Format))
-        return QStringLiteral("the separator is a blank, which personal numbers may hold");
+        return OrvexExport::tr("the separator is a blank, which personal numbers may hold");
     return QString();
 }

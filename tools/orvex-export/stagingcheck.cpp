@@ -1,5 +1,7 @@
 #include "stagingcheck.h"
 
+#include "exporttext.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -49,11 +51,11 @@ bool checkOpenFile(QSqlDatabase& db, QStringList& warnings, QString& errorText)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA integrity_check")) || !query.next()) {
-        errorText = QStringLiteral("it is not an SQLite database (%1)").arg(sqlError(query));
+        errorText = OrvexExport::tr("it is not an SQLite database (%1)").arg(sqlError(query));
         return false;
     }
     if (query.value(0).toString() != QLatin1String("ok")) {
-        errorText = QStringLiteral("SQLite's integrity check fails: %1").arg(query.value(0).toString());
+        errorText = OrvexExport::tr("SQLite's integrity check fails: %1").arg(query.value(0).toString());
         return false;
     }
     query.finish();
@@ -62,12 +64,12 @@ bool checkOpenFile(QSqlDatabase& db, QStringList& warnings, QString& errorText)
         if (!columnsOf(db, QLatin1String(table.name), columns, errorText))
             return false;
         if (columns.isEmpty()) {
-            errorText = QStringLiteral("it has no table \"%1\"").arg(QLatin1String(table.name));
+            errorText = OrvexExport::tr("it has no table \"%1\"").arg(QLatin1String(table.name));
             return false;
         }
         for (const QString& column : QString::fromLatin1(table.columns).split(QLatin1Char(','))) {
             if (!columns.contains(column)) {
-                errorText = QStringLiteral("its table \"%1\" has no column \"%2\"").arg(QLatin1String(table.name), column);
+                errorText = OrvexExport::tr("its table \"%1\" has no column \"%2\"").arg(QLatin1String(table.name), column);
                 return false;
             }
         }
@@ -76,7 +78,7 @@ bool checkOpenFile(QSqlDatabase& db, QStringList& warnings, QString& errorText)
     if (!columnsOf(db, QStringLiteral("linters"), names, errorText))
         return false;
     if (names.isEmpty())
-        warnings << QStringLiteral("the staging file has no table \"linters\" (the host's interruption names): the "
+        warnings << OrvexExport::tr("the staging file has no table \"linters\" (the host's interruption names): the "
                                    "special interruptions and row settings of the replay follow the plug-in's "
                                    "defaults");
     return true;
@@ -99,6 +101,6 @@ bool checkStagingFile(const QString& path, QStringList& warnings, QString& error
     }
     QSqlDatabase::removeDatabase(QLatin1String(checkConnection));
     if (!ok)
-        errorText = QStringLiteral("the staging file \"%1\" cannot be replayed: %2").arg(path, errorText);
+        errorText = OrvexExport::tr("the staging file \"%1\" cannot be replayed: %2").arg(path, errorText);
     return ok;
 }

@@ -1,5 +1,7 @@
 #include "stoprequest.h"
 
+#include "exporttext.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
@@ -108,9 +110,9 @@ QString reason()
     switch (what - consoleEventBase) {
     case CTRL_C_EVENT: return QStringLiteral("Ctrl+C");
     case CTRL_BREAK_EVENT: return QStringLiteral("Ctrl+Break");
-    case CTRL_CLOSE_EVENT: return QStringLiteral("the console was closed");
+    case CTRL_CLOSE_EVENT: return OrvexExport::tr("the console was closed");
     case CTRL_LOGOFF_EVENT:
-    case CTRL_SHUTDOWN_EVENT: return QStringLiteral("the session ended");
+    case CTRL_SHUTDOWN_EVENT: return OrvexExport::tr("the session ended");
     default: break;
     }
 #else
@@ -120,7 +122,7 @@ QString reason()
         return QStringLiteral("SIGTERM");
 #endif
     if (deadlinePassed())
-        return QStringLiteral("the deadline of %1 minutes").arg(deadlineMinutes);
+        return OrvexExport::tr("the deadline of %1 minutes").arg(deadlineMinutes);
     return QString();
 }
 

@@ -1,5 +1,7 @@
 #include "warningdigest.h"
 
+#include "exporttext.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -13,6 +15,15 @@ QString kindKey(const QString& level, const QString& text)
 }
 
 } // namespace
+
+QString shownLevel(const QString& level)
+{
+    if (level == QLatin1String("warning"))
+        return OrvexExport::tr("warning");
+    if (level == QLatin1String("critical"))
+        return OrvexExport::tr("critical");
+    return level;
+}
 
 void WarningDigest::add(const QString& level, const QString& text)
 {
@@ -35,11 +46,11 @@ QStringList WarningDigest::lines() const
     QStringList lines;
     for (const Kind& kind : kinds) {
         if (kind.count == 1) {
-            lines << QStringLiteral("plug-in %1: %2").arg(kind.level, kind.first.first());
+            lines << OrvexExport::tr("plug-in %1: %2").arg(shownLevel(kind.level), kind.first.first());
             continue;
         }
-        lines << QStringLiteral("plug-in %1, %2 times (the first %3; see --log or --verbose for all):")
-                     .arg(kind.level).arg(kind.count).arg(kind.first.size());
+        lines << OrvexExport::tr("plug-in %1, %2 times (the first %3; see --log or --verbose for all):")
+                     .arg(shownLevel(kind.level)).arg(kind.count).arg(kind.first.size());
         for (const QString& text : kind.first)
             lines << QStringLiteral("  ") + text;
     }

@@ -10,6 +10,10 @@
 // gives hundreds of lines that differ only in an id. On the terminal they are
 // counted by kind (the text with its numbers taken out): a kind seen once is
 // shown as it is, a repeated one as its count and its first three lines.
+// A message level ("warning", "critical") as the terminal shows it, in the
+// language of the output; the log keeps the English names.
+QString shownLevel(const QString& level);
+
 class WarningDigest
 {
 public:

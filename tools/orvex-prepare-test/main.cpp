@@ -11,9 +11,11 @@
 #include "exportparameters.h"
 #include "fileaccess.h"
 #include "preparerequest.h"
+#include "preparetext.h"
 #include "processzone.h"
 #include "stagingfile.h"
 #include "storedsettings.h"
+#include "toollanguage.h"
 
 #include <QApplication>
 #include <QDate>
@@ -41,7 +43,7 @@ bool chooseTimeZone(PrepareRequest& request, QByteArray& zone, QString& errorTex
         || !periodFitsHostTimes(request.year, request.month, errorText))
         return false;
     if (!warning.isEmpty())
-        QTextStream(stderr) << "orvex-prepare-test: warning: " << warning << "\n";
+        QTextStream(stderr) << "orvex-prepare-test: " << OrvexPrepareTest::tr("warning: ") << warning << "\n";
     return request.selection.timeZone.isEmpty()
            || localTimeFollowsZone(zone, QDate(request.year, request.month, 1), errorText);
 }
@@ -54,9 +56,9 @@ bool checkOutputPaths(const PrepareRequest& request, QString& errorText)
             continue;
         const QFileInfo file(path);
         if (!file.absoluteDir().exists())
-            errorText = QStringLiteral("the folder of \"%1\" does not exist").arg(path);
+            errorText = OrvexPrepareTest::tr("the folder of \"%1\" does not exist").arg(path);
         else if (file.isDir())
-            errorText = QStringLiteral("\"%1\" is a folder, not a file").arg(path);
+            errorText = OrvexPrepareTest::tr("\"%1\" is a folder, not a file").arg(path);
         else
             continue;
         return false;
@@ -82,7 +84,7 @@ bool writeParameters(const QString& path, const QString& stagingFile, const QHas
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
         || file.write(QJsonDocument(QJsonObject::fromVariantHash(testParameters)).toJson()) < 0) {
-        errorText = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        errorText = OrvexPrepareTest::tr("cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -91,15 +93,17 @@ bool writeParameters(const QString& path, const QString& stagingFile, const QHas
 void printSummary(QTextStream& out, const PrepareRequest& request, const QByteArray& zone,
                   const PreparedStaging& prepared)
 {
-    out << "month " << QStringLiteral("%1-%2").arg(request.year).arg(request.month, 2, 10, QLatin1Char('0'))
-        << " in the time zone " << (zone.isEmpty() ? QByteArray("unknown") : zone) << ": " << prepared.peopleCount
-        << " people in the run\n";
+    out << OrvexPrepareTest::tr("month %1 in the time zone %2: %n people in the run", nullptr, prepared.peopleCount)
+               .arg(QStringLiteral("%1-%2").arg(request.year).arg(request.month, 2, 10, QLatin1Char('0')),
+                    zone.isEmpty() ? QStringLiteral("unknown") : QString::fromLatin1(zone))
+        << "\n";
     if (!prepared.excludedPeople.isEmpty())
-        out << "left out for unclosed days: " << prepared.excludedPeople.join(QLatin1Char(',')) << "\n";
+        out << OrvexPrepareTest::tr("left out for unclosed days: %1").arg(prepared.excludedPeople.join(QLatin1Char(',')))
+            << "\n";
     for (const auto& table : prepared.tableRows)
         out << "  " << table.first << ": "
-            << (table.second < 0 ? QStringLiteral("not created") : QStringLiteral("%1 rows").arg(table.second)) << "\n";
-    out << "written " << request.outFile << "\n";
+            << (table.second < 0 ? OrvexPrepareTest::tr("not created") : OrvexPrepareTest::tr("%n rows", nullptr, table.second)) << "\n";
+    out << OrvexPrepareTest::tr("written %1").arg(request.outFile) << "\n";
 }
 
 } // namespace
@@ -116,11 +120,18 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
 
+    QString language;
+    if (!chooseToolLanguage(languageArgument(app.arguments()), QLocale::system().uiLanguages(), language)) {
+        err << "orvex-prepare-test: " << QStringLiteral("--language takes sk or en, not \"%1\"").arg(language) << "\n";
+        return ExitUsage;
+    }
+    installToolTranslation(language);
+
     PrepareRequest request;
     QString errorText;
     bool helpShown = false;
     if (!parsePrepareArguments(app.arguments(), request, errorText, helpShown)) {
-        err << "orvex-prepare-test: " << errorText << "\n(see --help)\n";
+        err << "orvex-prepare-test: " << errorText << "\n" << OrvexPrepareTest::tr("(see --help)") << "\n";
         return ExitUsage;
     }
     if (helpShown)
@@ -152,7 +163,8 @@ int main(int argc, char* argv[])
         return ExitFailed;
     }
     if (!prepared.hostError.isEmpty()) {
-        err << "orvex-prepare-test: the people could not be read: " << prepared.hostError << "\n";
+        err << "orvex-prepare-test: " << OrvexPrepareTest::tr("the people could not be read: %1").arg(prepared.hostError)
+            << "\n";
         return ExitFailed;
     }
     if (!request.parametersFile.isEmpty() && !writeParameters(request.parametersFile, request.outFile, parameters, zone, errorText)) {

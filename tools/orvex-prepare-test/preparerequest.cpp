@@ -1,5 +1,8 @@
 #include "preparerequest.h"
 
+#include "preparetext.h"
+#include "toollanguage.h"
+
 #include <QCommandLineParser>
 #include <QTextStream>
 
@@ -7,7 +10,7 @@ bool parsePrepareArguments(const QStringList& arguments, PrepareRequest& request
                            bool& helpShown)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(OrvexPrepareTest::tr(
         "Turns one month of a host database into a prepared staging file for the TEST mode of the\n"
         "Orvexuniversal export plug-in. The password of the database user is read from the\n"
         "environment variable ORVEX_DB_PASSWORD. The folders of --out and --params must exist.\n"
@@ -16,14 +19,14 @@ bool parsePrepareArguments(const QStringList& arguments, PrepareRequest& request
     parser.addHelpOption();
     const HostOptions hostOptions;
     const MonthOptions monthOptions;
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("The staging file to write (required)."),
+    const QCommandLineOption out(QStringLiteral("out"), OrvexPrepareTest::tr("The staging file to write (required)."),
                                  QStringLiteral("file"));
     const QCommandLineOption params(QStringLiteral("params"),
-                                    QStringLiteral("Also write the export parameters of the month as JSON."),
+                                    OrvexPrepareTest::tr("Also write the export parameters of the month as JSON."),
                                     QStringLiteral("file"));
     hostOptions.addTo(parser);
     monthOptions.addTo(parser);
-    parser.addOptions({out, params});
+    parser.addOptions({out, params, languageOption()});
 
     helpShown = false;
     if (!parser.parse(arguments)) {
@@ -42,7 +45,7 @@ bool parsePrepareArguments(const QStringList& arguments, PrepareRequest& request
     request.outFile = parser.value(out);
     request.parametersFile = parser.value(params);
     if (request.outFile.isEmpty()) {
-        errorText = QStringLiteral("--out needs a file");
+        errorText = OrvexPrepareTest::tr("--out needs a file");
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "hostloader.h"
 #include "interruptionspans.h"
 #include "peoplestage.h"
+#include "preparetext.h"
 #include "runcontext.h"
 #include "stagingdatabase.h"
 #include "workspans.h"
@@ -33,7 +34,7 @@ bool exec(QSqlQuery& query, const QString& sql, QString& errorText)
 bool openFile(StagingDatabase& staging, const QString& path, QString& errorText)
 {
     if (!staging.open(path)) {
-        errorText = QStringLiteral("cannot create %1: %2").arg(path, staging.lastErrorText());
+        errorText = OrvexPrepareTest::tr("cannot create %1: %2").arg(path, staging.lastErrorText());
         return false;
     }
     // The stages write one row per statement, as they do in memory. The file
@@ -120,11 +121,11 @@ bool writeStagingFile(const QSqlDatabase& host, const QHash<QString, QVariant>& 
     }
 
     if (ok && QFileInfo::exists(path) && !QFile::remove(path)) {
-        errorText = QStringLiteral("cannot replace %1").arg(path);
+        errorText = OrvexPrepareTest::tr("cannot replace %1").arg(path);
         ok = false;
     }
     if (ok && !QFile::rename(partPath, path)) {
-        errorText = QStringLiteral("cannot rename %1 to %2").arg(partPath, path);
+        errorText = OrvexPrepareTest::tr("cannot rename %1 to %2").arg(partPath, path);
         ok = false;
     }
     if (!ok)

@@ -16,7 +16,9 @@
 #include "pamexportinterface.h"
 #include "pamoptionswidget.h"
 #include "settingssession.h"
+#include "settingstext.h"
 #include "storedsettings.h"
+#include "toollanguage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,11 +50,11 @@ bool saveTabScreenshots(QWidget* page, const QString& dirPath, QString& errorTex
 {
     QTabWidget* tabs = page->findChild<QTabWidget*>(QStringLiteral("tabWidget"));
     if (!tabs) {
-        errorText = QStringLiteral("the settings page has no tabs");
+        errorText = OrvexSettings::tr("the settings page has no tabs");
         return false;
     }
     if (!QDir().mkpath(dirPath)) {
-        errorText = QStringLiteral("cannot create the folder %1").arg(dirPath);
+        errorText = OrvexSettings::tr("cannot create the folder %1").arg(dirPath);
         return false;
     }
     const int shown = tabs->currentIndex();
@@ -63,10 +65,10 @@ bool saveTabScreenshots(QWidget* page, const QString& dirPath, QString& errorTex
             QCoreApplication::processEvents();
         const QString path = QDir(dirPath).filePath(QStringLiteral("settings-tab%1.png").arg(i + 1));
         if (!page->grab().save(path, "PNG")) {
-            errorText = QStringLiteral("cannot write %1").arg(path);
+            errorText = OrvexSettings::tr("cannot write %1").arg(path);
             return false;
         }
-        QTextStream(stderr) << "orvex-settings: saved " << path << '\n';
+        QTextStream(stderr) << QStringLiteral("orvex-settings: ") << OrvexSettings::tr("saved %1").arg(path) << '\n';
     }
     tabs->setCurrentIndex(shown);
     return true;
@@ -97,16 +99,21 @@ int main(int argc, char** argv)
     font.setPointSize(9);
     QApplication::setFont(font);
 
+    QString language;
+    if (!chooseToolLanguage(languageArgument(arguments), QLocale::system().uiLanguages(), language))
+        return fail(UsageError, QStringLiteral("--language takes sk or en, not \"%1\"").arg(language));
+    installToolTranslation(language);
+
     SettingsRequest request;
     QString helpText, errorText;
     if (!parseSettingsArguments(arguments, request, helpText, errorText))
-        return fail(UsageError, errorText + QStringLiteral(" (see --help)"));
+        return fail(UsageError, errorText + OrvexSettings::tr(" (see --help)"));
     if (!helpText.isEmpty()) {
         QTextStream(stdout) << helpText;
         return Done;
     }
     if (headless && request.screenshotDir.isEmpty() && request.autoCloseMs < 0)
-        return fail(UsageError, QStringLiteral("there is no display to show the page on: give --screenshot or "
+        return fail(UsageError, OrvexSettings::tr("there is no display to show the page on: give --screenshot or "
                                                "--auto-close, or run under a display (e.g. xvfb-run)"));
 
     // The options page reads the stored settings through the application's
@@ -122,7 +129,7 @@ int main(int argc, char** argv)
     QPluginLoader loader(request.pluginPath);
     PamExportInterface* exporter = qobject_cast<PamExportInterface*>(loader.instance());
     if (!exporter)
-        return fail(HostError, QStringLiteral("cannot load the plug-in %1: %2")
+        return fail(HostError, OrvexSettings::tr("cannot load the plug-in %1: %2")
                                    .arg(request.pluginPath, loader.errorString()));
     exporter->setDatabase(hostDb);
 
@@ -131,7 +138,7 @@ int main(int argc, char** argv)
     if (!request.language.isEmpty()) {
         const QString qm = QStringLiteral(":/translations/orvexuniversal_%1.qm").arg(request.language);
         if (!translator.load(qm))
-            return fail(UsageError, QStringLiteral("the plug-in has no translation \"%1\" (%2)")
+            return fail(UsageError, OrvexSettings::tr("the plug-in has no translation \"%1\" (%2)")
                                         .arg(request.language, qm));
         QApplication::installTranslator(&translator);
     }
@@ -142,8 +149,10 @@ int main(int argc, char** argv)
     case SettingsLookup::Failed:
         return fail(HostError, errorText);
     case SettingsLookup::NoneOfType:
-        QTextStream(stderr) << "orvex-settings: no stored settings of type " << pluginSettingsType()
-                            << "; the page starts from an empty record\n";
+        QTextStream(stderr) << QStringLiteral("orvex-settings: ")
+                            << OrvexSettings::tr("no stored settings of type %1; the page starts from an empty record")
+                                   .arg(pluginSettingsType())
+                            << '\n';
         break;
     case SettingsLookup::Found:
         break;
@@ -151,7 +160,7 @@ int main(int argc, char** argv)
 
     QScopedPointer<PamOptionsWidget> page(exporter->getOptionsWidget());
     if (!page)
-        return fail(HostError, QStringLiteral("the plug-in gave no settings page"));
+        return fail(HostError, OrvexSettings::tr("the plug-in gave no settings page"));
     page->setOptionsData(settings.optWidget);
     page->setWindowTitle(QStringLiteral("%1 - nastavenia exportu").arg(exporter->getType()));
     if (request.size.isValid())
