@@ -2,6 +2,7 @@
 
 #include "controlsummary.h"
 #include "exporttext.h"
+#include "texttable.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -82,21 +83,7 @@ void printCodeTable(QTextStream& out, const MonthComparison& comparison)
                             QString::number(code.before.rows), amountText(code.before.amount),
                             QString::number(code.now.rows), amountText(code.now.amount),
                             signedAmount(code.now.amount - code.before.amount)};
-    QVector<int> widths(header.size());
-    for (int column = 0; column < header.size(); ++column) {
-        widths[column] = header[column].size();
-        for (const QStringList& row : rows)
-            widths[column] = std::max(widths[column], row[column].size());
-    }
-    auto printRow = [&](const QStringList& row) {
-        QString line = QStringLiteral("    ") + row[0].leftJustified(widths[0]);
-        for (int column = 1; column < row.size(); ++column)
-            line += QStringLiteral("  ") + row[column].rightJustified(widths[column]);
-        out << line << '\n';
-    };
-    printRow(header);
-    for (const QStringList& row : rows)
-        printRow(row);
+    printTable(out, header, rows, QStringLiteral("    "));
 }
 
 QJsonObject personJson(const ComparedPerson& person)

@@ -3,6 +3,7 @@
 #include "controlsummary.h"
 #include "exporttext.h"
 #include "fileline.h"
+#include "texttable.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,20 +19,6 @@ namespace {
 
 const char* const stagingFolder = "DB_test_paterns";
 const char* const outputConnection = "orvex-export-replay";
-
-QString jsonTypeName(const QJsonValue& value)
-{
-    switch (value.type()) {
-    case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return OrvexExport::tr("a true/false value");
-    case QJsonValue::Double: return OrvexExport::tr("a number");
-    case QJsonValue::String: return OrvexExport::tr("a text");
-    case QJsonValue::Array: return OrvexExport::tr("a list");
-    case QJsonValue::Object: return OrvexExport::tr("an object");
-    case QJsonValue::Undefined: break;
-    }
-    return OrvexExport::tr("missing");
-}
 
 // The keys the TEST run reads, with the type each must have; the plug-in
 // takes a value of another type as 0 or empty and replays another month.

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "comparisonreport.h"
+#include "texttable.h"
 #include "exporttext.h"
 
 #include <QJsonArray>
@@ -11,26 +12,6 @@
 #include <cmath>
 
 namespace {
-
-// A table with a left-aligned first column and right-aligned others.
-void printTable(QTextStream& out, const QStringList& header, const QVector<QStringList>& rows)
-{
-    QVector<int> widths(header.size());
-    for (int column = 0; column < header.size(); ++column) {
-        widths[column] = header[column].size();
-        for (const QStringList& row : rows)
-            widths[column] = std::max(widths[column], row[column].size());
-    }
-    auto printRow = [&](const QStringList& row) {
-        QString line = QStringLiteral("  ") + row[0].leftJustified(widths[0]);
-        for (int column = 1; column < row.size(); ++column)
-            line += QStringLiteral("  ") + row[column].rightJustified(widths[column]);
-        out << line << '\n';
-    };
-    printRow(header);
-    for (const QStringList& row : rows)
-        printRow(row);
-}
 
 double roundedAmount(double amount)
 {

@@ -1,25 +1,12 @@
 #include "settingscheck.h"
 
 #include "exporttext.h"
+#include "texttable.h"
 
 #include <QJsonArray>
 #include <QJsonValue>
 
 namespace {
-
-QString typeName(const QJsonValue& value)
-{
-    switch (value.type()) {
-    case QJsonValue::Null: return QStringLiteral("null");
-    case QJsonValue::Bool: return OrvexExport::tr("a true/false value");
-    case QJsonValue::Double: return OrvexExport::tr("a number");
-    case QJsonValue::String: return OrvexExport::tr("a text");
-    case QJsonValue::Array: return OrvexExport::tr("a list");
-    case QJsonValue::Object: return OrvexExport::tr("an object");
-    case QJsonValue::Undefined: break;
-    }
-    return OrvexExport::tr("missing");
-}
 
 // The key must hold `wanted`; empty when it does.
 QString typeProblem(const QJsonObject& record, const QString& key, QJsonValue::Type wanted, const QString& wantedName)
@@ -28,7 +15,7 @@ QString typeProblem(const QJsonObject& record, const QString& key, QJsonValue::T
         return OrvexExport::tr("\"%1\" is missing").arg(key);
     const QJsonValue value = record.value(key);
     if (value.type() != wanted)
-        return QStringLiteral("\"%1\" is %2, not %3").arg(key, typeName(value), wantedName);
+        return QStringLiteral("\"%1\" is %2, not %3").arg(key, jsonTypeName(value), wantedName);
     return QString();
 }
 
@@ -49,7 +36,7 @@ QStringList storedRecordProblems(const QJsonObject& record)
     const QJsonObject codes = record.value(QStringLiteral("inters")).toObject();
     for (auto code = codes.constBegin(); code != codes.constEnd(); ++code) {
         if (!code.value().isString()) {
-            problems << OrvexExport::tr("\"inters\" \"%1\" is %2, not a payroll code text").arg(code.key(), typeName(code.value()));
+            problems << OrvexExport::tr("\"inters\" \"%1\" is %2, not a payroll code text").arg(code.key(), jsonTypeName(code.value()));
             break;
         }
     }
@@ -60,7 +47,7 @@ QStringList storedRecordProblems(const QJsonObject& record)
     const QJsonArray itemCodes = record.value(QStringLiteral("items")).toArray();
     for (int i = 0; i < itemCodes.size(); ++i) {
         if (!itemCodes.at(i).isString()) {
-            problems << OrvexExport::tr("\"items\" entry %1 is %2, not a payroll code text").arg(i + 1).arg(typeName(itemCodes.at(i)));
+            problems << OrvexExport::tr("\"items\" entry %1 is %2, not a payroll code text").arg(i + 1).arg(jsonTypeName(itemCodes.at(i)));
             break;
         }
     }
