@@ -105,8 +105,9 @@ bool RecordGenerators::readBonusDays(const char* operation, const QString& colum
     if (bonusDaysRead)
         return true;
     bonusDays.clear();
-    if (const QVector<LoadedDay>* days = staging.loadedDays().of(uid)) {
-        for (const LoadedDay& day : *days) {
+    QVector<LoadedDay> days;
+    if (staging.loadedDays().take(uid, &days)) {
+        for (const LoadedDay& day : days) {
             BonusDayRow row;
             row.dom = day.dom;
             row.fond = day.fond;

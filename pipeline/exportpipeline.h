@@ -46,6 +46,8 @@ private:
                           QHash<QString, QVariant>& hostResult);
     int runTestMode(RunContext& run, QHash<QString, QVariant>* result);
     bool openStaging(const QString& databaseName);
+    bool openTemporaryStaging();
+    bool logStagingOpen(bool opened);
     void runStagingStep(RunContext& run, const QString& step, const std::function<void()>& work);
 
     StagingDatabase staging;

@@ -2,13 +2,16 @@
 #define LOADEDDAYS_H
 
 #include <QHash>
+#include <QSet>
 #include <QVector>
 
 // The period's day records of each person with the columns the bonus items
 // read, kept while loading writes them into latten, so that the items need
 // not read the person's days back. The rows of a person are in the order
 // they were written. Whole numbers are kept in 32 bits: a value that does not
-// fit leaves the days unusable (they are read from latten then).
+// fit leaves the days unusable (they are read from latten then). A person's
+// days are handed over once and then freed: the rows of the file grow in the
+// memory the days leave.
 struct LoadedDay
 {
     qint32 dom, fond, expFund, work, diff, dow, night, saldoP, hid, bonus, readBegin, readEnd, tom;
@@ -24,6 +27,7 @@ public:
     void clear()
     {
         days.clear();
+        handedOver.clear();
         usable = false;
     }
     void start()
@@ -50,18 +54,21 @@ public:
         days[uid].append(day);
     }
 
-    // The person's days, or null when the days were not kept.
-    const QVector<LoadedDay>* of(unsigned uid) const
+    // Moves the person's days (none when the person has no day record) into
+    // `personDays`; false when the days were not kept or were handed over
+    // before: the caller reads them from latten then.
+    bool take(unsigned uid, QVector<LoadedDay>* personDays)
     {
-        if (!usable)
-            return nullptr;
-        const auto found = days.constFind(uid);
-        return found == days.constEnd() ? &none : &found.value();
+        if (!usable || handedOver.contains(uid))
+            return false;
+        handedOver.insert(uid);
+        *personDays = days.take(uid);
+        return true;
     }
 
 private:
     QHash<unsigned, QVector<LoadedDay>> days;
-    const QVector<LoadedDay> none;
+    QSet<unsigned> handedOver;
     bool usable = false;
     LoadedDay day = {};
 };

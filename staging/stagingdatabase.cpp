@@ -6,6 +6,7 @@
 #include "stagingsql.h"
 
 #include <QDateTime>
+#include <QDebug>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlResult>
@@ -125,6 +126,19 @@ bool StagingDatabase::open(const QString& databaseName)
                                    : QSqlDatabase::addDatabase(new MissingSqliteDriver, name);
     connection.setDatabaseName(databaseName);
     return connection.open();
+}
+
+bool StagingDatabase::openTemporary(int cacheKib)
+{
+    // SQLite opens an empty file name as a private temporary database.
+    if (!open(QString()))
+        return false;
+    // A cache that cannot be limited costs memory, not a line of the file.
+    QSqlQuery pragma(connection);
+    if (!pragma.exec(QStringLiteral("PRAGMA cache_size = -%1").arg(cacheKib)))
+        qWarning().noquote() << "Orvexuniversal::makeExport() ::: SQLite cache size not set:"
+                             << pragma.lastError().text();
+    return true;
 }
 
 void StagingDatabase::close()

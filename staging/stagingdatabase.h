@@ -1,9 +1,9 @@
 #ifndef STAGINGDATABASE_H
 #define STAGINGDATABASE_H
 
-// The staging database of an export: an SQLite connection (in memory, or a
-// prepared file in TEST mode), its schema, and the statements that run once
-// per person, prepared once and kept by their text.
+// The staging database of an export: an SQLite connection (a private
+// temporary database, or a prepared file in TEST mode), its schema, and the
+// statements that run once per person, prepared once and kept by their text.
 
 #include <QDate>
 #include <QHash>
@@ -33,6 +33,14 @@ public:
     // connection would run on the application's default connection instead,
     // which in the host is the host's own database.
     bool open(const QString& databaseName);
+    // Registers a fresh connection on a private temporary database and opens
+    // it. SQLite keeps its pages in a page cache of at most `cacheKib` KiB
+    // and moves the pages beyond it into a file of its own that no other
+    // connection can open and that is gone with the connection (unlinked
+    // right after it is created on Unix, deleted on close on Windows). A
+    // large month thus costs disk, not the memory of a 32-bit host; a small
+    // one never leaves the cache.
+    bool openTemporary(int cacheKib);
     // Lets go of the connection and removes it.
     void close();
 
