@@ -121,11 +121,11 @@ bool ExportPipeline::openStaging(const QString& databaseName)
 }
 
 // The normal mode's staging database: private and temporary, its page cache
-// held to 32 MiB. A 50,000-person month fills about 130 MB of staging; a
+// held to 16 MiB. A 50,000-person month fills about 130 MB of staging; a
 // month that fits the cache never touches the disk.
 bool ExportPipeline::openTemporaryStaging()
 {
-    const int cacheKib = 32 * 1024;
+    const int cacheKib = 16 * 1024;
     return logStagingOpen(staging.openTemporary(cacheKib));
 }
 

@@ -66,13 +66,13 @@ void TestExportPipeline::normalMode()
     pipeline.run(run, host->db(), &result);
     QVERIFY(run.advancedOvertime);
     const QSqlDatabase staging = QSqlDatabase::database("SQLiteConnectionDravo", false);
-    // A private temporary database whose page cache is held to 32 MiB: a
+    // A private temporary database whose page cache is held to 16 MiB: a
     // large month spills to SQLite's own deleted file, not into memory.
     QVERIFY(staging.databaseName().isEmpty());
     QVERIFY(staging.isOpen());
     QSqlQuery cache(staging);
     QVERIFY(cache.exec("PRAGMA cache_size") && cache.next());
-    QCOMPARE(cache.value(0).toInt(), -32 * 1024);
+    QCOMPARE(cache.value(0).toInt(), -16 * 1024);
     QSqlQuery(staging).exec("CREATE TABLE leftover (x INT)");
     RunContext again = runContextFromParameters(marchParameters(mode));
     pipeline.run(again, host->db(), &result);
