@@ -309,6 +309,17 @@ void TestHostLoader::tablesAndFunds()
                              "ORDER BY id"),
              QStringList({"1|5|S'K|8|1|15|15|3", "1|5|S'K|8|1|29|29|3", "2|5|S'K|8|1|15|15|3",
                           "1|5|S'K|4|0.533333|31|31|3"}));
+    // The kept days as latten holds them, each person's handed over once:
+    // a second time the caller reads latten.
+    QVector<LoadedDay> days;
+    QVERIFY(plugin.staging.loadedDays().take(1, &days));
+    QCOMPARE(days.size(), 2);
+    QCOMPARE(QList<int>({days.at(0).dom, days.at(0).fond, days.at(0).expFund, days.at(0).tom}),
+             QList<int>({29, 0, 28800, 1}));
+    QCOMPARE(days.at(1).vouchers, 1.0);
+    QVERIFY(!plugin.staging.loadedDays().take(1, &days));
+    QVERIFY(plugin.staging.loadedDays().take(3, &days));
+    QVERIFY(days.isEmpty());
     QCOMPARE(plugin.run.iid2NameMap.value(5), QStringLiteral("Sick'leave"));
     QCOMPARE(plugin.run.name2iidMap.value("Other"), 7u);
     QCOMPARE(log.matching("warning", "Orvexuniversal"), QStringList());
