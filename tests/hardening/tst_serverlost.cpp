@@ -23,6 +23,18 @@ int hostdb(const char* command)
     return QProcess::execute("bash", {ORVEX_SOURCE_DIR "/scripts/hostdb.sh", command, ORVEX_LOST_HOSTDB_DIR});
 }
 
+// Starts the test's own server. InnoDB's recovery after the SIGKILL of the row before
+// can fail by itself ("Data structure corruption"); no row needs the data of another, so
+// the server then starts once more on a new data folder.
+bool startServer()
+{
+    if (hostdb("start") == 0)
+        return true;
+    qWarning("the server did not recover from the kill: starting it on a new data folder");
+    QDir(ORVEX_LOST_HOSTDB_DIR "/data").removeRecursively();
+    return hostdb("start") == 0;
+}
+
 // Kills the server of hostdb() (SIGKILL: no shutdown, the connection simply
 // breaks) and waits until it is gone.
 void killServer()
@@ -136,7 +148,7 @@ void TestServerLost::serverKilledMidExport()
     QFETCH(QStringList, steps);
     const int company = 1500;
     qputenv("ORVEX_MARIADB_DIR", ORVEX_LOST_HOSTDB_DIR);
-    QCOMPARE(hostdb("start"), 0);
+    QVERIFY(startServer());
     TestHostDb host(QStringLiteral("t_hardening_lost"));
     QVERIFY2(host.isOpen(), qPrintable(host.errorText()));
     buildHardeningCompany(host, {"7001", "7002", "7003"});
