@@ -27,16 +27,15 @@ python3 "$root/scripts/commands-without-pch.py" "$build/compile_commands.json" "
 # other once both have ended.
 pids=() names=() logs=()
 run_check() {
-    local name="$1"; shift
-    local log="$checked/$(echo "$name" | tr ' ' '-').log"
+    local log="$checked/$1.log" name="$2"; shift 2
     "$@" >"$log" 2>&1 &
     pids+=($!) names+=("$name") logs+=("$log")
 }
 if [ -d "$qt59" ]; then
-    run_check "sources against the Qt 5.9 headers" python3 "$qt59/check-sources.py" "$checked"
+    run_check qt59 "sources against the Qt 5.9 headers" python3 "$qt59/check-sources.py" "$checked"
 fi
 if [ -d "$windows" ]; then
-    run_check "sources for Windows (MinGW, Qt 5.9.3 headers)" python3 "$windows/check-windows.py" "$checked"
+    run_check windows "sources for Windows (MinGW, Qt 5.9.3 headers)" python3 "$windows/check-windows.py" "$checked"
 fi
 
 status=0
