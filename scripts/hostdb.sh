@@ -45,8 +45,10 @@ start)
         --pid-file="$dir/pid" --log-error="$dir/error.log" "${user[@]}" \
         --innodb-buffer-pool-size=256M --innodb-flush-log-at-trx-commit=0 --skip-log-bin \
         </dev/null >/dev/null 2>&1 &
+    server=$!
     for _ in $(seq 1 120); do
         if alive; then echo "$sock" > "$dir/socket.path"; echo "$sock"; exit 0; fi
+        kill -0 "$server" 2>/dev/null || break # it gave up (its error log says why)
         sleep 0.5
     done
     echo "hostdb: the MariaDB server of $dir did not start; see $dir/error.log" >&2
