@@ -39,7 +39,8 @@ public:
     // connection can open and that is gone with the connection (unlinked
     // right after it is created on Unix, deleted on close on Windows). A
     // large month thus costs disk, not the memory of a 32-bit host; a small
-    // one never leaves the cache.
+    // one never leaves the cache. Without a rollback journal: nothing on it
+    // is ever rolled back.
     bool openTemporary(int cacheKib);
     // Lets go of the connection and removes it.
     void close();

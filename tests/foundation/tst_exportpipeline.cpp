@@ -73,6 +73,8 @@ void TestExportPipeline::normalMode()
     QSqlQuery cache(staging);
     QVERIFY(cache.exec("PRAGMA cache_size") && cache.next());
     QCOMPARE(cache.value(0).toInt(), -16 * 1024);
+    QVERIFY(cache.exec("PRAGMA journal_mode") && cache.next());
+    QCOMPARE(cache.value(0).toString(), QStringLiteral("off"));
     QSqlQuery(staging).exec("CREATE TABLE leftover (x INT)");
     RunContext again = runContextFromParameters(marchParameters(mode));
     pipeline.run(again, host->db(), &result);
