@@ -5,6 +5,7 @@
 // back with poppler's pdftotext and pdfinfo, and as HTML that parses.
 
 #include "hostdatabase.h"
+#include "toolrun.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,30 +20,6 @@
 #include <QtTest>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
-
-Run runProgram(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("ORVEX_DB_PASSWORD"));
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    Run run;
-    if (process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit) {
-        run.exitCode = process.exitCode();
-        run.out = process.readAllStandardOutput();
-        run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    }
-    return run;
-}
 
 QByteArray fileBytes(const QString& path)
 {

@@ -5,6 +5,7 @@
 // month; and the demo company generator itself.
 
 #include "hostdatabase.h"
+#include "toolrun.h"
 #include "pluginhost.h"
 
 #include <QDir>
@@ -13,38 +14,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run runProgram(const QString& program, const QStringList& arguments, const QStringList& environment = {})
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("ORVEX_DB_PASSWORD"));
-    for (const QString& setting : environment)
-        env.insert(setting.section('=', 0, 0), setting.section('=', 1));
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    Run run;
-    if (process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit) {
-        run.exitCode = process.exitCode();
-        run.out = process.readAllStandardOutput();
-        run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    }
-    return run;
-}
-
-} // namespace
 
 class TestOrvexExport : public QObject
 {
